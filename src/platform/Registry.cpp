@@ -1,0 +1,82 @@
+#include "platform/Registry.h"
+
+#include <cstring>
+
+namespace tarvon {
+namespace {
+
+template <typename T>
+bool ReadFixed(RegKey& key, std::string_view name, T& value) {
+    uint8_t buffer[sizeof(T)];
+    RegType type{};
+    uint32_t size = 0;
+    if (key.ReadValue(name, type, buffer, sizeof(T), size) != RegStatus::Ok) return false;
+    if (size != sizeof(T)) return false;
+    std::memcpy(&value, buffer, sizeof(T));
+    return true;
+}
+
+template <typename T>
+bool WriteFixed(RegKey& key, std::string_view name, RegType type, T value) {
+    uint8_t buffer[sizeof(T)];
+    std::memcpy(buffer, &value, sizeof(T));
+    return key.WriteValue(name, type, buffer, sizeof(T)) == RegStatus::Ok;
+}
+
+}  // namespace
+
+bool RegReadString(RegKey& key, std::string_view name, std::string& value, uint32_t bufferSize) {
+    std::vector<uint8_t> buffer(bufferSize);
+    RegType type{};
+    uint32_t size = 0;
+    if (key.ReadValue(name, type, buffer.data(), bufferSize, size) != RegStatus::Ok) return false;
+    // A stored string need not carry its terminator; the text ends at the first NUL.
+    size_t length = 0;
+    while (length < size && buffer[length] != 0) ++length;
+    value.assign(reinterpret_cast<const char*>(buffer.data()), length);
+    return true;
+}
+
+bool RegReadDword(RegKey& key, std::string_view name, uint32_t& value) {
+    return ReadFixed(key, name, value);
+}
+
+bool RegReadDouble(RegKey& key, std::string_view name, double& value) {
+    return ReadFixed(key, name, value);
+}
+
+bool RegReadByte(RegKey& key, std::string_view name, uint8_t& value) {
+    return ReadFixed(key, name, value);
+}
+
+bool RegReadBinary(RegKey& key, std::string_view name, std::vector<uint8_t>& value,
+                   uint32_t bufferSize) {
+    std::vector<uint8_t> buffer(bufferSize);
+    RegType type{};
+    uint32_t size = 0;
+    if (key.ReadValue(name, type, buffer.data(), bufferSize, size) != RegStatus::Ok) return false;
+    buffer.resize(size);
+    value = std::move(buffer);
+    return true;
+}
+
+bool RegWriteString(RegKey& key, std::string_view name, std::string_view value) {
+    std::vector<uint8_t> bytes(value.begin(), value.end());
+    bytes.push_back(0);
+    return key.WriteValue(name, RegType::Sz, bytes.data(), static_cast<uint32_t>(bytes.size())) ==
+           RegStatus::Ok;
+}
+
+bool RegWriteDword(RegKey& key, std::string_view name, uint32_t value) {
+    return WriteFixed(key, name, RegType::Dword, value);
+}
+
+bool RegWriteDouble(RegKey& key, std::string_view name, double value) {
+    return WriteFixed(key, name, RegType::Binary, value);
+}
+
+bool RegWriteByte(RegKey& key, std::string_view name, uint8_t value) {
+    return WriteFixed(key, name, RegType::Binary, value);
+}
+
+}  // namespace tarvon
