@@ -15,6 +15,11 @@ cmake -S . -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVON_SANITIZ
 cmake --build "$build/native" -j "$jobs"
 (cd "$build/native" && ctest --output-on-failure -j "$jobs")
 
+if [ -f scripts/fuzz.sh ]; then
+    echo "== fuzzing the element readers"
+    bash scripts/fuzz.sh
+fi
+
 echo "== 32-bit Windows program (link only)"
 cmake -S . -B "$build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DTARVON_PROGRAM_ONLY=ON >/dev/null

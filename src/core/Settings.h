@@ -1,0 +1,78 @@
+#pragma once
+// The process-wide settings read at start-up from SOFTWARE\Kova.
+#include <cstdint>
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace tarvon {
+
+// CW_USEDEFAULT as the registry stores it.
+constexpr uint32_t kUseDefaultPosition = 0x80000000u;
+
+struct StationConfig {
+    std::string callsign;  // at most 11 characters
+    double longitude = 0.0;
+    double latitude = 0.0;
+    double altitude = 0.0;  // metres
+    uint32_t limitHours = 0;
+    uint32_t startHour = 0;
+    uint32_t stopHour = 0;
+    uint32_t listenHours = 0;
+    uint32_t listenStart = 0;
+    uint32_t listenStop = 0;
+};
+
+struct GeneralSettings {
+    std::string kovaDirectory;
+    // SOFTWARE\Kova\Tarvon
+    uint32_t rotorDisplay = 1;
+    uint32_t displayTime = 1;
+    uint32_t popUpTime = 180;
+    uint32_t passEndTime = 10;
+    uint32_t scheduleSeconds = 86400;  // "Schedule Days" x 86400
+    uint32_t messagePopUps = 1;
+    uint32_t mapDisplay = 1;
+    uint32_t mapTerminatorNorm = 1;
+    uint32_t mapTerminatorFast = 1;
+    uint32_t mapGroundTrackNorm = 1;
+    uint32_t mapGroundTrackFast = 1;
+    uint32_t mapCircleNorm = 1;
+    uint32_t mapCircleFast = 1;
+    uint32_t mapOrigin = 0;
+    uint32_t mapXLeft = kUseDefaultPosition;
+    uint32_t mapYTop = kUseDefaultPosition;
+    std::string mapSat;  // empty when none is stored
+    uint32_t mapSpeed = 100;
+    // SOFTWARE\Kova\Rotator
+    uint32_t rotatorType = 0;
+    uint32_t stopPosition = 1;
+    uint32_t flip = 0;
+    uint32_t pacingDelay = 0;
+    uint32_t park = 0;
+    uint32_t parkEl = 0;
+    uint32_t parkAz = 0;
+};
+
+struct WindowSettings {
+    uint32_t xLeft = kUseDefaultPosition;
+    uint32_t yTop = kUseDefaultPosition;
+    uint32_t cxWidth = 580;
+    uint32_t cyHeight = 270;
+    uint32_t fontSize = 12;
+    uint32_t fontType = 400;
+    std::string fontName = "Terminal";
+    uint8_t fontPitch = 1;
+};
+
+constexpr const char* kDefaultDateTimeFormat = "%d-%m-%y %H:%M:%S";
+
+struct Settings {
+    StationConfig station;
+    GeneralSettings general;
+    WindowSettings window;
+    std::string dateTimeFormat = kDefaultDateTimeFormat;
+    int32_t timeZoneBiasSeconds = 0;
+};
+
+}  // namespace tarvon
