@@ -1,0 +1,70 @@
+#pragma once
+/* The station's public numbers: window messages that other programs and our
+   own threads send, command ids of the menus and toolbar, and timer ids.
+   Plain macros only, so that the resource compiler can read this file too. */
+
+/* Window messages accepted by the main window. */
+#define WM_TARVON_SELECT_UPLINK 2031
+#define WM_TARVON_START_TRACKING 2032
+#define WM_TARVON_REFRESH_KEPS 2037
+#define WM_TARVON_DOWNLINK_OFFSET 2039
+#define WM_TARVON_SELECT_DOWNLINK 2040
+#define WM_TARVON_RUN_SCHEDULER 2043
+#define WM_TARVON_NOTIFY_PASS 2044
+
+/* Messages posted to the satellite program's main window. */
+#define WM_VANT_LISTEN_ONLY 2041
+#define WM_VANT_LOS 2042
+
+/* Main menu and toolbar commands. */
+#define IDM_GENERAL_SETUP 110
+#define IDM_STATION_SETUP 101
+#define IDM_SATELLITE_SETUP 109
+#define IDM_SCHEDULE_EVENTS 111
+#define IDM_PROGRAMS_SETUP 148
+#define IDM_SOUNDS 127
+#define IDM_SELECT_FONT 128
+#define IDM_VANT_SETUP 116
+#define IDM_EDIT_VANT_EQUATIONS 123
+#define IDM_PEVRIN_SETUP 118
+#define IDM_EDIT_PEVRIN_EQUATIONS 124
+#define IDM_SCRIVET_SETUP 119
+#define IDM_EDIT_SIGNATURE 142
+#define IDM_BRISKO_SETUP 120
+#define IDM_FILE_HOUSEKEEPING 114
+#define IDM_DIRECTORY_MAINTENANCE 149
+#define IDM_VIEW_BRISKO_ERRORS 137
+#define IDM_VIEW_VANT_LOG 140
+#define IDM_VIEW_UPLOAD_STATUS 145
+#define IDM_RUN_PASS 125
+#define IDM_ENABLE_ROTATOR 126
+#define IDM_TRACK 139
+#define IDM_SCHEDULING 132
+#define IDM_ADD_PASS 152
+#define IDM_REDO_SCHEDULE 150
+#define IDM_PRINT_SCHEDULE 151
+#define IDM_GRAPHIC_TRACK 143
+#define IDM_UPDATE_DATABASE 130
+#define IDM_EDIT_SATELLITE_DATA 131
+#define IDM_EDIT_OBSERVERS 144
+#define IDM_RUN_SCRIVET 135
+#define IDM_RUN_PEVRIN 136
+#define IDM_RUN_BRISKO 141
+#define IDM_USER_PROGRAM_FIRST 500
+#define IDM_USER_PROGRAM_LAST 599
+#define IDM_HELP_INDEX 901
+#define IDM_HELP_USING 905
+#define IDM_ABOUT 999
+#define IDM_PASS_EDIT_SCHEDULING 40003
+#define IDM_PASS_RUN_NOW 40004
+#define IDM_PASS_LISTEN_ONLY 40005
+#define IDM_TRACKING_POPUP_FIRST 40006
+#define IDM_TRACKING_POPUP_LAST 40009
+
+/* Map window commands. */
+#define IDM_MAP_EXIT 101
+
+/* Main window timers. */
+#define IDT_ROTATOR_TIMEOUT 103
+#define IDT_DSP_TIMEOUT 105
+#define IDT_DSP_WAKE 106

@@ -1,0 +1,217 @@
+#include "core/SettingsStore.h"
+
+#include <memory>
+
+namespace tarvon {
+namespace {
+
+constexpr const char* kGeneralKey = "SOFTWARE\\Kova\\General";
+constexpr const char* kStationKey = "SOFTWARE\\Kova\\Station";
+constexpr const char* kTarvonKey = "SOFTWARE\\Kova\\Tarvon";
+constexpr const char* kRotatorKey = "SOFTWARE\\Kova\\Rotator";
+constexpr const char* kInternationalKey = "Control Panel\\International";
+
+template <typename S>
+struct DwordValue {
+    const char* name;
+    uint32_t S::*member;
+};
+
+template <typename S>
+struct DoubleValue {
+    const char* name;
+    double S::*member;
+};
+
+template <typename S>
+struct StringValue {
+    const char* name;
+    std::string S::*member;
+    uint32_t bufferSize;
+};
+
+const DwordValue<StationConfig> kStationDwords[] = {
+    {"Limit Hours", &StationConfig::limitHours},   {"Start Hour", &StationConfig::startHour},
+    {"Stop Hour", &StationConfig::stopHour},       {"Listen Hours", &StationConfig::listenHours},
+    {"Listen Start", &StationConfig::listenStart}, {"Listen Stop", &StationConfig::listenStop},
+};
+
+const DoubleValue<StationConfig> kStationDoubles[] = {
+    {"Longitude", &StationConfig::longitude},
+    {"Latitude", &StationConfig::latitude},
+    {"Altitude", &StationConfig::altitude},
+};
+
+const DwordValue<GeneralSettings> kTarvonDwords[] = {
+    {"Rotor Display", &GeneralSettings::rotorDisplay},
+    {"Display Time", &GeneralSettings::displayTime},
+    {"Pop Up Time", &GeneralSettings::popUpTime},
+    {"Pass End Time", &GeneralSettings::passEndTime},
+    {"Message Pop Ups", &GeneralSettings::messagePopUps},
+    {"Map Display", &GeneralSettings::mapDisplay},
+    {"Map Terminator Norm", &GeneralSettings::mapTerminatorNorm},
+    {"Map Terminator Fast", &GeneralSettings::mapTerminatorFast},
+    {"Map GroundTrack Norm", &GeneralSettings::mapGroundTrackNorm},
+    {"Map GroundTrack Fast", &GeneralSettings::mapGroundTrackFast},
+    {"Map Circle Norm", &GeneralSettings::mapCircleNorm},
+    {"Map Circle Fast", &GeneralSettings::mapCircleFast},
+    {"Map Origin", &GeneralSettings::mapOrigin},
+    {"Map xLeft", &GeneralSettings::mapXLeft},
+    {"Map yTop", &GeneralSettings::mapYTop},
+    {"Map Speed", &GeneralSettings::mapSpeed},
+};
+
+const DwordValue<GeneralSettings> kRotatorDwords[] = {
+    {"Rotator Type", &GeneralSettings::rotatorType},
+    {"Stop Position", &GeneralSettings::stopPosition},
+    {"Flip", &GeneralSettings::flip},
+    {"Pacing Delay", &GeneralSettings::pacingDelay},
+    {"Park", &GeneralSettings::park},
+    {"Park El", &GeneralSettings::parkEl},
+    {"Park Az", &GeneralSettings::parkAz},
+};
+
+const DwordValue<WindowSettings> kPlacementDwords[] = {
+    {"xLeft", &WindowSettings::xLeft},
+    {"yTop", &WindowSettings::yTop},
+    {"cxWidth", &WindowSettings::cxWidth},
+    {"cyHeight", &WindowSettings::cyHeight},
+};
+
+const DwordValue<WindowSettings> kFontDwords[] = {
+    {"Font Size", &WindowSettings::fontSize},
+    {"Font Type", &WindowSettings::fontType},
+};
+
+const StringValue<WindowSettings> kFontName = {"Font Name", &WindowSettings::fontName, 32};
+
+template <typename S, size_t N>
+void ReadDwords(RegKey& key, const DwordValue<S> (&table)[N], S& target) {
+    for (const auto& v : table) RegReadDword(key, v.name, target.*v.member);
+}
+
+template <typename S, size_t N>
+void WriteDwords(RegKey& key, const DwordValue<S> (&table)[N], const S& source) {
+    for (const auto& v : table) RegWriteDword(key, v.name, source.*v.member);
+}
+
+void LoadStation(Registry& registry, StationConfig& station) {
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kStationKey);
+    if (!key) return;
+    RegReadString(*key, "Callsign", station.callsign, 12);
+    for (const auto& v : kStationDoubles) RegReadDouble(*key, v.name, station.*v.member);
+    ReadDwords(*key, kStationDwords, station);
+}
+
+void LoadTarvonValues(Registry& registry, GeneralSettings& general) {
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKey);
+    if (!key) return;
+    ReadDwords(*key, kTarvonDwords, general);
+    uint32_t days = general.scheduleSeconds / 86400;
+    RegReadDword(*key, "Schedule Days", days);
+    // A wrapped product would turn a huge day count into a negative or tiny
+    // horizon; a year is far beyond any station's use.
+    if (days > kMaxScheduleDays) days = kMaxScheduleDays;
+    general.scheduleSeconds = days * 86400;
+    if (general.mapSpeed == 0 || general.mapSpeed > 10000) general.mapSpeed = 100;
+    if (general.mapOrigin >= 3) general.mapOrigin = 0;
+    RegReadString(*key, "Map Sat", general.mapSat, 20);
+}
+
+void LoadRotatorValues(Registry& registry, GeneralSettings& general) {
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kRotatorKey);
+    if (key) ReadDwords(*key, kRotatorDwords, general);
+    if (general.pacingDelay > 50) general.pacingDelay = 50;
+    if (general.rotatorType != 2) general.rotorDisplay = 1;
+}
+
+std::string ReadShortDate(Registry& registry) {
+    std::string shortDate = "dd/MM/yy";
+    if (std::unique_ptr<RegKey> key = registry.Open(RegRoot::CurrentUser, kInternationalKey)) {
+        RegReadString(*key, "sShortDate", shortDate, 30);
+    }
+    return shortDate;
+}
+
+char DateLetter(char c) {
+    switch (c) {
+        case 'd': case 'D': return 'd';
+        case 'M': case 'm': return 'm';
+        case 'y': case 'Y': return 'y';
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+bool LoadSettings(Registry& registry, Clock& clock, Settings& settings) {
+    {
+        std::unique_ptr<RegKey> general = registry.Open(RegRoot::LocalMachine, kGeneralKey);
+        if (!general) return false;
+        RegReadString(*general, "Kova Directory", settings.general.kovaDirectory, 260);
+    }
+    LoadStation(registry, settings.station);
+    LoadTarvonValues(registry, settings.general);
+    LoadRotatorValues(registry, settings.general);
+    settings.dateTimeFormat = DateTimeFormatForShortDate(ReadShortDate(registry));
+    settings.timeZoneBiasSeconds = clock.TimeZoneBiasSeconds();
+    return true;
+}
+
+bool LoadWindowSettings(Registry& registry, WindowSettings& window) {
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKey);
+    if (!key) return false;
+    ReadDwords(*key, kPlacementDwords, window);
+    ReadDwords(*key, kFontDwords, window);
+    RegReadString(*key, kFontName.name, window.*kFontName.member, kFontName.bufferSize);
+    RegReadByte(*key, "Font Pitch", window.fontPitch);
+    return true;
+}
+
+void SaveWindowPlacement(Registry& registry, const GeneralSettings& general,
+                         const WindowSettings& window) {
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKey);
+    if (!key) return;
+    RegWriteDword(*key, "Map xLeft", general.mapXLeft);
+    RegWriteDword(*key, "Map yTop", general.mapYTop);
+    WriteDwords(*key, kPlacementDwords, window);
+    if (!general.mapSat.empty()) RegWriteString(*key, "Map Sat", general.mapSat);
+}
+
+void SaveFontSettings(Registry& registry, const WindowSettings& window) {
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKey);
+    if (!key) return;
+    WriteDwords(*key, kFontDwords, window);
+    RegWriteByte(*key, "Font Pitch", window.fontPitch);
+    RegWriteString(*key, kFontName.name, window.*kFontName.member);
+}
+
+std::string DateTimeFormatForShortDate(std::string_view shortDate) {
+    size_t firstSlash = shortDate.find('/');
+    if (shortDate.empty() || firstSlash == std::string_view::npos) return kDefaultDateTimeFormat;
+    size_t secondSlash = shortDate.find('/', firstSlash + 1);
+    if (secondSlash == std::string_view::npos) return kDefaultDateTimeFormat;
+    // A slash at the very end leaves no third letter.
+    char picked[3] = {DateLetter(shortDate[0]),
+                      firstSlash + 1 < shortDate.size() ? DateLetter(shortDate[firstSlash + 1]) : '\0',
+                      secondSlash + 1 < shortDate.size() ? DateLetter(shortDate[secondSlash + 1]) : '\0'};
+    if (!picked[0] || !picked[1] || !picked[2]) return kDefaultDateTimeFormat;
+    std::string format = kDefaultDateTimeFormat;  // "%d-%m-%y %H:%M:%S"
+    format[1] = picked[0];
+    format[4] = picked[1];
+    format[7] = picked[2];
+    return format;
+}
+
+void ApplyPlacementRule(WindowSettings& window, int screenWidth, int screenHeight) {
+    const int x = static_cast<int32_t>(window.xLeft);
+    const int y = static_cast<int32_t>(window.yTop);
+    const int w = static_cast<int32_t>(window.cxWidth);
+    const int h = static_cast<int32_t>(window.cyHeight);
+    const bool usable = x >= 0 && y >= 0 && w >= 50 && h >= 50 && x <= screenWidth - 10 &&
+                        w <= screenWidth && y <= screenHeight - 10 && h <= screenHeight;
+    if (usable) return;
+    window.xLeft = window.yTop = window.cxWidth = window.cyHeight = kUseDefaultPosition;
+}
+
+}  // namespace tarvon

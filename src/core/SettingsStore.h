@@ -1,0 +1,41 @@
+#pragma once
+// Loading and saving the settings of SOFTWARE\Kova\General, \Station,
+// \Tarvon and \Rotator. Each value is declared once, in SettingsStore.cpp.
+#include <string>
+#include <string_view>
+
+#include "core/Settings.h"
+#include "platform/Clock.h"
+#include "platform/Registry.h"
+
+namespace tarvon {
+
+// Fills everything but the window and font values. False when
+// SOFTWARE\Kova\General cannot be opened: the suite was never set up.
+bool LoadSettings(Registry& registry, Clock& clock, Settings& settings);
+
+// The window position and font values. False when SOFTWARE\Kova\Tarvon
+// cannot be opened; the defaults stay in place then.
+bool LoadWindowSettings(Registry& registry, WindowSettings& window);
+
+// Written at shutdown: both windows' positions, the main window's size and,
+// when one is chosen, the map's satellite.
+void SaveWindowPlacement(Registry& registry, const GeneralSettings& general,
+                         const WindowSettings& window);
+
+// Written by the font selection.
+void SaveFontSettings(Registry& registry, const WindowSettings& window);
+
+// The date part of `kDefaultDateTimeFormat` in the order of a short-date
+// setting such as "MM/dd/yyyy"; the default format when the setting is not
+// three known letters separated by "/".
+std::string DateTimeFormatForShortDate(std::string_view shortDate);
+
+// A stored window position is kept only when it lies on the screen and is of
+// a usable size; otherwise all four values become the system's default.
+void ApplyPlacementRule(WindowSettings& window, int screenWidth, int screenHeight);
+
+// The longest schedule horizon taken from "Schedule Days".
+constexpr uint32_t kMaxScheduleDays = 366;
+
+}  // namespace tarvon
