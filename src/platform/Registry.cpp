@@ -5,13 +5,15 @@
 namespace tarvon {
 namespace {
 
+// A number is taken only from a value of its own type and size: a string
+// "999" happens to fill a DWORD's four bytes but means nothing as one.
 template <typename T>
-bool ReadFixed(RegKey& key, std::string_view name, T& value) {
+bool ReadFixed(RegKey& key, std::string_view name, RegType expected, T& value) {
     uint8_t buffer[sizeof(T)];
     RegType type{};
     uint32_t size = 0;
     if (key.ReadValue(name, type, buffer, sizeof(T), size) != RegStatus::Ok) return false;
-    if (size != sizeof(T)) return false;
+    if (size != sizeof(T) || type != expected) return false;
     std::memcpy(&value, buffer, sizeof(T));
     return true;
 }
@@ -38,15 +40,15 @@ bool RegReadString(RegKey& key, std::string_view name, std::string& value, uint3
 }
 
 bool RegReadDword(RegKey& key, std::string_view name, uint32_t& value) {
-    return ReadFixed(key, name, value);
+    return ReadFixed(key, name, RegType::Dword, value);
 }
 
 bool RegReadDouble(RegKey& key, std::string_view name, double& value) {
-    return ReadFixed(key, name, value);
+    return ReadFixed(key, name, RegType::Binary, value);
 }
 
 bool RegReadByte(RegKey& key, std::string_view name, uint8_t& value) {
-    return ReadFixed(key, name, value);
+    return ReadFixed(key, name, RegType::Binary, value);
 }
 
 bool RegReadBinary(RegKey& key, std::string_view name, std::vector<uint8_t>& value,

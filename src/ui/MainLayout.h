@@ -1,0 +1,46 @@
+#pragma once
+// Where the main window's boxes and panes go, from the font metrics and the
+// client size. Plain arithmetic, so it carries no window types.
+
+namespace tarvon {
+
+struct Box {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct FrameMetrics {
+    int vScrollWidth;  // SM_CXVSCROLL
+    int frameX;        // SM_CXFRAME
+    int frameY;        // SM_CYFRAME
+    int caption;       // SM_CYCAPTION
+    int menu;          // SM_CYMENU
+};
+
+struct MainLayout {
+    int scheduleLines = 5;
+    int trackingLines = 2;
+    int toolbarHeight = 0;
+    Box clockBox, clockLine2;
+    Box nextPassBox, nextPassUpper, nextPassLower;
+    Box rotorBox;
+    Box scheduleHeader, schedulePane, trackingHeader, trackingPane;
+    Box scrollBar;
+    int windowWidth = 0;
+    int windowHeight = 0;
+};
+
+// How many schedule and tracking lines `lines` text lines give.
+void SplitLines(int lines, int trackingCount, int& scheduleLines, int& trackingLines);
+
+// The line counts from a client height (the layout rule).
+void LinesForClientHeight(int clientHeight, int toolbarHeight, int lineHeight, int trackingCount,
+                          int& scheduleLines, int& trackingLines);
+
+// The positions of every box for the current line counts.
+void PlaceBoxes(MainLayout& layout, int charWidth, int lineHeight, const FrameMetrics& frame);
+
+// The window height the user's drag is snapped to: whole lines only.
+int SnappedWindowHeight(int proposedHeight, int toolbarHeight, int lineHeight, int trackingCount,
+                        const FrameMetrics& frame);
+
+}  // namespace tarvon

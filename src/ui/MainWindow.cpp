@@ -1,0 +1,224 @@
+#include "ui/MainWindow.h"
+
+#include <commctrl.h>
+
+#include "core/PublicIds.h"
+#include "core/SettingsStore.h"
+#include "resource.h"
+#include "ui/MainPaint.h"
+#include "ui/Toolbar.h"
+
+namespace tarvon {
+namespace {
+
+MainWindowState* StateOf(HWND window) {
+    return reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+FrameMetrics CurrentFrameMetrics() {
+    return FrameMetrics{GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXFRAME),
+                        GetSystemMetrics(SM_CYFRAME), GetSystemMetrics(SM_CYCAPTION),
+                        GetSystemMetrics(SM_CYMENU)};
+}
+
+int ToolbarHeight(const MainWindowState& state) {
+    if (!state.toolbar) return 0;
+    RECT r;
+    GetWindowRect(state.toolbar, &r);
+    return r.bottom - r.top;
+}
+
+void PlaceScrollBar(MainWindowState& state) {
+    const Box& b = state.layout.scrollBar;
+    MoveWindow(state.scrollBar, b.left, b.top, b.right - b.left, b.bottom - b.top, TRUE);
+}
+
+// Recomputes the vertical positions after a size change; the line counts stay.
+void RepositionForSize(MainWindowState& state) {
+    SendMessageW(state.toolbar, TB_AUTOSIZE, 0, 0);
+    state.layout.toolbarHeight = ToolbarHeight(state);
+    PlaceBoxes(state.layout, state.display.charWidth, state.display.lineHeight, CurrentFrameMetrics());
+    PlaceScrollBar(state);
+}
+
+void OnSize(MainWindowState& state, WPARAM kind, int clientWidth, int clientHeight) {
+    if (kind == SIZE_MINIMIZED) state.iconic = 1;
+    if (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) state.iconic = 0;
+    if (!IsZoomed(state.window) && !IsIconic(state.window)) {
+        const FrameMetrics f = CurrentFrameMetrics();
+        state.settings->window.cxWidth = static_cast<uint32_t>(clientWidth + 2 * f.frameX);
+        state.settings->window.cyHeight =
+            static_cast<uint32_t>(clientHeight + 2 * f.frameY + f.caption + f.menu);
+    }
+    RepositionForSize(state);
+}
+
+void OnMove(MainWindowState& state, int clientX, int clientY) {
+    if (IsZoomed(state.window) || IsIconic(state.window)) return;
+    const FrameMetrics f = CurrentFrameMetrics();
+    state.settings->window.xLeft = static_cast<uint32_t>(clientX - f.frameX);
+    state.settings->window.yTop = static_cast<uint32_t>(clientY - f.caption - f.frameY - f.menu);
+}
+
+// The window grows and shrinks by whole lines only, and never in width.
+void SnapToLines(MainWindowState& state, int& width, int& height) {
+    const FrameMetrics f = CurrentFrameMetrics();
+    height = SnappedWindowHeight(height, state.layout.toolbarHeight, state.display.lineHeight,
+                                 state.trackingCount, f);
+    width = f.vScrollWidth + 2 * (34 * state.display.charWidth + f.frameX) + 13;
+}
+
+void OnSizing(MainWindowState& state, RECT* proposed) {
+    int width = proposed->right - proposed->left;
+    int height = proposed->bottom - proposed->top;
+    SnapToLines(state, width, height);
+    proposed->right = proposed->left + width;
+    proposed->bottom = proposed->top + height;
+}
+
+void OnWindowPosChanging(MainWindowState& state, WINDOWPOS* pos) {
+    if (pos->flags & (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE)) return;
+    SnapToLines(state, pos->cx, pos->cy);
+}
+
+void ToggleScheduling(MainWindowState& state) {
+    const bool enable = state.flags->schedulingEnabled == 0;
+    CheckMenuItem(state.menu, IDM_SCHEDULING, MF_BYCOMMAND | (enable ? MF_CHECKED : MF_UNCHECKED));
+    state.flags->schedulingEnabled = enable ? 1 : 0;
+    if (!enable) {
+        RECT upper{state.layout.nextPassUpper.left, state.layout.nextPassUpper.top,
+                   state.layout.nextPassUpper.right, state.layout.nextPassUpper.bottom};
+        RECT lower{state.layout.nextPassLower.left, state.layout.nextPassLower.top,
+                   state.layout.nextPassLower.right, state.layout.nextPassLower.bottom};
+        InvalidateRect(state.window, &upper, TRUE);
+        InvalidateRect(state.window, &lower, TRUE);
+    }
+    if (state.hooks.runScheduler) state.hooks.runScheduler();
+}
+
+void OnCommand(MainWindowState& state, int id) {
+    switch (id) {
+        case IDM_SCHEDULING: ToggleScheduling(state); break;
+        default: break;
+    }
+}
+
+void OnClose(MainWindowState& state) {
+    state.flags->programRunning = 0;
+    state.flags->passCalcKeepGoing = 0;
+    state.sync->idle.Set();
+    state.sync->passEnd.Set();
+    state.sync->shutdown.Set();
+    if (state.hooks.stopServices) state.hooks.stopServices();
+    Sleep(100);
+    DestroyWindow(state.window);
+}
+
+void OnDestroy(MainWindowState& state) {
+    if (state.hooks.saveAndRelease) state.hooks.saveAndRelease();
+    Sleep(100);
+    DeleteDisplayObjects(state.display);
+    SaveWindowPlacement(*state.registry, state.settings->general, state.settings->window);
+    Sleep(100);
+    if (state.hooks.releaseLists) state.hooks.releaseLists();
+    PostQuitMessage(0);
+}
+
+void OnPaint(MainWindowState& state) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(state.window, &ps);
+    PaintMainWindow(dc, state);
+    EndPaint(state.window, &ps);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    MainWindowState* state = StateOf(window);
+    if (!state || !state->window) return DefWindowProcW(window, message, wParam, lParam);
+    switch (message) {
+        case WM_PAINT: OnPaint(*state); return 0;
+        case WM_SIZE: OnSize(*state, wParam, LOWORD(lParam), HIWORD(lParam)); return 0;
+        case WM_MOVE: OnMove(*state, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))); return 0;
+        case WM_SIZING: OnSizing(*state, reinterpret_cast<RECT*>(lParam)); return TRUE;
+        case WM_WINDOWPOSCHANGING: OnWindowPosChanging(*state, reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
+        case WM_COMMAND: OnCommand(*state, LOWORD(wParam)); return 0;
+        case WM_NOTIFY:
+            if (AnswerToolbarTooltip(reinterpret_cast<NMHDR*>(lParam), state->instance)) return 0;
+            break;
+        case WM_TIMECHANGE:
+            state->settings->timeZoneBiasSeconds = [] {
+                TIME_ZONE_INFORMATION tz;
+                GetTimeZoneInformation(&tz);
+                return static_cast<int32_t>(tz.Bias * 60);
+            }();
+            if (state->hooks.runScheduler) state->hooks.runScheduler();
+            return 0;
+        case WM_TARVON_RUN_SCHEDULER:
+            if (state->hooks.runScheduler) state->hooks.runScheduler();
+            return 0;
+        case WM_CLOSE: OnClose(*state); return 0;
+        case WM_DESTROY: OnDestroy(*state); return 0;
+        default: break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MapWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, int menu) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TARVON));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszMenuName = MAKEINTRESOURCEW(menu);
+    wc.lpszClassName = name;
+    return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+bool RegisterStationClasses(HINSTANCE instance) {
+    return RegisterClass(instance, kMainWindowClass, MainWindowProc, IDM_MAIN) &&
+           RegisterClass(instance, kMapWindowClass, MapWindowProc, IDM_MAP);
+}
+
+HWND CreateMainWindow(MainWindowState& state, int x, int y, int width, int height) {
+    HWND window = CreateWindowExW(0, kMainWindowClass, L"Tarvon",
+                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+                                  x, y, width, height, nullptr, nullptr, state.instance, &state);
+    if (!window) return nullptr;
+    state.scrollBar = CreateWindowExW(0, L"scrollbar", nullptr, WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 0,
+                                      0, window, nullptr, state.instance, nullptr);
+    state.toolbar = CreateMainToolbar(window, state.instance);
+    state.menu = GetMenu(window);
+    state.window = window;
+    return window;
+}
+
+void LayoutMainWindow(MainWindowState& state) {
+    SendMessageW(state.toolbar, TB_AUTOSIZE, 0, 0);
+    state.layout.toolbarHeight = ToolbarHeight(state);
+    RECT client;
+    GetClientRect(state.window, &client);
+    LinesForClientHeight(client.bottom, state.layout.toolbarHeight, state.display.lineHeight,
+                         state.trackingCount, state.layout.scheduleLines, state.layout.trackingLines);
+    PlaceBoxes(state.layout, state.display.charWidth, state.display.lineHeight, CurrentFrameMetrics());
+    PlaceScrollBar(state);
+    RECT r;
+    GetWindowRect(state.window, &r);
+    SetWindowPos(state.window, nullptr, r.left, r.top, state.layout.windowWidth, state.layout.windowHeight,
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    InvalidateRect(state.window, nullptr, TRUE);
+}
+
+}  // namespace tarvon

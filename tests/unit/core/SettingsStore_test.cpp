@@ -1,0 +1,199 @@
+#include "core/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/memory/FakeClock.h"
+#include "platform/memory/MemoryRegistry.h"
+
+namespace tarvon {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    SettingsStoreTest() { registry.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\General"); }
+
+    std::unique_ptr<RegKey> Key(const char* path) { return registry.Create(RegRoot::LocalMachine, path); }
+
+    Settings Load() {
+        Settings s;
+        EXPECT_TRUE(LoadSettings(registry, clock, s));
+        return s;
+    }
+
+    MemoryRegistry registry;
+    FakeClock clock{0, -3600};
+};
+
+TEST_F(SettingsStoreTest, MissingGeneralKeyFailsAndLeavesDefaults) {
+    MemoryRegistry empty;
+    Settings s;
+    s.general.kovaDirectory = "untouched";
+    EXPECT_FALSE(LoadSettings(empty, clock, s));
+    EXPECT_EQ(s.general.kovaDirectory, "untouched");
+}
+
+TEST_F(SettingsStoreTest, EmptyKeysGiveEveryDefault) {
+    Settings s = Load();
+    const Settings defaults;
+    EXPECT_EQ(s.general.popUpTime, 180u);
+    EXPECT_EQ(s.general.passEndTime, 10u);
+    EXPECT_EQ(s.general.scheduleSeconds, 86400u);
+    EXPECT_EQ(s.general.mapSpeed, 100u);
+    EXPECT_EQ(s.general.stopPosition, 1u);
+    EXPECT_EQ(s.general.mapXLeft, kUseDefaultPosition);
+    EXPECT_EQ(s.station.callsign, "");
+    EXPECT_EQ(s.station.latitude, 0.0);
+    EXPECT_EQ(s.dateTimeFormat, "%d-%m-%y %H:%M:%S");
+    EXPECT_EQ(s.timeZoneBiasSeconds, -3600);
+    EXPECT_EQ(s.general.rotorDisplay, defaults.general.rotorDisplay);
+}
+
+TEST_F(SettingsStoreTest, StoredValuesAreRead) {
+    RegWriteString(*Key("SOFTWARE\\Kova\\General"), "Kova Directory", "C:\\KOVA");
+    auto station = Key("SOFTWARE\\Kova\\Station");
+    RegWriteString(*station, "Callsign", "G0ABC");
+    RegWriteDouble(*station, "Latitude", 52.25);
+    RegWriteDouble(*station, "Longitude", 1.5);
+    RegWriteDword(*station, "Listen Stop", 7);
+    auto tarvon = Key("SOFTWARE\\Kova\\Tarvon");
+    RegWriteDword(*tarvon, "Schedule Days", 3);
+    RegWriteDword(*tarvon, "Pop Up Time", 240);
+    RegWriteString(*tarvon, "Map Sat", "AO-51");
+    Settings s = Load();
+    EXPECT_EQ(s.general.kovaDirectory, "C:\\KOVA");
+    EXPECT_EQ(s.station.callsign, "G0ABC");
+    EXPECT_EQ(s.station.latitude, 52.25);
+    EXPECT_EQ(s.station.longitude, 1.5);
+    EXPECT_EQ(s.station.listenStop, 7u);
+    EXPECT_EQ(s.general.scheduleSeconds, 259200u);
+    EXPECT_EQ(s.general.popUpTime, 240u);
+    EXPECT_EQ(s.general.mapSat, "AO-51");
+}
+
+struct ClampCase {
+    const char* key;
+    const char* name;
+    uint32_t stored;
+    uint32_t GeneralSettings::*member;
+    uint32_t expected;
+};
+
+TEST_F(SettingsStoreTest, ClampsAndAbsurdValues) {
+    const ClampCase cases[] = {
+        {"SOFTWARE\\Kova\\Tarvon", "Map Speed", 0, &GeneralSettings::mapSpeed, 100},
+        {"SOFTWARE\\Kova\\Tarvon", "Map Speed", 20000, &GeneralSettings::mapSpeed, 100},
+        {"SOFTWARE\\Kova\\Tarvon", "Map Speed", 0xFFFFFFFF, &GeneralSettings::mapSpeed, 100},
+        {"SOFTWARE\\Kova\\Tarvon", "Map Speed", 10000, &GeneralSettings::mapSpeed, 10000},
+        {"SOFTWARE\\Kova\\Tarvon", "Map Origin", 3, &GeneralSettings::mapOrigin, 0},
+        {"SOFTWARE\\Kova\\Tarvon", "Map Origin", 2, &GeneralSettings::mapOrigin, 2},
+        {"SOFTWARE\\Kova\\Rotator", "Pacing Delay", 80, &GeneralSettings::pacingDelay, 50},
+        {"SOFTWARE\\Kova\\Rotator", "Pacing Delay", 0xFFFFFFFF, &GeneralSettings::pacingDelay, 50},
+        {"SOFTWARE\\Kova\\Tarvon", "Schedule Days", 0xFFFFFFFF, &GeneralSettings::scheduleSeconds,
+         kMaxScheduleDays * 86400},
+        {"SOFTWARE\\Kova\\Tarvon", "Schedule Days", 0, &GeneralSettings::scheduleSeconds, 0},
+    };
+    for (const ClampCase& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " = " + std::to_string(c.stored));
+        RegWriteDword(*Key(c.key), c.name, c.stored);
+        EXPECT_EQ(Load().general.*c.member, c.expected);
+    }
+}
+
+TEST_F(SettingsStoreTest, RotorDisplayIsForcedUnlessRotatorTypeIsTwo) {
+    RegWriteDword(*Key("SOFTWARE\\Kova\\Tarvon"), "Rotor Display", 0);
+    for (uint32_t type : {0u, 1u, 3u, 2u}) {
+        RegWriteDword(*Key("SOFTWARE\\Kova\\Rotator"), "Rotator Type", type);
+        EXPECT_EQ(Load().general.rotorDisplay, type == 2 ? 0u : 1u) << "type " << type;
+    }
+}
+
+TEST_F(SettingsStoreTest, ValuesTooLongForTheirBuffersKeepTheDefault) {
+    RegWriteString(*Key("SOFTWARE\\Kova\\Station"), "Callsign", "ABCDEFGHIJKL");  // 12 + NUL
+    RegWriteString(*Key("SOFTWARE\\Kova\\Tarvon"), "Map Sat", std::string(20, 'S'));
+    RegWriteString(*Key("SOFTWARE\\Kova\\Tarvon"), "Font Name", std::string(200, 'F'));
+    RegWriteString(*Key("SOFTWARE\\Kova\\General"), "Kova Directory", std::string(300, 'D'));
+    // A DWORD stored as a string and a double stored as a DWORD are not taken.
+    RegWriteString(*Key("SOFTWARE\\Kova\\Tarvon"), "Pop Up Time", "999");
+    RegWriteDword(*Key("SOFTWARE\\Kova\\Station"), "Latitude", 52);
+    Settings s = Load();
+    EXPECT_EQ(s.station.callsign, "");
+    EXPECT_EQ(s.general.mapSat, "");
+    EXPECT_EQ(s.general.kovaDirectory, "");
+    EXPECT_EQ(s.general.popUpTime, 180u);
+    EXPECT_EQ(s.station.latitude, 0.0);
+    WindowSettings w;
+    ASSERT_TRUE(LoadWindowSettings(registry, w));
+    EXPECT_EQ(w.fontName, "Terminal");
+}
+
+TEST(DateTimeFormatTest, FollowsTheShortDateOrder) {
+    const struct {
+        const char* shortDate;
+        const char* expected;
+    } cases[] = {
+        {"dd/MM/yy", "%d-%m-%y %H:%M:%S"},  {"MM/dd/yyyy", "%m-%d-%y %H:%M:%S"},
+        {"M/d/yy", "%m-%d-%y %H:%M:%S"},    {"yyyy/MM/dd", "%y-%m-%d %H:%M:%S"},
+        {"Y/D/m", "%y-%d-%m %H:%M:%S"},     {"dd.MM.yyyy", "%d-%m-%y %H:%M:%S"},
+        {"dd/MM", "%d-%m-%y %H:%M:%S"},     {"dd/MM/", "%d-%m-%y %H:%M:%S"},
+        {"MM/xx/yy", "%d-%m-%y %H:%M:%S"},  {"", "%d-%m-%y %H:%M:%S"},
+        {"/MM/yy", "%d-%m-%y %H:%M:%S"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DateTimeFormatForShortDate(c.shortDate), c.expected) << c.shortDate;
+}
+
+TEST_F(SettingsStoreTest, ShortDateIsReadFromTheUsersInternationalSettings) {
+    RegWriteString(*registry.Create(RegRoot::CurrentUser, "Control Panel\\International"), "sShortDate",
+                   "M/d/yyyy");
+    EXPECT_EQ(Load().dateTimeFormat, "%m-%d-%y %H:%M:%S");
+}
+
+TEST(PlacementRuleTest, KeepsOnlyUsablePositions) {
+    const struct {
+        int32_t x, y, w, h;
+        bool kept;
+    } cases[] = {
+        {10, 20, 580, 270, true},   {-5, 20, 580, 270, false}, {10, -1, 580, 270, false},
+        {10, 20, 580, 40, false},   {10, 20, 49, 270, false},  {1014, 20, 10, 270, false},
+        {1014, 20, 50, 270, true},  {10, 758, 580, 50, true},  {10, 759, 580, 50, false},
+        {0, 0, 1024, 768, true},    {0, 0, 1025, 768, false},  {0, 0, 1024, 769, false},
+    };
+    for (const auto& c : cases) {
+        WindowSettings w;
+        w.xLeft = static_cast<uint32_t>(c.x);
+        w.yTop = static_cast<uint32_t>(c.y);
+        w.cxWidth = static_cast<uint32_t>(c.w);
+        w.cyHeight = static_cast<uint32_t>(c.h);
+        ApplyPlacementRule(w, 1024, 768);
+        if (c.kept) {
+            EXPECT_EQ(static_cast<int32_t>(w.xLeft), c.x);
+        } else {
+            EXPECT_EQ(w.xLeft, kUseDefaultPosition);
+            EXPECT_EQ(w.yTop, kUseDefaultPosition);
+            EXPECT_EQ(w.cxWidth, kUseDefaultPosition);
+            EXPECT_EQ(w.cyHeight, kUseDefaultPosition);
+        }
+    }
+}
+
+TEST_F(SettingsStoreTest, WindowValuesRoundTrip) {
+    Settings s;
+    s.window.xLeft = 12;
+    s.window.yTop = 34;
+    s.window.cxWidth = 600;
+    s.window.cyHeight = 300;
+    s.general.mapXLeft = 5;
+    SaveWindowPlacement(registry, s.general, s.window);
+    WindowSettings back;
+    ASSERT_TRUE(LoadWindowSettings(registry, back));
+    EXPECT_EQ(back.xLeft, 12u);
+    EXPECT_EQ(back.cyHeight, 300u);
+    auto tarvon = registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
+    std::string mapSat = "none";
+    EXPECT_FALSE(RegReadString(*tarvon, "Map Sat", mapSat, 20)) << "not written without a map satellite";
+    uint32_t mapX = 0;
+    EXPECT_TRUE(RegReadDword(*tarvon, "Map xLeft", mapX));
+    EXPECT_EQ(mapX, 5u);
+}
+
+}  // namespace
+}  // namespace tarvon
