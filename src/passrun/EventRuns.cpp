@@ -1,0 +1,121 @@
+#include "passrun/EventRuns.h"
+
+#include <mutex>
+#include <optional>
+
+#include "maint/FileHousekeeping.h"
+#include "passrun/ScheduledEvents.h"
+#include "passrun/WorkerThreads.h"
+#include "platform/Clock.h"
+#include "platform/Processes.h"
+#include "platform/Registry.h"
+#include "platform/Waits.h"
+
+namespace tarvon {
+namespace {
+
+constexpr uint32_t kPathBuffer = 260;
+
+std::string EventKeyPath(const std::string& subkey) {
+    return std::string(kEventsKeyPath) + "\\" + subkey;
+}
+
+// Calls `visit(subkeyPath, key)` for every event key until it returns true.
+template <typename Visit>
+void ForEachEventKey(Registry& registry, Visit visit) {
+    std::unique_ptr<RegKey> root = registry.Open(RegRoot::LocalMachine, kEventsKeyPath);
+    if (!root) return;
+    std::string subkey;
+    for (uint32_t index = 0; index < kMaxEventKeys; ++index) {
+        if (root->EnumSubkey(index, subkey) != RegStatus::Ok) return;
+        std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, EventKeyPath(subkey));
+        if (key && visit(EventKeyPath(subkey), *key)) return;
+    }
+}
+
+void StartRunOfKey(EventRunServices& services, const std::string& path) {
+    // The run's thread owns the key from here on and closes it when done.
+    std::shared_ptr<RegKey> key = services.platform.registry.Open(RegRoot::LocalMachine, path);
+    if (!key) return;
+    services.threads.Start([&services, key] { EventRunThread(services, *key); });
+}
+
+// The outcome of a program run: its result when it ended by itself.
+std::optional<uint32_t> RunProgram(EventRunServices& services, RegKey& key) {
+    std::string program;
+    if (!RegReadString(key, "Program", program, kPathBuffer) || program.empty()) {
+        return std::nullopt;
+    }
+    ProcessStart start;
+    start.commandLine = program;
+    RegReadString(key, "Directory", start.directory, kPathBuffer);
+    uint32_t minimise = 1;
+    RegReadDword(key, "Minimise", minimise);
+    start.show = minimise == 1 ? ShowState::MinimisedNoActivate : ShowState::Maximised;
+    std::unique_ptr<Process> process = services.processes.Start(start);
+    if (!process) return std::nullopt;
+    int which = services.platform.waits.WaitAny({&services.sync.shutdown, &process->Exited()},
+                                                kWaitForever);
+    if (which != 1) return std::nullopt;
+    return 0u;
+}
+
+std::optional<uint32_t> RunHousekeeping(EventRunServices& services) {
+    if (CompanionProgramRunning(services.processes)) return std::nullopt;
+    return RunFileHousekeeping(services.platform.registry, services.platform.clock.NowUnix(),
+                               std::nullopt);
+}
+
+}  // namespace
+
+bool CompanionProgramRunning(Processes& processes) {
+    for (const char* windowClass : {"VANT:MAIN", "Brisko", "Pevrin"}) {
+        if (processes.FindTopLevelWindow(windowClass, "") != kNoWindow) return true;
+    }
+    return false;
+}
+
+void StartEventRun(EventRunServices& services, const std::string& name) {
+    if (name.empty()) return;
+    ForEachEventKey(services.platform.registry, [&](const std::string& path, RegKey& key) {
+        std::string keyName;
+        RegReadString(key, "Name", keyName, kEventNameBuffer);
+        if (keyName != name) return false;
+        StartRunOfKey(services, path);
+        return true;
+    });
+}
+
+void EventRunThread(EventRunServices& services, RegKey& key) {
+    RegWriteDword(key, "Last Run Time", static_cast<uint32_t>(services.platform.clock.NowUnix()));
+    uint32_t associate = kAssociateNoSatellite;
+    RegReadDword(key, "Associate", associate);
+    std::optional<uint32_t> result = associate == kAssociateHousekeeping
+                                         ? RunHousekeeping(services)
+                                         : RunProgram(services, key);
+    if (!result) return;
+    RegWriteDword(key, "Last Success Time",
+                  static_cast<uint32_t>(services.platform.clock.NowUnix()));
+    RegWriteDword(key, "Last Return", *result);
+}
+
+void RunEventsOfKind(EventRunServices& services, uint32_t runKind,
+                     const std::function<void()>& runScheduler) {
+    {
+        std::lock_guard<std::recursive_mutex> lock(services.sync.scheduleLock);
+        ForEachEventKey(services.platform.registry, [&](const std::string& path, RegKey& key) {
+            uint32_t active = 0;
+            uint32_t run = kRunBeforePass;
+            std::string name;
+            RegReadDword(key, "Active", active);
+            RegReadDword(key, "Run", run);
+            RegReadString(key, "Name", name, kEventNameBuffer);
+            // This key itself, not the first one carrying the same name.
+            if (active == 1 && run == runKind && !name.empty()) StartRunOfKey(services, path);
+            return false;
+        });
+    }
+    if (runScheduler) runScheduler();
+}
+
+}  // namespace tarvon

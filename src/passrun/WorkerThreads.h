@@ -1,0 +1,39 @@
+#pragma once
+// The short-lived threads of pass execution (event runs, the pass runner).
+// Each is remembered so that shutdown can wait for them after ShutdownEvent
+// has been set; finished ones are cleaned up as new ones start.
+#include <atomic>
+#include <functional>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace tarvon {
+
+class WorkerThreads {
+public:
+    WorkerThreads() = default;
+    WorkerThreads(const WorkerThreads&) = delete;
+    WorkerThreads& operator=(const WorkerThreads&) = delete;
+    ~WorkerThreads();
+
+    // Runs `work` on a new thread. An exception thrown by it ends that thread
+    // quietly instead of the process.
+    void Start(std::function<void()> work);
+
+    // Waits for every thread started so far, and for those they start meanwhile.
+    void JoinAll();
+
+private:
+    struct Worker {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    void JoinFinishedLocked();
+
+    std::mutex mutex_;
+    std::list<Worker> workers_;
+};
+
+}  // namespace tarvon

@@ -1,0 +1,218 @@
+#include "maint/FileHousekeeping.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "platform/Registry.h"
+#include "platform/memory/MemoryRegistry.h"
+
+namespace tarvon {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr int32_t kNow = 1700000000;
+constexpr int32_t kDay = 86400;
+
+class FileHousekeepingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("tarvon-fh-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    std::string Dir(const std::string& name) {
+        fs::create_directories(root_ / name);
+        return (root_ / name).string();
+    }
+    // A file last written `ageSeconds` before kNow.
+    void MakeFile(const std::string& dir, const std::string& name, int64_t ageSeconds) {
+        fs::path path = fs::path(dir) / name;
+        std::ofstream(path) << "x";
+        auto written = std::chrono::sys_seconds(std::chrono::seconds(kNow - ageSeconds));
+        fs::last_write_time(path, std::chrono::file_clock::from_sys(written));
+    }
+    void AddSatellite(const std::string& key, const std::string& name,
+                      std::initializer_list<std::pair<const char*, std::string>> dirs) {
+        auto k = registry_.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\" + key);
+        RegWriteString(*k, "Name", name);
+        for (auto& [value, dir] : dirs) RegWriteString(*k, value, dir);
+    }
+    void SetRule(const char* name, uint32_t value) {
+        auto k = registry_.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
+        RegWriteDword(*k, name, value);
+    }
+    std::set<std::string> Remaining(const std::string& dir) {
+        std::set<std::string> names;
+        for (auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    fs::path root_;
+    MemoryRegistry registry_;
+};
+
+TEST_F(FileHousekeepingTest, RulesDefaultAndRoundTrip) {
+    HousekeepingRules rules = LoadHousekeepingRules(registry_);
+    EXPECT_EQ(rules.oldestFiles, 10u);
+    EXPECT_EQ(rules.oldestMessages, 10u);
+    EXPECT_EQ(rules.keepPfhFiles, 10u);
+    EXPECT_EQ(rules.deleteDlx + rules.deleteMsg + rules.deleteMyMsg + rules.deleteAct +
+                  rules.deleteUl + rules.pfhAction,
+              0u);
+    rules.oldestFiles = 3;
+    rules.deleteUl = 1;
+    rules.pfhAction = 1;
+    SaveHousekeepingRules(registry_, rules);
+    HousekeepingRules back = LoadHousekeepingRules(registry_);
+    EXPECT_EQ(back.oldestFiles, 3u);
+    EXPECT_EQ(back.deleteUl, 1u);
+    EXPECT_EQ(back.pfhAction, 1u);
+    EXPECT_EQ(back.oldestMessages, 10u);
+}
+
+TEST_F(FileHousekeepingTest, DeletesEachClassByItsAgeAndFlag) {
+    std::string dlx = Dir("dlx"), msg = Dir("msg"), mine = Dir("mine"), sat = Dir("sat");
+    AddSatellite("S1", "SAT-1",
+                 {{"DLX Directory", dlx}, {"Message Directory", msg},
+                  {"My Message Directory", mine}, {"Satellite Directory", sat}});
+    SetRule("FH Oldest Files", 5);
+    SetRule("FH Oldest Messages", 2);
+    for (const char* flag : {"FH Delete DLX", "FH Delete MSG", "FH Delete ACT", "FH Delete UL"}) {
+        SetRule(flag, 1);
+    }
+    MakeFile(dlx, "OLD.DLX", 6 * kDay);
+    MakeFile(dlx, "new.dlx", 4 * kDay);
+    MakeFile(dlx, "OLD.TXT", 60 * kDay);
+    MakeFile(msg, "A.DLM", 3 * kDay);
+    MakeFile(msg, "B.PFH", 3 * kDay);
+    MakeFile(msg, "C.DLM", kDay);
+    MakeFile(mine, "D.DLM", 3 * kDay);  // FH Delete MYMSG is off
+    MakeFile(sat, "E.ACT", 6 * kDay);
+    MakeFile(sat, "F.HOL", 6 * kDay);
+    MakeFile(sat, "G.UL", 6 * kDay);
+    MakeFile(sat, "H.UL", 4 * kDay);
+    MakeFile(sat, "VANT0001.PFH", 60 * kDay);  // PFH action is off
+
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 6u);
+    EXPECT_EQ(Remaining(dlx), (std::set<std::string>{"new.dlx", "OLD.TXT"}));
+    EXPECT_EQ(Remaining(msg), (std::set<std::string>{"C.DLM"}));
+    EXPECT_EQ(Remaining(mine), (std::set<std::string>{"D.DLM"}));
+    EXPECT_EQ(Remaining(sat), (std::set<std::string>{"H.UL", "VANT0001.PFH"}));
+}
+
+TEST_F(FileHousekeepingTest, AgeZeroDeletesEverythingWrittenBeforeNow) {
+    std::string sat = Dir("sat");
+    AddSatellite("S1", "SAT-1", {{"Satellite Directory", sat}});
+    SetRule("FH Oldest Files", 0);
+    SetRule("FH Delete UL", 1);
+    MakeFile(sat, "A.UL", 1);
+    MakeFile(sat, "B.UL", 0);
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 1u);
+    EXPECT_EQ(Remaining(sat), (std::set<std::string>{"B.UL"}));
+}
+
+struct TrimCase {
+    std::vector<int> numbers;
+    uint32_t keep;
+    uint32_t attempts;
+    std::set<std::string> remaining;
+};
+
+TEST_F(FileHousekeepingTest, NumberedHeaderFilesKeepTheNewest) {
+    auto names = [](std::initializer_list<int> numbers) {
+        std::set<std::string> out;
+        for (int n : numbers) {
+            char name[32];
+            std::snprintf(name, sizeof name, "VANT%04d.PFH", n);
+            out.insert(name);
+        }
+        return out;
+    };
+    std::vector<int> oneTo25;
+    for (int n = 1; n <= 25; ++n) oneTo25.push_back(n);
+    const TrimCase cases[] = {
+        {oneTo25, 10, 15, names({16, 17, 18, 19, 20, 21, 22, 23, 24, 25})},
+        {{3, 4, 20}, 2, 16, names({20})},
+        {{5, 6}, 10, 0, names({5, 6})},
+        {{7}, 0, 1, names({})},
+        {{1, 2, 3}, 0xFFFFFFFFu, 0, names({1, 2, 3})},
+    };
+    int round = 0;
+    for (const auto& c : cases) {
+        std::string sat = Dir("sat" + std::to_string(round++));
+        registry_.DeleteKey(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\S1");
+        AddSatellite("S1", "SAT-1", {{"Satellite Directory", sat}});
+        SetRule("FH PFH Action", 1);
+        SetRule("FH Keep PFH Files", c.keep);
+        for (int n : c.numbers) {
+            char name[32];
+            std::snprintf(name, sizeof name, "VANT%04d.PFH", n);
+            MakeFile(sat, name, 0);
+        }
+        EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), c.attempts) << round;
+        EXPECT_EQ(Remaining(sat), c.remaining) << round;
+    }
+}
+
+TEST_F(FileHousekeepingTest, OddHeaderNamesNeitherCountNorRunAway) {
+    std::string sat = Dir("sat");
+    AddSatellite("S1", "SAT-1", {{"Satellite Directory", sat}});
+    SetRule("FH PFH Action", 1);
+    SetRule("FH Keep PFH Files", 2);
+    for (const char* name : {"VANT0010.PFH", "VANT0011.PFH", "VANTX.PFH", "OTHER12.PFH",
+                             "VANT9x.PFH", "VANT0012.PFH"}) {
+        MakeFile(sat, name, 0);
+    }
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 1u);
+    EXPECT_EQ(Remaining(sat), (std::set<std::string>{"VANT0011.PFH", "VANTX.PFH", "OTHER12.PFH",
+                                                      "VANT9x.PFH", "VANT0012.PFH"}));
+
+    // A stray huge number costs counted attempts, not a walk over every name.
+    MakeFile(sat, "VANT999999999.PFH", 0);
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 999999999u - 1 - 11);
+    EXPECT_EQ(Remaining(sat).count("VANT0012.PFH"), 0u);
+}
+
+TEST_F(FileHousekeepingTest, SingleSatelliteMatchesExactlyAndStopsAtTheFirst) {
+    std::string a = Dir("a"), b = Dir("b"), c = Dir("c");
+    AddSatellite("K1", "SAT-A", {{"Satellite Directory", a}});
+    AddSatellite("K2", "SAT-B", {{"Satellite Directory", b}});
+    AddSatellite("K3", "SAT-B", {{"Satellite Directory", c}});
+    SetRule("FH Delete UL", 1);
+    for (const std::string& dir : {a, b, c}) MakeFile(dir, "X.UL", 20 * kDay);
+
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::string_view("sat-b")), 0u);
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::string_view("NOPE")), 0u);
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::string_view("SAT-B")), 1u);
+    EXPECT_TRUE(Remaining(b).empty());
+    EXPECT_EQ(Remaining(a).size(), 1u);
+    EXPECT_EQ(Remaining(c).size(), 1u);
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 2u);
+}
+
+TEST_F(FileHousekeepingTest, MissingDirectoriesAndManyFiles) {
+    std::string big = Dir("big");
+    AddSatellite("K1", "GONE", {{"Satellite Directory", (root_ / "nowhere").string()},
+                                {"DLX Directory", (root_ / "nowhere" / "deeper").string()}});
+    AddSatellite("K2", "BIG", {{"Satellite Directory", big}});
+    AddSatellite("K3", "NODIRS", {});
+    SetRule("FH Delete UL", 1);
+    SetRule("FH Delete DLX", 1);
+    for (int i = 0; i < 3000; ++i) MakeFile(big, "F" + std::to_string(i) + ".UL", 30 * kDay);
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 3000u);
+    EXPECT_TRUE(Remaining(big).empty());
+    MemoryRegistry empty;
+    EXPECT_EQ(RunFileHousekeeping(empty, kNow, std::nullopt), 0u);
+}
+
+}  // namespace
+}  // namespace tarvon

@@ -1,0 +1,36 @@
+#include "passrun/ProgramCommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvon {
+namespace {
+
+struct ExpansionCase {
+    const char* program;
+    const char* satellite;
+    const char* expected;
+};
+
+TEST(ProgramCommandLine, ExpandsOnlyTheSatelliteNameAndPercentSigns) {
+    const ExpansionCase cases[] = {
+        {"D:\\PROG\\VANT.EXE %S", "SAT-1", "d:\\prog\\vant.exe SAT-1"},
+        {"vant.exe %s", "AO-16", "vant.exe AO-16"},
+        {"x.exe %s %S", "Sat", "x.exe Sat Sat"},
+        // Registry text is never a format: other sequences stay literal.
+        {"x.exe %n %s %d", "S", "x.exe %n S %d"},
+        {"x.exe %%s 100%%", "S", "x.exe %s 100%"},
+        {"x.exe %", "S", "x.exe %"},
+        {"x.exe %%%s", "S", "x.exe %S"},
+        {"x.exe %s%s%s%s%s%s%s%s", "AB", "x.exe ABABABABABABABAB"},
+        {"", "S", ""},
+        {"C:\\NO ARGS.EXE", "S", "c:\\no args.exe"},
+        // A satellite name that itself holds "%s" is not expanded again.
+        {"p %s", "%s%n", "p %s%n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ExpandProgramCommandLine(c.program, c.satellite), c.expected) << c.program;
+    }
+}
+
+}  // namespace
+}  // namespace tarvon
