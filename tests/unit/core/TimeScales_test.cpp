@@ -1,0 +1,174 @@
+#include "core/TimeScales.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tarvon {
+namespace {
+
+struct CalendarCase {
+    int32_t unixTime;
+    uint16_t year, month, day, hour, minute, second, dayOfWeek;
+};
+
+// Instants checked against published calendars: epochs, leap days, the ends
+// of years and the limits of 32-bit Unix time.
+const CalendarCase kCalendar[] = {
+    {0, 1970, 1, 1, 0, 0, 0, 4},
+    {951782400, 2000, 2, 29, 0, 0, 0, 2},
+    {951868800, 2000, 3, 1, 0, 0, 0, 3},
+    {825552000, 1996, 2, 29, 0, 0, 0, 4},
+    {852076800, 1997, 1, 1, 0, 0, 0, 3},
+    {1735689599, 2024, 12, 31, 23, 59, 59, 2},
+    {1735646400, 2024, 12, 31, 12, 0, 0, 2},
+    {2147483647, 2038, 1, 19, 3, 14, 7, 2},
+    {-2147483647 - 1, 1901, 12, 13, 20, 45, 52, 5},
+    {-86400, 1969, 12, 31, 0, 0, 0, 3},
+};
+
+TEST(TimeScales, UnixAndSystemTimeRoundTrip) {
+    for (const auto& c : kCalendar) {
+        SCOPED_TRACE(c.unixTime);
+        SystemTime st;
+        ASSERT_TRUE(UnixTimeToSystemTime(c.unixTime, st));
+        EXPECT_EQ(st.wYear, c.year);
+        EXPECT_EQ(st.wMonth, c.month);
+        EXPECT_EQ(st.wDay, c.day);
+        EXPECT_EQ(st.wHour, c.hour);
+        EXPECT_EQ(st.wMinute, c.minute);
+        EXPECT_EQ(st.wSecond, c.second);
+        EXPECT_EQ(st.wDayOfWeek, c.dayOfWeek);
+        st.wMilliseconds = 999;
+        int32_t back = 0;
+        ASSERT_TRUE(SystemTimeToUnixTime(st, back));
+        EXPECT_EQ(back, c.unixTime);
+        EXPECT_EQ(st.wMilliseconds, 0);
+    }
+}
+
+TEST(TimeScales, FileTimeArithmetic) {
+    FileTime ft = 0;
+    UnixTimeToFileTime(0, ft);
+    EXPECT_EQ(ft, 116444736000000000ull);
+    UnixTimeToFileTime(-1, ft);
+    EXPECT_EQ(ft, 116444736000000000ull - 10000000ull);
+    int32_t t = 0;
+    // Truncation toward zero on both sides of the epoch.
+    FileTimeToUnixTime(116444736000000000ull + 15000000ull, t);
+    EXPECT_EQ(t, 1);
+    FileTimeToUnixTime(116444736000000000ull - 15000000ull, t);
+    EXPECT_EQ(t, -1);
+    SystemTime st;
+    EXPECT_TRUE(FileTimeToSystemTime(0, st));
+    EXPECT_EQ(st.wYear, 1601);
+    EXPECT_EQ(st.wDayOfWeek, 1);
+    EXPECT_FALSE(FileTimeToSystemTime(0x8000000000000000ull, st));
+}
+
+TEST(TimeScales, InvalidDatesAreRejected) {
+    const SystemTime bad[] = {
+        {1997, 2, 0, 29, 0, 0, 0, 0}, {2000, 13, 0, 1, 0, 0, 0, 0}, {2000, 0, 0, 1, 0, 0, 0, 0},
+        {2000, 1, 0, 0, 0, 0, 0, 0},  {2000, 1, 0, 1, 24, 0, 0, 0}, {1900, 2, 0, 29, 0, 0, 0, 0},
+        {1600, 1, 0, 1, 0, 0, 0, 0},
+    };
+    for (auto st : bad) {
+        int32_t t = 123;
+        EXPECT_FALSE(SystemTimeToUnixTime(st, t)) << st.wYear << "-" << st.wMonth << "-" << st.wDay;
+        EXPECT_EQ(t, 0);
+    }
+}
+
+TEST(TimeScales, DayOfYearCountsLeapDayOnlyInLeapYears) {
+    struct Case { uint16_t year, month, day; int32_t expected; };
+    const Case cases[] = {{1997, 3, 1, 60}, {1996, 3, 1, 61}, {1996, 2, 29, 60}, {1996, 12, 31, 366},
+                          {1997, 12, 31, 365}, {2000, 1, 1, 1}};
+    for (const auto& c : cases) {
+        SystemTime st{c.year, c.month, 0, c.day, 0, 0, 0, 0};
+        EXPECT_EQ(DayOfYear(st), c.expected) << c.year << "-" << c.month << "-" << c.day;
+    }
+}
+
+TEST(TimeScales, DayNumberFromYearDay) {
+    struct Case { int32_t year, day, expected; };
+    const Case cases[] = {{97, 1, 35430}, {1997, 1, 35430}, {0, 1, 36525}, {2000, 1, 36525},
+                          {49, 1, 54423}, {50, 1, 18263}, {1970, 1, 25568}, {1901, 1, 366},
+                          {2024, 0, 45290}, {2024, 366, 45656},
+                          // 1900 counts as a leap year, so its 1 January is day 0.
+                          {1900, 1, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(DayNumberFromYearDay(c.year, c.day), c.expected) << c.year << " " << c.day;
+    }
+}
+
+TEST(TimeScales, DayNumberFromUnixTime) {
+    EXPECT_EQ(DayNumberFromUnixTime(951868800), 36585.0);  // 2000-03-01
+    EXPECT_EQ(DayNumberFromUnixTime(0), 25568.0);
+    EXPECT_EQ(DayNumberFromUnixTime(852076800 + 43200), 35430.5);
+    EXPECT_EQ(DayNumberFromUnixTime(-1), 0.0);
+    // The day number agrees with the element-epoch scale for every year.
+    for (int year = 1970; year <= 2037; ++year) {
+        SystemTime st{static_cast<uint16_t>(year), 1, 0, 1, 0, 0, 0, 0};
+        int32_t t = 0;
+        SystemTimeToUnixTime(st, t);
+        EXPECT_EQ(DayNumberFromUnixTime(t), DayNumberFromYearDay(year, 1)) << year;
+    }
+}
+
+TEST(TimeScales, UnixTimeFromDayNumberGivesTheCalendarDate) {
+    struct Case { double dayNumber; uint16_t year, month, day, hour; };
+    const Case cases[] = {
+        {35430.5, 1997, 1, 1, 12},
+        {DayNumberFromYearDay(1996, 31) + 0.25, 1996, 1, 31, 6},
+        {DayNumberFromYearDay(1996, 60) + 0.75, 1996, 2, 29, 18},
+        {1.0 * DayNumberFromYearDay(1996, 61), 1996, 3, 1, 0},
+        // The last day of these years used to come out as 1 January.
+        {DayNumberFromYearDay(2024, 366) + 0.25, 2024, 12, 31, 6},
+        {DayNumberFromYearDay(2025, 365) + 0.5, 2025, 12, 31, 12},
+        {DayNumberFromYearDay(2026, 365) + 0.75, 2026, 12, 31, 18},
+        {DayNumberFromYearDay(2026, 365) + 23.0 / 24, 2026, 12, 31, 23},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dayNumber);
+        SystemTime st;
+        UnixTimeToSystemTime(UnixTimeFromDayNumber(c.dayNumber), st);
+        EXPECT_EQ(st.wYear, c.year);
+        EXPECT_EQ(st.wMonth, c.month);
+        EXPECT_EQ(st.wDay, c.day);
+        EXPECT_EQ(st.wHour, c.hour);
+        EXPECT_EQ(st.wMinute, 0);
+        EXPECT_EQ(st.wSecond, 0);
+    }
+}
+
+TEST(TimeScales, WholeSecondsSurviveTheRoundTrip) {
+    // Every 997th second from 1970 to 2038 plus the hours around each new
+    // year: each must come back exact, and 0.4 s later still the same second.
+    for (int64_t t = 0; t < 2147483647; t += 997 * 3607) {
+        const int32_t unixTime = static_cast<int32_t>(t);
+        const double d = DayNumberFromUnixTime(unixTime);
+        ASSERT_EQ(UnixTimeFromDayNumber(d), unixTime) << unixTime;
+        ASSERT_EQ(UnixTimeFromDayNumber(d + 0.4 * kDaysPerSecond), unixTime) << unixTime;
+        ASSERT_EQ(UnixTimeFromDayNumber(d + 0.9 * kDaysPerSecond), unixTime) << unixTime;
+    }
+    for (int year = 1971; year <= 2037; ++year) {
+        SystemTime st{static_cast<uint16_t>(year), 1, 0, 1, 0, 0, 0, 0};
+        int32_t newYear = 0;
+        SystemTimeToUnixTime(st, newYear);
+        for (int32_t unixTime = newYear - 86400; unixTime < newYear + 3600; unixTime += 61) {
+            ASSERT_EQ(UnixTimeFromDayNumber(DayNumberFromUnixTime(unixTime)), unixTime) << unixTime;
+        }
+    }
+}
+
+TEST(TimeScales, UnixTimeFromDayNumberSaturatesOutsideTheRange) {
+    EXPECT_EQ(UnixTimeFromDayNumber(DayNumberFromYearDay(2099, 365)), kUnixNever);
+    EXPECT_EQ(UnixTimeFromDayNumber(366.0), -2147483647 - 1);
+    EXPECT_EQ(UnixTimeFromDayNumber(NAN), -2147483647 - 1);
+    EXPECT_EQ(UnixTimeFromDayNumber(INFINITY), kUnixNever);
+    // Before 1970 the day number scale still converts.
+    EXPECT_EQ(UnixTimeFromDayNumber(25567.5), -43200);
+}
+
+}  // namespace
+}  // namespace tarvon
