@@ -1,3 +1,12 @@
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include "ui/StationStartup.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    try {
+        return tarvon::RunStation(instance, showCommand);
+    } catch (...) {
+        // Nothing sensible is left to do; end with the failure code.
+        return -1;
+    }
+}

@@ -1,0 +1,213 @@
+// probe: finds, reads and drives the windows of other programs and reads the
+// registry, so that end-to-end scripts can check what a person would see.
+//
+//   probe find --class C [--title T] [--timeout S]       handle and title of a window
+//   probe gone --class C [--timeout S]                   waits until no such window
+//   probe msgbox [--title CAPTION] [--timeout S] [--press BUTTON]
+//                                                        caption and text of a message box
+//   probe rect --class C [--title T]                     left top right bottom
+//   probe move --class C --x N --y N                      moves a window (keeps its size)
+//   probe foreground                                     class and title of the foreground window
+//   probe post --class C [--title T] --msg N [--wparam N] [--lparam N]
+//   probe press --title T --button CAPTION               clicks a dialog's button
+//   probe text --title T --id N                          a dialog control's text
+//   probe menu --class C --id N                          "checked"/"unchecked", "grayed"/"enabled"
+//   probe reg-dword KEY VALUE / probe reg-string KEY VALUE  (HKLM)
+//
+// Exit code 0 on success, 1 when the thing looked for is not there, 2 on bad usage.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "ProbeWindows.h"
+#include "win32/Utf8.h"
+
+using probe::FindVisibleWindow;
+using tarvon::Narrow;
+using tarvon::Widen;
+
+namespace {
+
+struct Args {
+    std::string command;
+    std::map<std::string, std::string> options;
+    std::string positional[2];
+
+    std::wstring Wide(const std::string& name) const {
+        auto it = options.find(name);
+        return it == options.end() ? std::wstring() : Widen(it->second);
+    }
+    long long Number(const std::string& name, long long fallback) const {
+        auto it = options.find(name);
+        return it == options.end() ? fallback : std::strtoll(it->second.c_str(), nullptr, 0);
+    }
+    DWORD TimeoutMs() const { return static_cast<DWORD>(Number("--timeout", 0) * 1000); }
+};
+
+void Print(const std::wstring& text) { std::fputs((Narrow(text) + "\n").c_str(), stdout); }
+
+HWND Target(const Args& a) {
+    return probe::WaitForWindow(a.Wide("--class"), a.Wide("--title"), a.TimeoutMs());
+}
+
+int Find(const Args& a) {
+    HWND w = Target(a);
+    if (!w) return 1;
+    std::printf("%p ", static_cast<void*>(w));
+    Print(probe::TitleOf(w));
+    return 0;
+}
+
+int Gone(const Args& a) {
+    const DWORD start = GetTickCount();
+    while (FindVisibleWindow(a.Wide("--class"), a.Wide("--title"))) {
+        if (GetTickCount() - start >= a.TimeoutMs()) return 1;
+        Sleep(100);
+    }
+    return 0;
+}
+
+int MessageBoxCommand(const Args& a) {
+    HWND box = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
+    if (!box) return 1;
+    Print(probe::TitleOf(box));
+    Print(probe::MessageBoxText(box));
+    std::wstring press = a.Wide("--press");
+    if (!press.empty()) {
+        HWND button = probe::FindButton(box, press);
+        if (!button) return 1;
+        PostMessageW(button, BM_CLICK, 0, 0);
+    }
+    return 0;
+}
+
+int Rect(const Args& a) {
+    HWND w = Target(a);
+    if (!w) return 1;
+    RECT r;
+    GetWindowRect(w, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+}
+
+int Move(const Args& a) {
+    HWND w = Target(a);
+    if (!w) return 1;
+    return SetWindowPos(w, nullptr, static_cast<int>(a.Number("--x", 0)), static_cast<int>(a.Number("--y", 0)), 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER)
+               ? 0
+               : 1;
+}
+
+int Foreground() {
+    HWND w = GetForegroundWindow();
+    if (!w) return 1;
+    Print(probe::ClassOf(w) + L" " + probe::TitleOf(w));
+    return 0;
+}
+
+int Post(const Args& a) {
+    HWND w = Target(a);
+    if (!w) return 1;
+    return PostMessageW(w, static_cast<UINT>(a.Number("--msg", 0)), static_cast<WPARAM>(a.Number("--wparam", 0)),
+                        static_cast<LPARAM>(a.Number("--lparam", 0)))
+               ? 0
+               : 1;
+}
+
+int Press(const Args& a) {
+    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
+    if (!dialog) return 1;
+    HWND button = probe::FindButton(dialog, a.Wide("--button"));
+    if (!button) return 1;
+    PostMessageW(button, BM_CLICK, 0, 0);
+    return 0;
+}
+
+int Text(const Args& a) {
+    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
+    if (!dialog) return 1;
+    HWND control = GetDlgItem(dialog, static_cast<int>(a.Number("--id", 0)));
+    if (!control) return 1;
+    Print(probe::TitleOf(control));
+    return 0;
+}
+
+int Menu(const Args& a) {
+    HWND w = Target(a);
+    if (!w) return 1;
+    UINT state = GetMenuState(GetMenu(w), static_cast<UINT>(a.Number("--id", 0)), MF_BYCOMMAND);
+    if (state == static_cast<UINT>(-1)) return 1;
+    std::printf("%s %s\n", (state & MF_CHECKED) ? "checked" : "unchecked",
+                (state & (MF_GRAYED | MF_DISABLED)) ? "grayed" : "enabled");
+    return 0;
+}
+
+int RegistryRead(const Args& a, bool dword) {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Widen(a.positional[0]).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return 1;
+    BYTE data[4096];
+    DWORD size = sizeof data - 2, type = 0;
+    LONG rc = RegQueryValueExW(key, Widen(a.positional[1]).c_str(), nullptr, &type, data, &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS) return 1;
+    if (dword) {
+        if (type != REG_DWORD) return 1;
+        DWORD value;
+        memcpy(&value, data, 4);
+        std::printf("%lu\n", value);
+    } else {
+        data[size] = data[size + 1] = 0;
+        Print(reinterpret_cast<const wchar_t*>(data));
+    }
+    return 0;
+}
+
+bool Parse(int argc, wchar_t** argv, Args& a) {
+    if (argc < 2) return false;
+    a.command = Narrow(argv[1]);
+    int positional = 0;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = Narrow(argv[i]);
+        if (arg.rfind("--", 0) == 0) {
+            if (i + 1 >= argc) return false;
+            a.options[arg] = Narrow(argv[++i]);
+        } else if (positional < 2) {
+            a.positional[positional++] = arg;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    Args a;
+    if (!Parse(argc, argv, a)) {
+        std::fputs("usage: probe COMMAND [options]; see the comment at the top of Probe.cpp\n", stderr);
+        return 2;
+    }
+    if (a.command == "find") return Find(a);
+    if (a.command == "gone") return Gone(a);
+    if (a.command == "msgbox") return MessageBoxCommand(a);
+    if (a.command == "rect") return Rect(a);
+    if (a.command == "move") return Move(a);
+    if (a.command == "foreground") return Foreground();
+    if (a.command == "post") return Post(a);
+    if (a.command == "press") return Press(a);
+    if (a.command == "text") return Text(a);
+    if (a.command == "menu") return Menu(a);
+    if (a.command == "reg-dword") return RegistryRead(a, true);
+    if (a.command == "reg-string") return RegistryRead(a, false);
+    std::fputs("probe: unknown command\n", stderr);
+    return 2;
+}
