@@ -1,0 +1,252 @@
+#pragma once
+// What the station relies on from a registry, as one table of cases that runs
+// against the in-memory registry natively and against the real one under
+// Wine. Each case gets an empty key path `base` under HKEY_CURRENT_USER.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+
+namespace tarvon::contract {
+
+struct RegistryCase {
+    const char* name;
+    void (*check)(Registry& registry, const std::string& base);
+};
+
+inline std::unique_ptr<RegKey> MakeKey(Registry& registry, const std::string& path) {
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::CurrentUser, path);
+    EXPECT_NE(key, nullptr) << path;
+    return key;
+}
+
+inline std::vector<std::string> Subkeys(RegKey& key) {
+    std::vector<std::string> names;
+    std::string name;
+    for (uint32_t i = 0; key.EnumSubkey(i, name) == RegStatus::Ok; ++i) names.push_back(name);
+    return names;
+}
+
+inline const std::vector<RegistryCase>& RegistryCases() {
+    static const std::vector<RegistryCase> cases = {
+        {"MissingValueIsNotFoundAndKeepsTheDefault",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             RegType type{};
+             uint8_t buffer[4];
+             uint32_t size = 0;
+             EXPECT_EQ(key->ReadValue("Missing", type, buffer, sizeof buffer, size), RegStatus::NotFound);
+             uint32_t dword = 77;
+             std::string text = "default";
+             EXPECT_FALSE(RegReadDword(*key, "Missing", dword));
+             EXPECT_FALSE(RegReadString(*key, "Missing", text, 20));
+             EXPECT_EQ(dword, 77u);
+             EXPECT_EQ(text, "default");
+         }},
+        {"ValueLongerThanTheBufferIsTooLongAndLeavesItUntouched",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             ASSERT_TRUE(RegWriteString(*key, "Callsign", "ABCDEFGH"));
+             uint8_t buffer[16];
+             std::memset(buffer, 0xCC, sizeof buffer);
+             RegType type{};
+             uint32_t size = 0;
+             EXPECT_EQ(key->ReadValue("Callsign", type, buffer, 8, size), RegStatus::TooLong);
+             EXPECT_EQ(size, 9u);
+             for (uint8_t b : buffer) EXPECT_EQ(b, 0xCC);
+             EXPECT_EQ(key->ReadValue("Callsign", type, buffer, 9, size), RegStatus::Ok);
+             EXPECT_EQ(size, 9u);
+             EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer)), "ABCDEFGH");
+             std::string text = "old";
+             EXPECT_FALSE(RegReadString(*key, "Callsign", text, 8));
+             EXPECT_EQ(text, "old");
+             EXPECT_TRUE(RegReadString(*key, "Callsign", text, 9));
+             EXPECT_EQ(text, "ABCDEFGH");
+         }},
+        {"StringIsStoredWithItsTerminator",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             ASSERT_TRUE(RegWriteString(*key, "Name", "AO-16"));
+             uint8_t buffer[32];
+             RegType type{};
+             uint32_t size = 0;
+             ASSERT_EQ(key->ReadValue("Name", type, buffer, sizeof buffer, size), RegStatus::Ok);
+             EXPECT_EQ(type, RegType::Sz);
+             ASSERT_EQ(size, 6u);
+             EXPECT_EQ(std::memcmp(buffer, "AO-16", 6), 0);
+             ASSERT_TRUE(RegWriteString(*key, "Empty", ""));
+             ASSERT_EQ(key->ReadValue("Empty", type, buffer, sizeof buffer, size), RegStatus::Ok);
+             EXPECT_EQ(size, 1u);
+         }},
+        {"StringWithoutTerminatorKeepsItsLength",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             const uint8_t mode[4] = {'P', 'K', 'T', '9'};
+             ASSERT_EQ(key->WriteValue("DSP Mode", RegType::Sz, mode, 4), RegStatus::Ok);
+             uint8_t buffer[8] = {};
+             RegType type{};
+             uint32_t size = 0;
+             ASSERT_EQ(key->ReadValue("DSP Mode", type, buffer, 4, size), RegStatus::Ok);
+             EXPECT_EQ(type, RegType::Sz);
+             EXPECT_EQ(size, 4u);
+             std::string text;
+             EXPECT_TRUE(RegReadString(*key, "DSP Mode", text, 5));
+             EXPECT_EQ(text, "PKT9");
+         }},
+        {"TextOutsideAsciiIsCountedInUtf8Bytes",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             const std::string text = "Caf\xC3\xA9 \xE2\x82\xAC";  // "Café €": 9 bytes
+             ASSERT_TRUE(RegWriteString(*key, "Label", text));
+             uint8_t buffer[16];
+             RegType type{};
+             uint32_t size = 0;
+             EXPECT_EQ(key->ReadValue("Label", type, buffer, 9, size), RegStatus::TooLong);
+             EXPECT_EQ(size, 10u);
+             std::string read;
+             EXPECT_TRUE(RegReadString(*key, "Label", read, 10));
+             EXPECT_EQ(read, text);
+         }},
+        {"NumbersKeepTheirTypeSizeAndBytes",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             ASSERT_TRUE(RegWriteDword(*key, "Time", 0xDEADBEEF));
+             ASSERT_TRUE(RegWriteDouble(*key, "Latitude", 50.0));
+             ASSERT_TRUE(RegWriteByte(*key, "Flag", 1));
+             struct Expected {
+                 const char* name;
+                 RegType type;
+                 std::vector<uint8_t> bytes;
+             };
+             const Expected expected[] = {
+                 {"Time", RegType::Dword, {0xEF, 0xBE, 0xAD, 0xDE}},
+                 {"Latitude", RegType::Binary, {0, 0, 0, 0, 0, 0, 0x49, 0x40}},
+                 {"Flag", RegType::Binary, {1}},
+             };
+             for (const Expected& e : expected) {
+                 uint8_t buffer[16];
+                 RegType type{};
+                 uint32_t size = 0;
+                 ASSERT_EQ(key->ReadValue(e.name, type, buffer, sizeof buffer, size), RegStatus::Ok) << e.name;
+                 EXPECT_EQ(type, e.type) << e.name;
+                 EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + size), e.bytes) << e.name;
+             }
+             uint32_t dword = 0;
+             double latitude = 0;
+             uint8_t flag = 0;
+             EXPECT_TRUE(RegReadDword(*key, "Time", dword));
+             EXPECT_TRUE(RegReadDouble(*key, "Latitude", latitude));
+             EXPECT_TRUE(RegReadByte(*key, "Flag", flag));
+             EXPECT_EQ(dword, 0xDEADBEEFu);
+             EXPECT_EQ(latitude, 50.0);
+             EXPECT_EQ(flag, 1);
+             // A one-byte value is not a DWORD, and an 8-byte one does not fit one.
+             dword = 5;
+             EXPECT_FALSE(RegReadDword(*key, "Flag", dword));
+             EXPECT_FALSE(RegReadDword(*key, "Latitude", dword));
+             EXPECT_EQ(dword, 5u);
+         }},
+        {"RewritingAValueReplacesTypeAndSize",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             ASSERT_TRUE(RegWriteString(*key, "Value", "a long text value"));
+             ASSERT_TRUE(RegWriteDword(*key, "Value", 7));
+             uint8_t buffer[32];
+             RegType type{};
+             uint32_t size = 0;
+             ASSERT_EQ(key->ReadValue("Value", type, buffer, sizeof buffer, size), RegStatus::Ok);
+             EXPECT_EQ(type, RegType::Dword);
+             EXPECT_EQ(size, 4u);
+         }},
+        {"EmptyBinaryValueReadsIntoAnEmptyBuffer",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             uint8_t none = 0;
+             ASSERT_EQ(key->WriteValue("Nothing", RegType::Binary, &none, 0), RegStatus::Ok);
+             std::vector<uint8_t> value = {9, 9};
+             EXPECT_TRUE(RegReadBinary(*key, "Nothing", value, 0));
+             EXPECT_TRUE(value.empty());
+         }},
+        {"DefaultValueHasTheEmptyName",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             ASSERT_TRUE(RegWriteString(*key, "", "default text"));
+             std::string text;
+             EXPECT_TRUE(RegReadString(*key, "", text, 64));
+             EXPECT_EQ(text, "default text");
+         }},
+        {"DeletedValueIsGone",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base);
+             ASSERT_TRUE(RegWriteDword(*key, "Active", 1));
+             EXPECT_EQ(key->DeleteValue("Active"), RegStatus::Ok);
+             uint32_t dword = 0;
+             EXPECT_FALSE(RegReadDword(*key, "Active", dword));
+             EXPECT_EQ(key->DeleteValue("Active"), RegStatus::NotFound);
+         }},
+        {"NamesIgnoreCaseAndKeepTheirFirstSpelling",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base + "\\Kova\\General");
+             ASSERT_TRUE(RegWriteDword(*key, "Sound Type", 3));
+             auto other = registry.Open(RegRoot::CurrentUser, base + "\\KOVA\\general");
+             ASSERT_NE(other, nullptr);
+             uint32_t dword = 0;
+             EXPECT_TRUE(RegReadDword(*other, "SOUND TYPE", dword));
+             EXPECT_EQ(dword, 3u);
+             ASSERT_NE(registry.Create(RegRoot::CurrentUser, base + "\\kova"), nullptr);
+             auto parent = registry.Open(RegRoot::CurrentUser, base);
+             ASSERT_NE(parent, nullptr);
+             EXPECT_EQ(Subkeys(*parent), std::vector<std::string>{"Kova"});
+         }},
+        {"SubkeysAreEnumeratedInNameOrderUntilNoMoreItems",
+         [](Registry& registry, const std::string& base) {
+             for (const char* name : {"UO-11", "ao-16", "Zeta", "AO-7", "FO_29", "FOX", "FO-20"})
+                 MakeKey(registry, base + "\\" + name);
+             auto key = registry.Open(RegRoot::CurrentUser, base);
+             ASSERT_NE(key, nullptr);
+             EXPECT_EQ(Subkeys(*key),
+                       (std::vector<std::string>{"ao-16", "AO-7", "FO-20", "FOX", "FO_29", "UO-11", "Zeta"}));
+             std::string name = "unchanged";
+             EXPECT_EQ(key->EnumSubkey(7, name), RegStatus::NoMoreItems);
+             EXPECT_EQ(key->EnumSubkey(1000, name), RegStatus::NoMoreItems);
+             auto leaf = registry.Open(RegRoot::CurrentUser, base + "\\Zeta");
+             EXPECT_EQ(leaf->EnumSubkey(0, name), RegStatus::NoMoreItems);
+         }},
+        {"CreateMakesMissingParentsAndOpenFindsOnlyExistingKeys",
+         [](Registry& registry, const std::string& base) {
+             EXPECT_EQ(registry.Open(RegRoot::CurrentUser, base + "\\Tarvon\\Events"), nullptr);
+             MakeKey(registry, base + "\\Tarvon\\Events\\Daily Clean");
+             EXPECT_NE(registry.Open(RegRoot::CurrentUser, base + "\\Tarvon"), nullptr);
+             EXPECT_NE(registry.Open(RegRoot::CurrentUser, base + "\\Tarvon\\Events"), nullptr);
+             EXPECT_NE(registry.Open(RegRoot::CurrentUser, base + "\\Tarvon\\Events\\Daily Clean\\"), nullptr);
+             EXPECT_EQ(registry.Open(RegRoot::CurrentUser, base + "\\Tarvon\\Event"), nullptr);
+             EXPECT_EQ(registry.Open(RegRoot::LocalMachine, base + "\\Tarvon"), nullptr);
+         }},
+        {"OnlyKeysWithoutSubkeysAreDeleted",
+         [](Registry& registry, const std::string& base) {
+             MakeKey(registry, base + "\\Events\\One");
+             EXPECT_NE(registry.DeleteKey(RegRoot::CurrentUser, base + "\\Events"), RegStatus::Ok);
+             EXPECT_NE(registry.Open(RegRoot::CurrentUser, base + "\\Events\\One"), nullptr);
+             EXPECT_EQ(registry.DeleteKey(RegRoot::CurrentUser, base + "\\events\\ONE"), RegStatus::Ok);
+             EXPECT_EQ(registry.Open(RegRoot::CurrentUser, base + "\\Events\\One"), nullptr);
+             EXPECT_EQ(registry.DeleteKey(RegRoot::CurrentUser, base + "\\Events"), RegStatus::Ok);
+             EXPECT_EQ(registry.DeleteKey(RegRoot::CurrentUser, base + "\\Events"), RegStatus::NotFound);
+         }},
+        {"KeyOpenedBeforeADeleteNoLongerReadsOrWrites",
+         [](Registry& registry, const std::string& base) {
+             auto key = MakeKey(registry, base + "\\Gone");
+             ASSERT_TRUE(RegWriteDword(*key, "Time", 1));
+             ASSERT_EQ(registry.DeleteKey(RegRoot::CurrentUser, base + "\\Gone"), RegStatus::Ok);
+             uint32_t dword = 0;
+             EXPECT_FALSE(RegReadDword(*key, "Time", dword));
+             EXPECT_FALSE(RegWriteDword(*key, "Time", 2));
+             EXPECT_EQ(registry.Open(RegRoot::CurrentUser, base + "\\Gone"), nullptr);
+         }},
+    };
+    return cases;
+}
+
+}  // namespace tarvon::contract

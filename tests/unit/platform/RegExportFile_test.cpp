@@ -1,0 +1,254 @@
+#include "platform/memory/RegExportFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/memory/MemoryRegistry.h"
+
+namespace tarvon {
+namespace {
+
+const char* const kWineExport = TARVON_TEST_DATA "/registry/kova-wine-export.reg";
+
+bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return in.good() || in.eof();
+}
+
+std::vector<uint8_t> Bytes(std::string_view text) { return std::vector<uint8_t>(text.begin(), text.end()); }
+
+std::vector<uint8_t> RawValue(MemoryRegistry& registry, std::string_view path, std::string_view name,
+                              RegType& type) {
+    auto key = registry.Open(RegRoot::LocalMachine, path);
+    if (!key) return {};
+    std::vector<uint8_t> buffer(256);
+    uint32_t size = 0;
+    if (key->ReadValue(name, type, buffer.data(), 256, size) != RegStatus::Ok) return {};
+    buffer.resize(size);
+    return buffer;
+}
+
+std::vector<uint8_t> RawValue(MemoryRegistry& registry, std::string_view path, std::string_view name) {
+    RegType type{};
+    return RawValue(registry, path, name, type);
+}
+
+std::vector<uint8_t> Sz(std::string_view text) {
+    std::vector<uint8_t> bytes = Bytes(text);
+    bytes.push_back(0);
+    return bytes;
+}
+
+TEST(RegExportFile, ReadsWhatWineRegExportWrites) {
+    std::vector<uint8_t> file;
+    ASSERT_TRUE(ReadWholeFile(kWineExport, file));
+    MemoryRegistry registry;
+    RegFileReport report = ReadRegFile(file, registry);
+    EXPECT_TRUE(report.recognised);
+    EXPECT_EQ(report.keys, 9);
+    EXPECT_EQ(report.values, 17);
+    EXPECT_EQ(report.badLines, 0);
+    EXPECT_EQ(report.ignoredLines, 0);
+
+    const std::string kova = "SOFTWARE\\Kova";
+    struct Case {
+        std::string path;
+        const char* name;
+        RegType type;
+        std::vector<uint8_t> bytes;
+    };
+    std::vector<uint8_t> sequence(64);
+    for (size_t i = 0; i < sequence.size(); ++i) sequence[i] = static_cast<uint8_t>(i);
+    const Case cases[] = {
+        {kova + "\\General", "Kova Directory", RegType::Sz, Sz("C:\\Kova")},
+        {kova + "\\General", "Error WAV", RegType::Sz, Sz("C:\\Sounds\\say \"error\".wav")},
+        {kova + "\\General", "Empty", RegType::Sz, Sz("")},
+        {kova + "\\General", "Sound Type", RegType::Dword, {3, 0, 0, 0}},
+        {kova + "\\Station", "", RegType::Sz, Sz("default text")},
+        {kova + "\\Station", "Latitude", RegType::Binary, {0, 0, 0, 0, 0, 0x80, 0x49, 0x40}},
+        {kova + "\\Satellites\\AO-16", "Flag", RegType::Binary, {1}},
+        {kova + "\\Satellites\\AO-16", "Long", RegType::Binary, sequence},
+        {kova + "\\Satellites\\AO-16", "Program", RegType::Sz, Sz("C:\\KOVA\\VANT.EXE %s")},
+        {kova + "\\Satellites\\AO-16", "Path", RegType{2}, Sz("%SystemRoot%\\x")},
+        {kova + "\\Satellites\\AO-16", "Multi", RegType{7}, {'a', 0, 'b', 'c', 0, 0}},
+        {kova + "\\Tarvon\\Events\\Daily Clean", "Time", RegType::Dword, {0x78, 0x69, 0, 0}},
+        {kova + "\\Tarvon\\Events\\Daily Clean", "Weird\\Name", RegType::Sz, Sz("back\\\\slash")},
+    };
+    for (const Case& c : cases) {
+        RegType type{};
+        EXPECT_EQ(RawValue(registry, c.path, c.name, type), c.bytes) << c.path << " " << c.name;
+        EXPECT_EQ(type, c.type) << c.path << " " << c.name;
+    }
+    auto station = registry.Open(RegRoot::LocalMachine, kova + "\\Station");
+    double latitude = 0;
+    ASSERT_TRUE(RegReadDouble(*station, "Latitude", latitude));
+    EXPECT_EQ(latitude, 51.0);
+}
+
+TEST(RegExportFile, WritesBackWhatWineExportedByteForByte) {
+    std::vector<uint8_t> file;
+    ASSERT_TRUE(ReadWholeFile(kWineExport, file));
+    MemoryRegistry registry;
+    ReadRegFile(file, registry);
+    EXPECT_EQ(WriteRegFile(registry, RegRoot::LocalMachine, "SOFTWARE\\Kova", RegFileFormat::Version5Utf16),
+              file);
+}
+
+TEST(RegExportFile, EveryValueSurvivesARoundTripInBothFormats) {
+    MemoryRegistry original;
+    auto key = original.Create(RegRoot::CurrentUser, "Software\\Kova\\Tarvon\\Events\\Caf\xC3\xA9");
+    RegWriteString(*key, "Program", "C:\\Tools\\run.exe \"quoted\"\r\nnext");
+    RegWriteString(*key, "Caf\xC3\xA9", "\xE2\x82\xAC 5");
+    RegWriteDouble(*key, "Frequency", 145.825e6);
+    RegWriteByte(*key, "Flag", 0);
+    RegWriteDword(*key, "Time", 0xFFFFFFFF);
+    const uint8_t mode[4] = {'F', 'M', '9', '6'};
+    key->WriteValue("DSP Mode", RegType::Sz, mode, 4);
+    key->WriteValue("Blank", RegType::Sz, mode, 0);
+    key->WriteValue("Nothing", RegType::None, mode, 2);
+    std::vector<uint8_t> many(300, 0xA5);
+    key->WriteValue("Many", RegType::Binary, many.data(), 300);
+    original.Create(RegRoot::CurrentUser, "Software\\Kova\\Empty Key");
+
+    for (RegFileFormat format : {RegFileFormat::Version5Utf16, RegFileFormat::Regedit4}) {
+        std::vector<uint8_t> file = WriteRegFile(original, RegRoot::CurrentUser, "Software\\Kova", format);
+        MemoryRegistry copy;
+        RegFileReport report = ReadRegFile(file, copy);
+        EXPECT_EQ(report.badLines, 0);
+        EXPECT_EQ(report.keys, 5);
+        EXPECT_EQ(WriteRegFile(copy, RegRoot::CurrentUser, "Software\\Kova", format), file);
+        for (const char* path : {"Software\\Kova\\Tarvon\\Events\\Caf\xC3\xA9", "Software\\Kova\\Empty Key"}) {
+            auto want = original.ListValues(RegRoot::CurrentUser, path);
+            auto got = copy.ListValues(RegRoot::CurrentUser, path);
+            ASSERT_EQ(got.size(), want.size()) << path;
+            for (size_t i = 0; i < want.size(); ++i) {
+                EXPECT_EQ(got[i].name, want[i].name);
+                EXPECT_EQ(got[i].type, want[i].type) << want[i].name;
+                EXPECT_EQ(got[i].data, want[i].data) << want[i].name;
+            }
+        }
+    }
+}
+
+TEST(RegExportFile, ReadsRegedit4WithLineFeedsUtf8AndContinuations) {
+    const std::string text =
+        "\xEF\xBB\xBFREGEDIT4\n"
+        "\n"
+        "; a comment line\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kova\\Station]\n"
+        "\"Callsign\" = \"G0ABC\"\n"
+        "\"Label\"=\"Caf\xC3\xA9\"\n"
+        "\"Longitude\"=hex:00,00,00,00,00,00,\\\n"
+        "    f4,bf\n"
+        "\"Mode\"=hex(1):46,4d,39,36\n"
+        "\"Height\"=dword:7b\n"
+        "[HKCU\\Control Panel\\International]\n"
+        "\"sShortDate\"=\"MM/dd/yyyy\"\n";
+    MemoryRegistry registry;
+    RegFileReport report = ReadRegFile(Bytes(text), registry);
+    EXPECT_TRUE(report.recognised);
+    EXPECT_EQ(report.keys, 2);
+    EXPECT_EQ(report.values, 6);
+    EXPECT_EQ(report.badLines, 0);
+    const std::string station = "SOFTWARE\\Kova\\Station";
+    EXPECT_EQ(RawValue(registry, station, "Callsign"), Sz("G0ABC"));
+    EXPECT_EQ(RawValue(registry, station, "Label"), Sz("Caf\xC3\xA9"));
+    EXPECT_EQ(RawValue(registry, station, "Longitude"), (std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0xF4, 0xBF}));
+    EXPECT_EQ(RawValue(registry, station, "Mode"), Bytes("FM96"));
+    EXPECT_EQ(RawValue(registry, station, "Height"), (std::vector<uint8_t>{0x7B, 0, 0, 0}));
+    auto international = registry.Open(RegRoot::CurrentUser, "Control Panel\\International");
+    ASSERT_NE(international, nullptr);
+    std::string format;
+    EXPECT_TRUE(RegReadString(*international, "sShortDate", format, 30));
+    EXPECT_EQ(format, "MM/dd/yyyy");
+}
+
+TEST(RegExportFile, BadLinesAreSkippedAndCounted) {
+    struct Case {
+        const char* line;
+        int bad;
+        int ignored;
+    };
+    const Case cases[] = {
+        {"\"Name\"=\"unterminated", 1, 0},
+        {"\"Name\"", 1, 0},
+        {"\"Name\"=", 1, 0},
+        {"Name=\"x\"", 1, 0},
+        {"\"Name\"=\"a\\qb\"", 1, 0},
+        {"\"Name\"=\"a\" trailing", 1, 0},
+        {"\"Time\"=dword:123456789", 1, 0},
+        {"\"Time\"=dword:", 1, 0},
+        {"\"Time\"=dword:12x4", 1, 0},
+        {"\"Data\"=hex:01,2g", 1, 0},
+        {"\"Data\"=hex:100", 1, 0},
+        {"\"Data\"=hex:01,,02", 1, 0},
+        {"\"Data\"=hex(2:01", 1, 0},
+        {"\"Path\"=hex(2):41", 1, 0},
+        {"\"Data\"=text:01", 1, 0},
+        {"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kova\\Other", 1, 1},
+        {"[HKEY_LOCAL_MACHINE\\\\Double]", 1, 1},
+        {"[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Old]", 0, 2},
+        {"[HKEY_USERS\\.DEFAULT\\Kova]", 0, 2},
+    };
+    for (const Case& c : cases) {
+        // The case's line, then a value that only lands when the section survives.
+        const std::string text = std::string("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kova]\r\n") +
+                                 "\"Before\"=dword:00000001\r\n" + c.line + "\r\n\"After\"=dword:00000002\r\n";
+        MemoryRegistry registry;
+        RegFileReport report = ReadRegFile(Bytes(text), registry);
+        EXPECT_TRUE(report.recognised) << c.line;
+        EXPECT_EQ(report.badLines, c.bad) << c.line;
+        EXPECT_EQ(report.ignoredLines, c.ignored) << c.line;
+        EXPECT_EQ(RawValue(registry, "SOFTWARE\\Kova", "Before"), (std::vector<uint8_t>{1, 0, 0, 0})) << c.line;
+        bool afterInKova = !RawValue(registry, "SOFTWARE\\Kova", "After").empty();
+        EXPECT_EQ(afterInKova, c.bad + c.ignored == 1) << c.line;
+    }
+}
+
+TEST(RegExportFile, ValueOutsideAnyKeyIsBadAndMinusDeletesAValue) {
+    const std::string text =
+        "Windows Registry Editor Version 5.00\r\n"
+        "\"Orphan\"=\"x\"\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kova]\r\n"
+        "\"Keep\"=\"x\"\r\n"
+        "\"Drop\"=\"x\"\r\n"
+        "\"Drop\"=-\r\n";
+    MemoryRegistry registry;
+    RegFileReport report = ReadRegFile(Bytes(text), registry);
+    EXPECT_EQ(report.badLines, 1);
+    EXPECT_EQ(report.values, 3);
+    auto values = registry.ListValues(RegRoot::LocalMachine, "SOFTWARE\\Kova");
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].name, "Keep");
+}
+
+TEST(RegExportFile, FilesWithoutAHeaderChangeNothing) {
+    const std::vector<std::vector<uint8_t>> files = {
+        {},
+        Bytes("\r\n\r\n"),
+        Bytes("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kova]\r\n\"A\"=\"b\"\r\n"),
+        Bytes("REGEDIT5\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kova]\r\n"),
+        {0xFF, 0xFE, 'R', 0, 'E', 0, 'G'},  // UTF-16 cut off mid-character
+        {0xFF},
+    };
+    for (const auto& file : files) {
+        MemoryRegistry registry;
+        RegFileReport report = ReadRegFile(file, registry);
+        EXPECT_FALSE(report.recognised);
+        EXPECT_EQ(report.keys, 0);
+        EXPECT_EQ(registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova"), nullptr);
+    }
+}
+
+TEST(RegExportFile, ExportOfAMissingKeyHasOnlyTheHeader) {
+    MemoryRegistry registry;
+    EXPECT_EQ(WriteRegFile(registry, RegRoot::LocalMachine, "SOFTWARE\\Kova", RegFileFormat::Regedit4),
+              Bytes("REGEDIT4\r\n\r\n"));
+}
+
+}  // namespace
+}  // namespace tarvon
