@@ -1,0 +1,83 @@
+#include "platform/Event.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace tarvon {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+TEST(Event, StaysSetUntilReset) {
+    Event event(false);
+    EXPECT_FALSE(event.IsSet());
+    event.Set();
+    event.Set();
+    EXPECT_TRUE(event.IsSet());
+    EXPECT_EQ(WaitAnyEvent({&event}, 0), 0);
+    EXPECT_EQ(WaitAnyEvent({&event}, 0), 0);  // a wait does not consume it
+    event.Reset();
+    EXPECT_FALSE(event.IsSet());
+    EXPECT_EQ(WaitAnyEvent({&event}, 0), kWaitTimeout);
+    EXPECT_TRUE(Event(true).IsSet());
+}
+
+TEST(Event, WaitAnswersTheFirstSetEventInTheOrderGiven) {
+    struct Case {
+        bool a, b, c;
+        int expected;
+    };
+    const Case cases[] = {
+        {false, false, false, kWaitTimeout},
+        {true, false, false, 0},
+        {false, false, true, 2},
+        {false, true, true, 1},
+        {true, true, true, 0},
+    };
+    for (const Case& c : cases) {
+        Event a(c.a), b(c.b), x(c.c);
+        EXPECT_EQ(WaitAnyEvent({&a, &b, &x}, 0), c.expected);
+        EXPECT_EQ(WaitAnyEvent({&a, &b, &x}, 20), c.expected);
+    }
+}
+
+TEST(Event, WaitWithNothingSetLastsItsTimeout) {
+    Event a(false), b(false);
+    auto start = Clock::now();
+    EXPECT_EQ(WaitAnyEvent({&a, &b}, 60), kWaitTimeout);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(60));
+}
+
+TEST(Event, SetFromAnotherThreadWakesAWaiter) {
+    for (uint32_t timeout : {kWaitForever, 10000u}) {
+        Event shutdown(false), other(false);
+        std::thread setter([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            other.Set();
+        });
+        auto start = Clock::now();
+        EXPECT_EQ(WaitAnyEvent({&shutdown, &other}, timeout), 1);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+        setter.join();
+    }
+}
+
+TEST(Event, ManyWaitersAllWakeForOneSet) {
+    Event shutdown(false);
+    std::atomic<int> woken{0};
+    std::vector<std::thread> waiters;
+    for (int i = 0; i < 4; ++i) {
+        waiters.emplace_back([&] {
+            if (WaitAnyEvent({&shutdown}, kWaitForever) == 0) ++woken;
+        });
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    shutdown.Set();
+    for (std::thread& t : waiters) t.join();
+    EXPECT_EQ(woken.load(), 4);
+}
+
+}  // namespace
+}  // namespace tarvon
