@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     googletest libbenchmark-dev
-    wine64 xvfb x11-apps imagemagick socat libhamlib-utils
+    wine wine64 fonts-wine xvfb x11-apps imagemagick socat libhamlib-utils
 )
 
 missing=()
@@ -20,4 +20,4 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
