@@ -1,0 +1,97 @@
+#include "orbit/KepsDatabase.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include <cstring>
+#include <vector>
+
+#include "core/FileReplace.h"
+
+namespace tarvon {
+namespace {
+
+bool EqualIgnoringCase(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b) {
+        const unsigned char ca = static_cast<unsigned char>(*a), cb = static_cast<unsigned char>(*b);
+        if (ca != cb && !(ca < 128 && cb < 128 && std::tolower(ca) == std::tolower(cb))) return false;
+    }
+    return *a == *b;
+}
+
+// Two-digit years run 1950-2049; full years are taken as they are.
+int FullYear(int16_t year) {
+    if (year < 50) return year + 2000;
+    if (year < 100) return year + 1900;
+    return year;
+}
+
+}  // namespace
+
+std::filesystem::path KepsFilePath(const std::string& kovaDirectory) {
+    if (kovaDirectory.empty()) return kKepsFileName;
+    return std::filesystem::path(kovaDirectory) / kKepsFileName;
+}
+
+void LoadKepsDatabase(KepsDatabase& db, const std::filesystem::path& file) {
+    ClearKepsDatabase(db);
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(file, bytes)) return;
+    const size_t whole = std::min(bytes.size(), kKepsFileBytes) / kKepsRecordBytes;
+    for (size_t i = 0; i < whole; ++i) DecodeKepsRecord(bytes.data() + i * kKepsRecordBytes, db.slots[i]);
+}
+
+bool SaveKepsDatabase(const KepsDatabase& db, const std::filesystem::path& file) {
+    std::vector<uint8_t> bytes(kKepsFileBytes);
+    for (size_t i = 0; i < db.slots.size(); ++i) EncodeKepsRecord(db.slots[i], bytes.data() + i * kKepsRecordBytes);
+    return ReplaceFileContents(file, bytes);
+}
+
+void ClearKepsDatabase(KepsDatabase& db) {
+    for (auto& slot : db.slots) ClearKepsRecord(slot);
+}
+
+int FindKepsByName(const KepsDatabase& db, const char* name) {
+    // An empty name would match the first free slot.
+    if (name[0] == '\0') return -1;
+    for (int i = 0; i < kKepsSlots; ++i) {
+        if (EqualIgnoringCase(db.slots[i].name, name)) return i;
+    }
+    return -1;
+}
+
+int FindKepsByCatalog(const KepsDatabase& db, uint32_t catalogNumber) {
+    if (catalogNumber == 0) return -1;
+    for (int i = 0; i < kKepsSlots; ++i) {
+        if (db.slots[i].catalogNumber == catalogNumber) return i;
+    }
+    return -1;
+}
+
+int AddKepsRecord(KepsDatabase& db, const KepsRecord& record) {
+    for (int i = 0; i < kKepsSlots; ++i) {
+        if (IsFreeSlot(db.slots[i])) {
+            db.slots[i] = record;
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool IsNewerEpoch(const KepsRecord& stored, const KepsRecord& candidate) {
+    const int storedYear = FullYear(stored.epochYear), candidateYear = FullYear(candidate.epochYear);
+    if (candidateYear != storedYear) return candidateYear > storedYear;
+    return candidate.epochDay > stored.epochDay;
+}
+
+void MergeKepsIntoSlot(KepsDatabase& db, KepsRecord candidate, int slot) {
+    const KepsRecord& kept = db.slots[slot];
+    std::memcpy(candidate.name, kept.name, sizeof candidate.name);
+    candidate.beaconMhz = kept.beaconMhz;
+    candidate.blon = kept.blon;
+    candidate.blat = kept.blat;
+    std::memcpy(candidate.modeSchedule, kept.modeSchedule, sizeof candidate.modeSchedule);
+    db.slots[slot] = candidate;
+}
+
+}  // namespace tarvon

@@ -1,0 +1,153 @@
+#include "orbit/PassSearch.h"
+
+#include <cmath>
+
+#include "orbit/ObserverGeometry.h"
+#include "orbit/OrbitConstants.h"
+#include "orbit/Propagation.h"
+#include "orbit/Sun.h"
+
+namespace tarvon {
+using namespace step;
+
+PassSearchSettings PassSettingsFromRotator(const GeneralSettings& general) {
+    PassSearchSettings settings;
+    settings.flip = general.flip != 0;
+    settings.stopSouth = general.stopPosition != 0;
+    return settings;
+}
+
+double ApproachStep(double elevation, double previousElevation) {
+    if (elevation < previousElevation) return kApproachFalling;
+    if (elevation < -1.0) return kApproachFarther;
+    if (elevation < -0.5) return kApproachFar;
+    if (elevation < -0.2) return kApproachMid;
+    return kApproachNear;
+}
+
+void EvaluateForSearch(SatState& s, ObserverGeo& o) {
+    if (s.now - s.sunTime > orbit::kSunRecomputeDays) {
+        s.sunTime = s.now;
+        UpdateSun(s);
+    }
+    PropagateSat(s, s.now);
+    SetupObserver(o, s);
+    SubSatellitePoint(s, s.now);
+    ComputeLookAngles(s, o);
+}
+
+bool NeedsOverhead(double a, double m, double l, bool stopSouth) {
+    constexpr double pi = orbit::kPi;
+    if (a < pi && l >= pi) return stopSouth ? (a < m && m < l) : (m < a || m > l);
+    if (a >= pi && l < pi) return stopSouth ? (l < m && m < a) : (m > a || m < l);
+    return false;
+}
+
+namespace {
+
+int GiveUp(SatState& s) {
+    s.searchState = kSearchDone;
+    return kPassStepNoPass;
+}
+
+}  // namespace
+
+int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settings) {
+    if (s.searchState < kSearchStart || s.searchState > kSearchProbeBack) return kPassStepSearching;
+    if (s.searchState == kSearchStart) {
+        s.searchStart = s.now;
+    } else if (s.now - s.searchStart > settings.giveUpDays ||
+               s.searchStart - s.now > kLongestPassDays + kOneMinute) {
+        return GiveUp(s);
+    }
+    EvaluateForSearch(s, o);
+    const double el = s.elevation;
+    switch (s.searchState) {
+    case kSearchStart:
+        s.searchElevation = el;
+        if (el > 0.0) {
+            // Inside a pass: its AOS lies behind us, and stepping ahead first
+            // could jump past its LOS.
+            s.now -= kOneMinute;
+            s.searchState = kSearchProbeBack;
+        } else {
+            s.now += kOneMinute;
+            s.searchState = kSearchBelowHorizon;
+        }
+        break;
+    case kSearchProbeBack:
+        if (el < 0.0) {
+            s.now = s.searchStart - kOneSecond;
+            s.searchState = kSearchAosBack;
+        } else if (s.searchStart - s.now >= kLongestPassDays) {
+            return GiveUp(s);
+        } else {
+            s.now -= kOneMinute;
+        }
+        break;
+    case kSearchBelowHorizon:
+        if (el > 0.0) {
+            s.now -= kOneSecond;
+            s.searchState = kSearchAosBack;
+        } else {
+            s.now += ApproachStep(el, s.searchElevation);
+            s.searchElevation = el;
+        }
+        break;
+    case kSearchAosBack:
+        if (el >= 0.0) {
+            s.now -= kOneSecond;
+        } else {
+            s.aos = s.now + kOneSecond;
+            s.aosAzimuth = s.azimuth;
+            s.searchElevation = el;
+            s.now += kApproachMid;
+            s.searchState = kSearchClimbing;
+        }
+        break;
+    case kSearchClimbing:
+        if (el >= s.searchElevation) {
+            s.now += kApproachNear;
+        } else {
+            s.now -= kFiveSeconds;
+            s.searchState = kSearchMaximumBack;
+        }
+        s.searchElevation = el;
+        break;
+    case kSearchMaximumBack:
+        if (s.aos > s.now || s.searchElevation > el) {
+            s.maxAzimuth = s.azimuth;
+            s.now += kApproachMid;
+            s.searchState = kSearchDescending;
+        } else {
+            s.now -= kFiveSeconds;
+            s.searchElevation = el;
+        }
+        break;
+    case kSearchDescending:
+        if (el >= 0.0) {
+            s.now += kOneMinute;
+        } else {
+            s.now -= kOneSecond;
+            s.searchState = kSearchLosBack;
+        }
+        break;
+    case kSearchLosBack:
+        if (el <= 0.0) {
+            s.now -= kOneSecond;
+        } else {
+            s.los = s.now + kOneSecond;
+            s.overhead = 0;
+            s.now += kOneMinute;
+            if (settings.flip && NeedsOverhead(s.aosAzimuth, s.maxAzimuth, s.azimuth, settings.stopSouth)) {
+                s.overhead = 1;
+            }
+            s.searchState = kSearchStart;
+            return kPassStepFound;
+        }
+        break;
+    }
+    return kPassStepSearching;
+}
+
+}  // namespace tarvon

@@ -1,0 +1,45 @@
+#include "orbit/SatStateLists.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "orbit/Propagation.h"
+
+namespace tarvon {
+
+void SatStateLists::Add(SatStateList& list) {
+    std::lock_guard lock(mutex_);
+    lists_.push_back(&list);
+}
+
+void SatStateLists::Remove(SatStateList& list) {
+    std::lock_guard lock(mutex_);
+    lists_.erase(std::remove(lists_.begin(), lists_.end(), &list), lists_.end());
+}
+
+std::vector<SatStateList*> SatStateLists::Snapshot() const {
+    std::lock_guard lock(mutex_);
+    return lists_;
+}
+
+void RefreshSatStatesFromKeps(KepsDatabase& db, const std::filesystem::path& kepsFile, SatStateLists& lists,
+                              double stationRangeRate) {
+    LoadKepsDatabase(db, kepsFile);
+    for (SatStateList* list : lists.Snapshot()) {
+        list->ForEachSatState([&](SatState& s) {
+            const int slot = FindKepsByCatalog(db, s.catalogNumber);
+            if (slot >= 0) RefreshSatState(s, db.slots[slot], stationRangeRate);
+        });
+        list->AfterRefresh();
+    }
+}
+
+SatState* FindSatStateByName(SatStateList& list, const char* name) {
+    SatState* found = nullptr;
+    list.ForEachSatState([&](SatState& s) {
+        if (!found && std::strcmp(s.name, name) == 0) found = &s;
+    });
+    return found;
+}
+
+}  // namespace tarvon
