@@ -1,0 +1,281 @@
+#include "core/SatelliteConfig.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <variant>
+
+namespace tarvon {
+namespace {
+
+using StringField = std::string SatelliteConfig::*;
+using DwordField = uint32_t SatelliteConfig::*;
+using DoubleField = double SatelliteConfig::*;
+
+struct StringValue {
+    StringField field;
+    uint32_t bufferSize;
+};
+
+// One registry value of the record; the order is the order of the save.
+struct ValueSpec {
+    const char* name;
+    std::variant<StringValue, DwordField, DoubleField, int> where;  // int: index into uplink/downlink
+    uint32_t newDefault = 0;  // for DWORD values
+};
+
+constexpr uint32_t kPath = 260;
+
+// The values written before the directories are made.
+const ValueSpec kIdentityValues[] = {
+    {"Name", StringValue{&SatelliteConfig::name, 12}},
+    {"BBS Callsign", StringValue{&SatelliteConfig::bbsCallsign, 10}},
+    {"NUP Callsign", StringValue{&SatelliteConfig::nupCallsign, 10}},
+    {"Bdcst Callsign", StringValue{&SatelliteConfig::bdcstCallsign, 10}},
+    {"TLM File", StringValue{&SatelliteConfig::tlmFile, kPath}},
+    {"Satellite Type", &SatelliteConfig::satelliteType, 0},
+    {"State", &SatelliteConfig::state, 0},
+    {"Enable SatGate", &SatelliteConfig::enableSatGate, 0},
+    {"Program", StringValue{&SatelliteConfig::program, kPath}},
+    {"Directory", StringValue{&SatelliteConfig::directory, kPath}},
+    {"Pass Check Time", &SatelliteConfig::passCheckTime, 0},
+    {"Min Elevation", &SatelliteConfig::minElevation, 0},
+    {"Min Pass Time", &SatelliteConfig::minPassTime, 0},
+    {"Priority", &SatelliteConfig::priority, 0},
+    {"Run", &SatelliteConfig::run, 2},
+    {"Start Time", &SatelliteConfig::startTime, 25},
+    {"Pass Checking", &SatelliteConfig::passChecking, 0},
+};
+
+// In the order they are made: each parent before its children.
+const ValueSpec kDirectoryValues[] = {
+    {"Satellite Directory", StringValue{&SatelliteConfig::satelliteDirectory, kPath}},
+    {"Message Directory", StringValue{&SatelliteConfig::messageDirectory, kPath}},
+    {"My Message Directory", StringValue{&SatelliteConfig::myMessageDirectory, kPath}},
+    {"Image Directory", StringValue{&SatelliteConfig::imageDirectory, kPath}},
+    {"Keps Directory", StringValue{&SatelliteConfig::kepsDirectory, kPath}},
+    {"Binary Directory", StringValue{&SatelliteConfig::binaryDirectory, kPath}},
+    {"DLX Directory", StringValue{&SatelliteConfig::dlxDirectory, kPath}},
+    {"Unknown Directory", StringValue{&SatelliteConfig::unknownDirectory, kPath}},
+    {"BBS Directory", StringValue{&SatelliteConfig::bbsDirectory, kPath}},
+    {"Log Directory", StringValue{&SatelliteConfig::logDirectory, kPath}},
+};
+
+// Everything else; "DSP Mode" is handled apart for its fixed 4-byte form.
+const ValueSpec kRadioAndOptionValues[] = {
+    {"Uplink 1", 0}, {"Uplink 2", 1}, {"Uplink 3", 2}, {"Uplink 4", 3},
+    {"Downlink 1", 4}, {"Downlink 2", 5}, {"Downlink 3", 6}, {"Downlink 4", 7},
+    {"Default Uplink", &SatelliteConfig::defaultUplink, 1},
+    {"Default Downlink", &SatelliteConfig::defaultDownlink, 1},
+    {"Uplink Mode", &SatelliteConfig::uplinkMode, 2},
+    {"Downlink Mode", &SatelliteConfig::downlinkMode, 2},
+    {"Uplinks", &SatelliteConfig::uplinks, 0},
+    {"Uplink IF", &SatelliteConfig::uplinkIf},
+    {"Downlink IF", &SatelliteConfig::downlinkIf},
+    {"TxBuffer", &SatelliteConfig::txBuffer, 4096},
+    {"RxBuffer", &SatelliteConfig::rxBuffer, 16384},
+    {"Port", &SatelliteConfig::port, 1},
+    {"TNC Type", &SatelliteConfig::tncType, 1},
+    {"Speed", &SatelliteConfig::speed, 19200},
+    {"Uplink Speed", &SatelliteConfig::uplinkSpeed, 9600},
+    {"Tx Tail", &SatelliteConfig::txTail, 30},
+    {"Tx Delay", &SatelliteConfig::txDelay, 150},
+    {"Retries", &SatelliteConfig::retries, 8},
+    {"MaxFrame", &SatelliteConfig::maxFrame, 3},
+    {"Retry Time", &SatelliteConfig::retryTime, 3000},
+    {"PacLength", &SatelliteConfig::pacLength, 255},
+    {"Test SMACK", &SatelliteConfig::testSmack, 0},
+    {"Use Clock", &SatelliteConfig::useClock, 0},
+    {"Uploading", &SatelliteConfig::uploading, 1},
+    {"Auto Freq", &SatelliteConfig::autoFreq, 0},
+    {"Log KISS", &SatelliteConfig::logKiss, 0},
+    {"Log Telemetry", &SatelliteConfig::logTelemetry, 0},
+    {"Grab All", &SatelliteConfig::grabAll, 1},
+    {"Block BBS", &SatelliteConfig::blockBbs, 1},
+    {"DL Mine", &SatelliteConfig::dlMine, 1},
+    {"Run Brisko", &SatelliteConfig::runBrisko, 1},
+    {"Auto Fill", &SatelliteConfig::autoFill, 1},
+    {"Ack Receipt", &SatelliteConfig::ackReceipt, 0},
+    {"Open Pevrin", &SatelliteConfig::openPevrin, 0},
+    {"Close Pevrin", &SatelliteConfig::closePevrin, 0},
+    {"Change Freq", &SatelliteConfig::changeFreq, 0},
+    {"Dir Priority", &SatelliteConfig::dirPriority, 5},
+    {"Tail Action", &SatelliteConfig::tailAction, 1},
+    {"Bdcst Custom", &SatelliteConfig::bdcstCustom, 2},
+    {"Proc Threshold", &SatelliteConfig::procThreshold, 1500},
+    {"Update Keps", &SatelliteConfig::updateKeps, 0},
+    {"Up-to-date Timeout", &SatelliteConfig::upToDateTimeout, 0},
+    {"Inactivity Timeout", &SatelliteConfig::inactivityTimeout, 0},
+    {"New Pass Check", &SatelliteConfig::newPassCheck, 0},
+    {"SatGate Callsign", StringValue{&SatelliteConfig::satGateCallsign, 10}},
+    {"SatGate Collect", StringValue{&SatelliteConfig::satGateCollect, 100}},
+    {"SatGate Priority", &SatelliteConfig::satGatePriority, 9},
+};
+
+constexpr const char* kDspModeName = "DSP Mode";
+constexpr uint32_t kDspModeBytes = 4;
+constexpr uint32_t kDspModeBuffer = 8;
+
+double& Frequency(SatelliteConfig& c, int index) {
+    return index < 4 ? c.uplink[index] : c.downlink[index - 4];
+}
+
+template <typename Table, typename Visit>
+void ForEach(const Table& table, Visit visit) {
+    for (const ValueSpec& spec : table) visit(spec);
+}
+
+void ReadValue(RegKey& key, const ValueSpec& spec, SatelliteConfig& c) {
+    if (auto* s = std::get_if<StringValue>(&spec.where)) {
+        RegReadString(key, spec.name, c.*(s->field), s->bufferSize);
+    } else if (auto* d = std::get_if<DwordField>(&spec.where)) {
+        RegReadDword(key, spec.name, c.**d);
+    } else if (auto* f = std::get_if<DoubleField>(&spec.where)) {
+        RegReadDouble(key, spec.name, c.**f);
+    } else {
+        RegReadDouble(key, spec.name, Frequency(c, std::get<int>(spec.where)));
+    }
+}
+
+void WriteValue(RegKey& key, const ValueSpec& spec, SatelliteConfig& c) {
+    if (auto* s = std::get_if<StringValue>(&spec.where)) {
+        // Never more than the field holds, so every reader's buffer fits it.
+        const std::string& text = c.*(s->field);
+        RegWriteString(key, spec.name, std::string_view(text).substr(0, s->bufferSize - 1));
+    } else if (auto* d = std::get_if<DwordField>(&spec.where)) {
+        RegWriteDword(key, spec.name, c.**d);
+    } else if (auto* f = std::get_if<DoubleField>(&spec.where)) {
+        RegWriteDouble(key, spec.name, c.**f);
+    } else {
+        RegWriteDouble(key, spec.name, Frequency(c, std::get<int>(spec.where)));
+    }
+}
+
+void SetDefault(const ValueSpec& spec, SatelliteConfig& c) {
+    if (auto* d = std::get_if<DwordField>(&spec.where)) c.**d = spec.newDefault;
+}
+
+void WriteDspMode(RegKey& key, const std::string& mode) {
+    uint8_t bytes[kDspModeBytes] = {};
+    for (size_t i = 0; i < mode.size() && i < kDspModeBytes; ++i) bytes[i] = static_cast<uint8_t>(mode[i]);
+    key.WriteValue(kDspModeName, RegType::Sz, bytes, kDspModeBytes);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char ch) { return (ch >= 'A' && ch <= 'Z') ? char(ch - 'A' + 'a') : ch; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+bool IsDriveRoot(const std::string& path) {
+    return path.size() == 3 && path[1] == ':' && path[2] == '\\';
+}
+
+}  // namespace
+
+std::unique_ptr<SatelliteConfig> NewSatelliteConfig() {
+    auto config = std::make_unique<SatelliteConfig>();
+    ForEach(kIdentityValues, [&](const ValueSpec& s) { SetDefault(s, *config); });
+    ForEach(kRadioAndOptionValues, [&](const ValueSpec& s) { SetDefault(s, *config); });
+    return config;
+}
+
+std::unique_ptr<SatelliteConfig> LoadSatelliteConfig(RegKey& key) {
+    auto config = std::make_unique<SatelliteConfig>();
+    config->isExisting = 1;
+    config->accepted = 0;
+    ForEach(kIdentityValues, [&](const ValueSpec& s) { ReadValue(key, s, *config); });
+    ForEach(kDirectoryValues, [&](const ValueSpec& s) { ReadValue(key, s, *config); });
+    ForEach(kRadioAndOptionValues, [&](const ValueSpec& s) { ReadValue(key, s, *config); });
+    RegReadString(key, kDspModeName, config->dspMode, kDspModeBuffer);
+    if (config->dspMode.size() > kDspModeBytes) config->dspMode.resize(kDspModeBytes);
+    return config;
+}
+
+int SaveSatelliteConfig(RegKey& key, SatelliteConfig* config, Notices& notices) {
+    if (!config) return 0;
+    ForEach(kIdentityValues, [&](const ValueSpec& s) { WriteValue(key, s, *config); });
+    if (config->satelliteType == 0) {
+        ForEach(kDirectoryValues, [&](const ValueSpec& s) {
+            std::string& path = config->*(std::get<StringValue>(s.where).field);
+            if (!path.empty()) EnsureDirectory(path, notices);
+        });
+    }
+    ForEach(kDirectoryValues, [&](const ValueSpec& s) { WriteValue(key, s, *config); });
+    ForEach(kRadioAndOptionValues, [&](const ValueSpec& s) { WriteValue(key, s, *config); });
+    WriteDspMode(key, config->dspMode);
+    return 1;
+}
+
+void ApplyNameDefaults(SatelliteConfig& c, const std::string& kovaDirectory) {
+    c.satelliteDirectory = kovaDirectory + "\\" + c.name;
+    const std::string s = c.satelliteDirectory + "\\";
+    c.messageDirectory = s + "Msgs";
+    c.myMessageDirectory = s + "MyMsgs";
+    c.imageDirectory = s + "Images";
+    c.kepsDirectory = s + "Keps";
+    c.binaryDirectory = s + "Binary";
+    c.dlxDirectory = s + "DLX";
+    c.unknownDirectory = s + "Unknown";
+    c.bbsDirectory = s + "BBS";
+    c.logDirectory = s + "Logs";
+    if (c.satelliteType == 0) c.program = kovaDirectory + "\\VANT.EXE %S";
+}
+
+int FindSatelliteKey(Registry& registry, const std::string& name, std::string& path) {
+    auto root = registry.Open(RegRoot::LocalMachine, kSatellitesKeyPath);
+    if (!root) return 0;
+    for (uint32_t index = 0; index < 10000; ++index) {
+        std::string subkey;
+        if (root->EnumSubkey(index, subkey) != RegStatus::Ok) return 0;
+        if (subkey.size() > 19) continue;  // longer than the enumeration buffer holds
+        std::string candidatePath = std::string(kSatellitesKeyPath) + "\\" + subkey;
+        auto key = registry.Open(RegRoot::LocalMachine, candidatePath);
+        if (!key) continue;
+        std::string stored;
+        RegReadString(*key, "Name", stored, 13);
+        if (EqualsIgnoringCase(stored, name)) {
+            path = candidatePath;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+std::string CreateSatelliteKey(Registry& registry, const std::string& name) {
+    std::string path = std::string(kSatellitesKeyPath) + "\\" + name;
+    for (int counter = 0; registry.Open(RegRoot::LocalMachine, path); ++counter) {
+        if (counter == 10000) return {};
+        path = std::string(kSatellitesKeyPath) + "\\" + name + " [" + std::to_string(counter) + "]";
+    }
+    return registry.Create(RegRoot::LocalMachine, path) ? path : std::string();
+}
+
+int DeleteSatellite(Registry& registry, const std::string& name) {
+    std::string path;
+    if (!FindSatelliteKey(registry, name, path)) return 0;
+    return registry.DeleteKey(RegRoot::LocalMachine, path) == RegStatus::Ok ? 1 : 0;
+}
+
+std::string DirectoryWithoutTrailingSlash(const std::string& path) {
+    if (IsDriveRoot(path)) return path.substr(0, 2);
+    if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
+    return path;
+}
+
+void EnsureDirectory(std::string& path, Notices& notices) {
+    if (!IsDriveRoot(path)) path = DirectoryWithoutTrailingSlash(path);
+    std::error_code ec;
+    const std::filesystem::path target(path);
+    if (!std::filesystem::exists(target, ec) && !std::filesystem::create_directory(target, ec)) {
+        std::string text = "Unable to create directory \"" + path + "\"";
+        notices.Show(text, "Tarvon", NoticeIcon::Exclamation);
+    }
+    path = DirectoryWithoutTrailingSlash(path);
+}
+
+}  // namespace tarvon

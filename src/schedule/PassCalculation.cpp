@@ -1,0 +1,124 @@
+#include "schedule/PassCalculation.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "platform/Notices.h"
+#include "platform/Waits.h"
+#include "schedule/ScheduleBuilder.h"
+
+namespace tarvon {
+namespace {
+
+constexpr uint32_t kIdleWaitMs = 1000;
+// A search that walks back further than this from where it started never
+// finds an AOS: the satellite is always in view.
+constexpr int32_t kLongestBackwardWalk = 86400;
+
+// Set on the thread that runs a calculation: a removal it causes needs no new
+// calculation, since the running one walks the queue again.
+thread_local bool tInsideCalculation = false;
+
+void TellNoPasses(ScheduleState& s, ScheduledSatellite& satellite) {
+    if (satellite.toldNoPasses) return;
+    satellite.toldNoPasses = true;
+    std::string text = "Tarvon found no pass of satellite " + satellite.name +
+                       " within the schedule period; it never rises above, or never sets below, the horizon of this station.";
+    s.services.platform.notices.Show(text, "Tarvon", NoticeIcon::Exclamation);
+}
+
+// One search step of a queued satellite; false when it leaves the queue.
+bool StepSatellite(ScheduleState& s, ScheduledSatellite& satellite, int32_t now) {
+    const int64_t horizonEnd = int64_t(now) + s.Horizon();
+    FoundPass found;
+    if (satellite.search->Step(found)) {
+        satellite.passFoundSinceQueued = true;
+        AddFoundPass(s, satellite, found);
+        if (found.aos <= horizonEnd) return true;
+        satellite.searchDone = true;
+        return false;
+    }
+    const int32_t reached = satellite.search->SearchTime();
+    const bool beyondHorizon = reached > horizonEnd;
+    const bool walkedBackTooFar = int64_t(reached) < int64_t(satellite.searchStartedAt) - kLongestBackwardWalk;
+    if (!beyondHorizon && !walkedBackTooFar) return true;
+    satellite.searchDone = true;
+    if (!satellite.passFoundSinceQueued || walkedBackTooFar) TellNoPasses(s, satellite);
+    return false;
+}
+
+// One walk over the queue; true while satellites remain queued.
+bool WalkQueue(ScheduleState& s, int32_t now) {
+    std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+    for (auto it = s.queue.begin(); it != s.queue.end();) {
+        const SatelliteRef satellite = *it;
+        if (StepSatellite(s, *satellite, now)) {
+            ++it;
+        } else {
+            satellite->queued = false;
+            it = s.queue.erase(it);
+        }
+    }
+    return !s.queue.empty();
+}
+
+void JoinFinishedThread(ScheduleState& s) {
+    if (s.calculationThread.joinable()) s.calculationThread.join();
+}
+
+}  // namespace
+
+void QueueSatellite(ScheduleState& s, const SatelliteRef& satellite) {
+    satellite->searchDone = false;
+    satellite->passFoundSinceQueued = false;
+    satellite->searchStartedAt = satellite->search->SearchTime();
+    if (satellite->queued) return;
+    satellite->queued = true;
+    s.queue.push_front(satellite);
+}
+
+void RunPassCalculation(ScheduleState& s) {
+    s.services.sync.passCalcIdle.Reset();
+    const int32_t now = s.Now();
+    s.services.flags.passCalcKeepGoing = 1;
+    tInsideCalculation = true;
+    while (s.services.flags.passCalcKeepGoing == 1 && WalkQueue(s, now)) {
+    }
+    tInsideCalculation = false;
+    s.services.sync.passCalcIdle.Set();
+}
+
+void StartPassCalculation(ScheduleState& s) {
+    if (tInsideCalculation) return;
+    s.services.flags.passCalcKeepGoing = 0;
+    if (s.services.platform.waits.WaitAny({&s.services.sync.passCalcIdle}, kIdleWaitMs) != 0) return;
+    if (s.services.calculateInline) {
+        RunPassCalculation(s);
+        return;
+    }
+    JoinFinishedThread(s);
+    s.services.sync.passCalcIdle.Reset();
+    s.calculationThread = std::thread([&s] {
+        try {
+            RunPassCalculation(s);
+        } catch (...) {
+            s.services.sync.passCalcIdle.Set();
+        }
+    });
+}
+
+void StartWantedCalculation(ScheduleState& s) {
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        if (!s.calculationWanted) return;
+        s.calculationWanted = false;
+    }
+    StartPassCalculation(s);
+}
+
+void StopPassCalculation(ScheduleState& s) {
+    s.services.flags.passCalcKeepGoing = 0;
+    JoinFinishedThread(s);
+}
+
+}  // namespace tarvon

@@ -1,0 +1,245 @@
+#include "schedule/ScheduleBuilder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <vector>
+#include <mutex>
+
+#include "platform/Notices.h"
+#include "platform/Registry.h"
+#include "schedule/PassCalculation.h"
+#include "schedule/PassInsertion.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/SchedulerEngine.h"
+
+namespace tarvon {
+namespace {
+
+constexpr double kDegreesPerRadian = 57.29577951308232;
+constexpr uint32_t kMaxSatelliteKeys = 10000;
+
+std::string MissingSatelliteText(const std::string& name) {
+    std::string text = kMissingSatelliteFormat;
+    return text.replace(text.find("%s"), 2, name);
+}
+
+void SetParameters(ScheduledSatellite& satellite, int32_t priority, int32_t state, int32_t minPassTimeMinutes,
+                   int32_t minElevation, int32_t startLead) {
+    satellite.priority = priority;
+    satellite.state = state;
+    satellite.minPassTime = int32_t(std::clamp<int64_t>(int64_t(minPassTimeMinutes) * 60, INT32_MIN, INT32_MAX));
+    satellite.minElevation = minElevation;
+    satellite.startLead = startLead;
+}
+
+// The scheduled satellite of one registry key, or null.
+SatelliteRef ReadScheduledSatellite(ScheduleState& s, RegKey& key, std::vector<std::string>& missing) {
+    uint32_t state = 3;
+    RegReadDword(key, "State", state);
+    if (state != 0 && state != 1) return nullptr;
+    uint32_t priority = 100;
+    RegReadDword(key, "Priority", priority);
+    std::string name;
+    RegReadString(key, "Name", name, 20);
+    auto search = s.services.passSource.NewSearch(name);
+    if (!search) {
+        missing.push_back(name);
+        return nullptr;
+    }
+    uint32_t startLead = 25, minElevation = 0, minPassTime = 0;
+    RegReadDword(key, "Start Time", startLead);
+    RegReadDword(key, "Min Elevation", minElevation);
+    RegReadDword(key, "Min Pass Time", minPassTime);
+    auto satellite = std::make_shared<ScheduledSatellite>();
+    satellite->name = name;
+    satellite->search = std::move(search);
+    SetParameters(*satellite, ClampedPriority(priority), int32_t(state), int32_t(minPassTime),
+                  int32_t(minElevation), int32_t(startLead));
+    return satellite;
+}
+
+void ReadScheduledSatellites(ScheduleState& s) {
+    Registry& registry = s.services.platform.registry;
+    auto root = registry.Open(RegRoot::LocalMachine, kSatellitesKeyPath);
+    if (!root) return;
+    std::vector<std::string> missing;
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        for (uint32_t index = 0; index < kMaxSatelliteKeys; ++index) {
+            std::string subkey;
+            if (root->EnumSubkey(index, subkey) != RegStatus::Ok) break;
+            auto key = registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\" + subkey);
+            if (!key) continue;
+            if (SatelliteRef satellite = ReadScheduledSatellite(s, *key, missing)) {
+                s.satellites.push_front(satellite);
+            }
+        }
+    }
+    for (const std::string& name : missing) {
+        s.services.platform.notices.Show(MissingSatelliteText(name), "Tarvon", NoticeIcon::Exclamation);
+    }
+}
+
+int32_t ElevationOk(int32_t maxElevation, int32_t minElevation) { return maxElevation >= minElevation ? 1 : 0; }
+
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int32_t ClampedPriority(uint32_t stored) {
+    const int32_t priority = static_cast<int32_t>(stored);
+    return (priority < 1 || priority > 100) ? 10 : priority;
+}
+
+void BuildSchedule(ScheduleState& s) {
+    ReadScheduledSatellites(s);
+    LoadScheduleFile(s, ScheduleFilePath(s.services.settings));
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        const int64_t horizonEnd = int64_t(s.Now()) + s.Horizon();
+        for (const SatelliteRef& satellite : s.satellites) {
+            if (satellite->search->SearchTime() < horizonEnd) QueueSatellite(s, satellite);
+        }
+    }
+    StartPassCalculation(s);
+}
+
+void AddFoundPass(ScheduleState& s, const ScheduledSatellite& satellite, const FoundPass& found) {
+    auto pass = std::make_shared<SchedulePass>();
+    pass->maxElevation = static_cast<int32_t>(std::trunc(found.maxElevationRadians * kDegreesPerRadian));
+    pass->elevationOk = ElevationOk(pass->maxElevation, satellite.minElevation);
+    pass->startLead = satellite.startLead;
+    pass->priority = satellite.priority;
+    pass->minPassTime = satellite.minPassTime;
+    pass->state = satellite.state;
+    pass->overhead = found.overhead;
+    pass->aos = found.aos;
+    pass->los = found.los;
+    pass->satName = satellite.name.substr(0, kSatNameMax);
+    if (s.Now() > pass->los) return;
+    InsertPass(s, pass);
+    RunScheduler(s);
+}
+
+void UpdateSatelliteScheduling(ScheduleState& s, const std::string& name, int32_t priority, int32_t state,
+                               int32_t minPassTimeMinutes, int32_t minElevation, int32_t startLead) {
+    bool added = false;
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        if (SatelliteRef satellite = FindSatStateByName(s, name)) {
+            SetParameters(*satellite, priority, state, minPassTimeMinutes, minElevation, startLead);
+        } else if (auto search = s.services.passSource.NewSearch(name)) {
+            s.services.flags.passCalcKeepGoing = 0;
+            auto satellite = std::make_shared<ScheduledSatellite>();
+            satellite->name = name;
+            satellite->search = std::move(search);
+            SetParameters(*satellite, priority, state, minPassTimeMinutes, minElevation, startLead);
+            s.satellites.push_front(satellite);
+            QueueSatellite(s, satellite);
+            s.calculationWanted = true;
+            added = true;
+        } else {
+            // Told outside the lock, so that the clock thread runs on meanwhile.
+            s.services.platform.notices.Show(MissingSatelliteText(name), "Tarvon", NoticeIcon::Exclamation);
+            return;
+        }
+    }
+    if (added) {
+        StartWantedCalculation(s);
+    } else {
+        RunScheduler(s);
+    }
+}
+
+void UnscheduleSatellite(ScheduleState& s, const std::string& name) {
+    std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+    std::erase_if(s.queue, [&](const SatelliteRef& q) {
+        if (q->name != name) return false;
+        q->queued = false;
+        return true;
+    });
+    std::erase_if(s.passes, [&](const PassRef& p) { return p->satName == name; });
+    std::erase_if(s.satellites, [&](const SatelliteRef& q) { return q->name == name; });
+}
+
+void ApplySatelliteSave(ScheduleState& s, const SatelliteConfig& config) {
+    const int32_t priority = ClampedPriority(config.priority);
+    const int32_t minElevation = static_cast<int32_t>(config.minElevation);
+    if (config.state != 2) {
+        UpdateSatelliteScheduling(s, config.name, priority, int32_t(config.state), int32_t(config.minPassTime),
+                                  minElevation, int32_t(config.startTime));
+    }
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        if (config.state != 2) {
+            for (const PassRef& pass : s.passes) {
+                if (!EqualsIgnoringCase(pass->satName, config.name)) continue;
+                pass->priority = priority;
+                pass->minPassTime = int32_t(std::clamp<int64_t>(int64_t(config.minPassTime) * 60, 0, INT32_MAX));
+                pass->state = int32_t(config.state);
+                pass->elevationOk = ElevationOk(pass->maxElevation, minElevation);
+            }
+        } else {
+            UnscheduleSatellite(s, config.name);
+        }
+    }
+    RunScheduler(s);
+}
+
+PassList::iterator RemovePassAt(ScheduleState& s, PassList::iterator at) {
+    const PassRef pass = *at;
+    auto next = s.passes.erase(at);
+    SatelliteRef satellite = FindSatStateByName(s, pass->satName);
+    if (satellite && !satellite->queued &&
+        int64_t(satellite->search->SearchTime()) <= int64_t(s.Now()) + s.Horizon()) {
+        satellite->search->Restart(satellite->search->SearchTime());
+        QueueSatellite(s, satellite);
+        s.calculationWanted = true;
+    }
+    return next;
+}
+
+PassRef RemovePass(ScheduleState& s, const PassRef& pass) {
+    PassRef following;
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        auto at = std::find(s.passes.begin(), s.passes.end(), pass);
+        if (at == s.passes.end()) return nullptr;
+        auto next = RemovePassAt(s, at);
+        if (next != s.passes.end()) following = *next;
+    }
+    StartWantedCalculation(s);
+    return following;
+}
+
+void RedoSchedule(ScheduleState& s) {
+    s.services.flags.passCalcKeepGoing = 0;
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        SaveScheduleFile(s, ScheduleFilePath(s.services.settings));
+        const int32_t now = s.Now();
+        s.queue.clear();
+        for (const SatelliteRef& satellite : s.satellites) {
+            satellite->queued = false;
+            satellite->search->Restart(now);
+            QueueSatellite(s, satellite);
+        }
+        // Queued in list order, not newest first.
+        std::reverse(s.queue.begin(), s.queue.end());
+        s.engine.nextWakeTime = kNever;
+        s.engine.programWindow = 0;
+        RunScheduler(s);
+    }
+    StartPassCalculation(s);
+}
+
+}  // namespace tarvon

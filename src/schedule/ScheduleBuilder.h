@@ -1,0 +1,42 @@
+#pragma once
+// Keeps the schedule filled: the start-up build, passes found by the pass
+// calculation, changes of a satellite's scheduling, pass removal (which moves
+// the horizon on) and the Redo Schedule command.
+#include <string>
+
+#include "core/SatelliteConfig.h"
+#include "schedule/ScheduleState.h"
+
+namespace tarvon {
+
+constexpr const char* kMissingSatelliteFormat =
+    "Tarvon cannot find satellite %s in the keplerian database.  No passes of this satellite will be scheduled.";
+
+// The scheduler's reading of a stored "Priority": 1..100, anything else 10.
+int32_t ClampedPriority(uint32_t stored);
+
+// Start-up: the satellites of the registry, the schedule file, the queue, and
+// the first calculation.
+void BuildSchedule(ScheduleState& s);
+
+// Turns a found pass into a schedule entry and runs the engine.
+void AddFoundPass(ScheduleState& s, const ScheduledSatellite& satellite, const FoundPass& found);
+
+void UpdateSatelliteScheduling(ScheduleState& s, const std::string& name, int32_t priority, int32_t state,
+                               int32_t minPassTimeMinutes, int32_t minElevation, int32_t startLead);
+void UnscheduleSatellite(ScheduleState& s, const std::string& name);
+
+// What a saved satellite record changes in the scheduler, then one engine run.
+void ApplySatelliteSave(ScheduleState& s, const SatelliteConfig& config);
+
+// Unlinks a pass (under ScheduleLock, during a walk) and re-queues its
+// satellite; the calculation it wants starts once the lock is released.
+PassList::iterator RemovePassAt(ScheduleState& s, PassList::iterator at);
+
+// Unlinks a pass and re-queues its satellite; returns the pass that followed.
+PassRef RemovePass(ScheduleState& s, const PassRef& pass);
+
+// Saves and empties the schedule, then searches every satellite afresh.
+void RedoSchedule(ScheduleState& s);
+
+}  // namespace tarvon
