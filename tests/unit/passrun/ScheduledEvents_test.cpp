@@ -1,0 +1,186 @@
+#include "passrun/ScheduledEvents.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+#include "platform/memory/MemoryRegistry.h"
+
+namespace tarvon {
+namespace {
+
+constexpr int32_t kDay = 86400;
+constexpr int32_t kWednesday = 1796169600;  // 2026-12-02 00:00 UTC
+constexpr int32_t kFriday = kWednesday + 2 * kDay;
+constexpr int32_t kSaturday = kWednesday + 3 * kDay;
+constexpr int32_t kMonday = kWednesday + 5 * kDay;
+
+ScheduleEvent Timed(uint32_t run, uint32_t time) {
+    ScheduleEvent e;
+    e.name = "E";
+    e.run = run;
+    e.time = time;
+    return e;
+}
+
+struct ArmCase {
+    const char* what;
+    uint32_t run;
+    uint32_t time;
+    int32_t now;
+    int64_t expected;
+};
+
+TEST(ScheduledEvents, NextRunTimeFollowsTheKindsRule) {
+    const ArmCase cases[] = {
+        {"daily 07:30 armed at 08:00 runs tomorrow", kRunDaily, 27000, kWednesday + 8 * 3600,
+         kWednesday + kDay + 27000},
+        {"daily 07:30 armed at 07:00 runs today", kRunDaily, 27000, kWednesday + 7 * 3600,
+         kWednesday + 27000},
+        {"daily within the two arming seconds moves a day", kRunDaily, 27000,
+         kWednesday + 27000 - 1, kWednesday + kDay + 27000},
+        {"daily seconds below a minute are dropped", kRunDaily, 27059, kWednesday,
+         kWednesday + 27000},
+        {"week days on Friday evening go to Monday", kRunWeekDays, 27000, kFriday + 20 * 3600,
+         kMonday + 27000},
+        {"week days on a Saturday go to Monday", kRunWeekDays, 3600, kSaturday + 7200,
+         kMonday + 3600},
+        {"week days on a Wednesday stay", kRunWeekDays, 3600, kWednesday, kWednesday + 3600},
+        {"weekend days on a Wednesday go to Saturday", kRunWeekendDays, 3600, kWednesday,
+         kSaturday + 3600},
+        {"weekend days on a Saturday stay", kRunWeekendDays, 3600, kSaturday, kSaturday + 3600},
+        {"weekend days on Sunday evening go to Saturday", kRunWeekendDays, 3600,
+         kSaturday + kDay + 7200, kSaturday + 7 * kDay + 3600},
+        {"regularly 5 minutes", kRunRegularly, 300, kWednesday, kWednesday + 302},
+        {"regularly with an absurd time never runs", kRunRegularly, 4294967295u, kWednesday,
+         kNeverTime},
+        {"daily with an absurd time never runs", kRunDaily, 4294967295u, kWednesday, kNeverTime},
+        {"before pass is not armed", kRunBeforePass, 30, kWednesday, kNotArmed},
+        {"after pass is not armed", kRunAfterPass, 30, kWednesday, kNotArmed},
+        {"on idle is not armed", kRunOnIdle, 0, kWednesday, kNotArmed},
+        {"on end idle is not armed", kRunOnEndIdle, 0, kWednesday, kNotArmed},
+        {"unknown kinds are not armed", 77, 30, kWednesday, kNotArmed},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NextEventRunTime(Timed(c.run, c.time), c.now), c.expected) << c.what;
+    }
+}
+
+class EventRegistry : public ::testing::Test {
+protected:
+    void AddEvent(const std::string& key, const std::string& name, uint32_t run, uint32_t time,
+                  uint32_t associate = kAssociateNoSatellite, const std::string& satellite = "",
+                  uint32_t active = 1, uint32_t display = 0) {
+        auto k = registry_.Create(RegRoot::LocalMachine, std::string(kEventsKeyPath) + "\\" + key);
+        RegWriteString(*k, "Name", name);
+        RegWriteDword(*k, "Run", run);
+        RegWriteDword(*k, "Time", time);
+        RegWriteDword(*k, "Associate", associate);
+        RegWriteString(*k, "Satellite", satellite);
+        RegWriteDword(*k, "Active", active);
+        RegWriteDword(*k, "Display", display);
+    }
+    std::vector<std::string> Names(const std::vector<ScheduleEvent>& events) {
+        std::vector<std::string> names;
+        for (const auto& e : events) names.push_back(e.name);
+        return names;
+    }
+    std::vector<std::string> TimerNames() {
+        std::vector<std::string> names;
+        for (const ScheduleEvent* e : lists_.timers) names.push_back(e->name);
+        return names;
+    }
+
+    MemoryRegistry registry_;
+    EventLists lists_;
+};
+
+TEST_F(EventRegistry, LoadKeepsActiveEventsAndArmsTheTimedOnes) {
+    AddEvent("a", "Regular", kRunRegularly, 600, kAssociateNoSatellite, "", 1, 1);
+    AddEvent("b", "Daily", kRunDaily, 3600);
+    AddEvent("c", "Inactive", kRunRegularly, 60, kAssociateNoSatellite, "", 0);
+    AddEvent("d", "Startup", kRunTarvonStartup, 0);
+    AddEvent("e", "Shutdown", kRunTarvonShutdown, 0);
+    AddEvent("f", "Before", kRunBeforePass, 100000, kAssociateAllSatellites);
+    AddEvent("g", std::string(200, 'N'), kRunRegularly, 60);
+    AddEvent("h", "Odd", 77, 4294967295u);
+    AddEvent("i", "Soon", kRunRegularly, 10, kAssociateNoSatellite, "", 1, 1);
+    registry_.Create(RegRoot::LocalMachine, std::string(kEventsKeyPath) + "\\empty");
+
+    LoadScheduledEvents(registry_, kWednesday, lists_);
+
+    // Newest first; too-long names, inactive and start-up/shutdown events dropped.
+    std::vector<std::string> names;
+    for (const auto& e : lists_.events) names.push_back(e.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Soon", "Odd", "Before", "Daily", "Regular"}));
+    EXPECT_EQ(TimerNames(), (std::vector<std::string>{"Soon", "Regular", "Daily"}));
+    EXPECT_EQ(lists_.events.front().nextRun, kWednesday + 12);
+    // A pass event's lead is capped at a day.
+    EXPECT_EQ(MaxBeforePassLead(lists_, "ANY"), kMaxPassEventSeconds);
+
+    // Reloading replaces, never duplicates.
+    LoadScheduledEvents(registry_, kWednesday, lists_);
+    EXPECT_EQ(lists_.events.size(), 5u);
+    EXPECT_EQ(lists_.timers.size(), 3u);
+
+    ReleaseScheduledEvents(lists_);
+    EXPECT_TRUE(lists_.events.empty());
+    EXPECT_TRUE(lists_.timers.empty());
+}
+
+TEST_F(EventRegistry, PassEventsBelongToTheirSatelliteAndStartInOrder) {
+    AddEvent("1", "B120", kRunBeforePass, 120, kAssociateSingleSatellite, "SAT-1");
+    AddEvent("2", "B30", kRunBeforePass, 30, kAssociateAllSatellites);
+    AddEvent("3", "B30second", kRunBeforePass, 30, kAssociateSingleSatellite, "SAT-1");
+    AddEvent("4", "Bother", kRunBeforePass, 500, kAssociateSingleSatellite, "SAT-2");
+    AddEvent("5", "Bcase", kRunBeforePass, 600, kAssociateSingleSatellite, "sat-1");
+    AddEvent("6", "Bnone", kRunBeforePass, 700, kAssociateNoSatellite);
+    AddEvent("7", "A10", kRunAfterPass, 10, kAssociateAllSatellites);
+    AddEvent("8", "A5", kRunAfterPass, 5, kAssociateSingleSatellite, "SAT-1");
+    AddEvent("9", "A10second", kRunAfterPass, 10, kAssociateSingleSatellite, "SAT-1");
+    LoadScheduledEvents(registry_, kWednesday, lists_);
+
+    // Equal Times keep the list's order (newest first).
+    EXPECT_EQ(Names(PassEventsInStartOrder(lists_, kRunBeforePass, "SAT-1")),
+              (std::vector<std::string>{"B120", "B30second", "B30"}));
+    EXPECT_EQ(Names(PassEventsInStartOrder(lists_, kRunAfterPass, "SAT-1")),
+              (std::vector<std::string>{"A5", "A10second", "A10"}));
+    EXPECT_EQ(Names(PassEventsInStartOrder(lists_, kRunAfterPass, "SAT-3")),
+              (std::vector<std::string>{"A10"}));
+    EXPECT_EQ(MaxBeforePassLead(lists_, "SAT-1"), 120u);
+    EXPECT_EQ(MaxBeforePassLead(lists_, "SAT-2"), 500u);
+    EXPECT_EQ(MaxBeforePassLead(lists_, "SAT-3"), 30u);
+    ReleaseScheduledEvents(lists_);
+    EXPECT_EQ(MaxBeforePassLead(lists_, "SAT-1"), 0u);
+}
+
+TEST_F(EventRegistry, TimerWalkStartsDueEventsAndRearmsThem) {
+    AddEvent("a", "Every minute", kRunRegularly, 60, kAssociateNoSatellite, "", 1, 1);
+    AddEvent("b", "Every hour", kRunRegularly, 3600, kAssociateNoSatellite, "", 1, 0);
+    AddEvent("c", "Daily", kRunDaily, 7200, kAssociateNoSatellite, "", 1, 1);
+    LoadScheduledEvents(registry_, kWednesday, lists_);
+    std::vector<std::string> started;
+    auto start = [&](const std::string& name) { started.push_back(name); };
+
+    TimerWalkResult walk = RunDueTimedEvents(lists_, kWednesday + 10, start);
+    EXPECT_TRUE(started.empty());
+    EXPECT_EQ(walk.displayedCount, 2u);
+    EXPECT_EQ(walk.earliestNextRun, kWednesday + 62);
+
+    walk = RunDueTimedEvents(lists_, kWednesday + 3602, start);
+    EXPECT_EQ(started, (std::vector<std::string>{"Every minute", "Every hour"}));
+    EXPECT_EQ(walk.displayedCount, 2u);
+    EXPECT_EQ(walk.earliestNextRun, kWednesday + 3602 + 62);
+    EXPECT_EQ(TimerNames(), (std::vector<std::string>{"Every minute", "Daily", "Every hour"}));
+
+    started.clear();
+    walk = RunDueTimedEvents(lists_, kWednesday + 7200, start);
+    EXPECT_EQ(started, (std::vector<std::string>{"Every minute", "Daily"}));
+    EXPECT_EQ(TimerNames(), (std::vector<std::string>{"Every hour", "Every minute", "Daily"}));
+    EXPECT_EQ(lists_.timers.back()->nextRun, kWednesday + kDay + 7200);
+}
+
+}  // namespace
+}  // namespace tarvon
