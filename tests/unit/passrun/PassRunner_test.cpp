@@ -151,8 +151,9 @@ TEST_F(PassRunnerTest, CompanionProgramRunsTheWholePass) {
     EXPECT_EQ(hardware_.calls, (std::vector<std::string>{"track SAT-1", "modem SAT-1 @0",
                                                          "map SAT-1", "stop tracking"}));
 
-    // Supervision rounds start at +2.5 s, so the end is seen at +302.
-    EXPECT_EQ(pass_->lastRunEnd, kStart + 302);
+    // Supervision rounds start at +6.5 s (1.5 modem, 1, two misses of 2), so
+    // the program's end at +300 is seen at +306.
+    EXPECT_EQ(pass_->lastRunEnd, kStart + 306);
     EXPECT_EQ(pass_->endedByScheduler, 0);
     EXPECT_EQ(pass_->los, kStart + 625);
     EXPECT_EQ(engine_.runnerState, 0);
