@@ -51,6 +51,10 @@ prepare_prefix() {
         flock 9
         if [ ! -f "$WINEPREFIX/system.reg" ]; then
             "$WINE" wineboot -i >/dev/null 2>&1 || true
+            # A Wine desktop draws the windows' frames and captions, which a
+            # bare X server without a window manager would not.
+            "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+            "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
             wineserver -w
         fi
     ) 9>"$E2E_WORK/prefix.lock"
