@@ -201,16 +201,18 @@ inline const std::vector<RegistryCase>& RegistryCases() {
              ASSERT_NE(parent, nullptr);
              EXPECT_EQ(Subkeys(*parent), std::vector<std::string>{"Kova"});
          }},
+        // Windows and Wine disagree on where the characters between 'Z' and
+        // 'a' (such as '_') sort against letters, so no name here relies on it.
         {"SubkeysAreEnumeratedInNameOrderUntilNoMoreItems",
          [](Registry& registry, const std::string& base) {
-             for (const char* name : {"UO-11", "ao-16", "Zeta", "AO-7", "FO_29", "FOX", "FO-20"})
+             for (const char* name : {"UO-11", "ao-16", "Zeta", "AO-7", "FO_29", "FO-20"})
                  MakeKey(registry, base + "\\" + name);
              auto key = registry.Open(RegRoot::CurrentUser, base);
              ASSERT_NE(key, nullptr);
              EXPECT_EQ(Subkeys(*key),
-                       (std::vector<std::string>{"ao-16", "AO-7", "FO-20", "FOX", "FO_29", "UO-11", "Zeta"}));
+                       (std::vector<std::string>{"ao-16", "AO-7", "FO-20", "FO_29", "UO-11", "Zeta"}));
              std::string name = "unchanged";
-             EXPECT_EQ(key->EnumSubkey(7, name), RegStatus::NoMoreItems);
+             EXPECT_EQ(key->EnumSubkey(6, name), RegStatus::NoMoreItems);
              EXPECT_EQ(key->EnumSubkey(1000, name), RegStatus::NoMoreItems);
              auto leaf = registry.Open(RegRoot::CurrentUser, base + "\\Zeta");
              EXPECT_EQ(leaf->EnumSubkey(0, name), RegStatus::NoMoreItems);

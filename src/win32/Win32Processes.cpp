@@ -1,0 +1,118 @@
+#include "win32/Win32Processes.h"
+
+#include <vector>
+
+#include "win32/Utf8.h"
+
+namespace tarvon {
+namespace {
+
+HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(window)); }
+WindowHandle FromHwnd(HWND window) { return static_cast<WindowHandle>(reinterpret_cast<uintptr_t>(window)); }
+
+WORD ShowCommand(ShowState show) {
+    switch (show) {
+        case ShowState::Maximised: return SW_SHOWMAXIMIZED;
+        case ShowState::MinimisedNoActivate: return SW_SHOWMINNOACTIVE;
+        case ShowState::Hidden: return SW_HIDE;
+        case ShowState::Normal: break;
+    }
+    return SW_SHOW;
+}
+
+BOOL CALLBACK TakeFirstVisibleTopLevel(HWND window, LPARAM found) {
+    if (GetParent(window) || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+class Win32Process final : public Process {
+public:
+    Win32Process(HANDLE process, DWORD mainThreadId) : process_(process), mainThreadId_(mainThreadId) {}
+    ~Win32Process() override {
+        // Waits for a callback already running, so it never touches a freed Event.
+        if (wait_) UnregisterWaitEx(wait_, INVALID_HANDLE_VALUE);
+        CloseHandle(process_);
+    }
+    Win32Process(const Win32Process&) = delete;
+    Win32Process& operator=(const Win32Process&) = delete;
+
+    bool WatchExit() {
+        return RegisterWaitForSingleObject(&wait_, process_, OnExit, &exited_, INFINITE,
+                                           WT_EXECUTEONLYONCE) != FALSE;
+    }
+
+    Event& Exited() override { return exited_; }
+
+    std::optional<uint32_t> ExitCode() override {
+        DWORD code = 0;
+        if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0 || !GetExitCodeProcess(process_, &code))
+            return std::nullopt;
+        return code;
+    }
+
+    WindowHandle MainThreadWindow() override {
+        HWND found = nullptr;
+        EnumThreadWindows(mainThreadId_, TakeFirstVisibleTopLevel, reinterpret_cast<LPARAM>(&found));
+        return FromHwnd(found);
+    }
+
+private:
+    static void CALLBACK OnExit(void* exited, BOOLEAN) { static_cast<Event*>(exited)->Set(); }
+
+    HANDLE process_;
+    DWORD mainThreadId_;
+    HANDLE wait_ = nullptr;
+    Event exited_{false};
+};
+
+}  // namespace
+
+std::unique_ptr<Process> Win32Processes::Start(const ProcessStart& start) {
+    std::wstring commandLine = Widen(start.commandLine);
+    std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());  // CreateProcessW may write to it
+    writable.push_back(L'\0');
+    std::wstring directory = Widen(start.directory);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = ShowCommand(start.show);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &info))
+        return nullptr;
+    CloseHandle(info.hThread);
+    auto process = std::make_unique<Win32Process>(info.hProcess, info.dwThreadId);
+    // Without the exit watch nobody could wait for the program; it is left
+    // running, as a program that outlives its pass is.
+    if (!process->WatchExit()) return nullptr;
+    return process;
+}
+
+WindowHandle Win32Processes::FindTopLevelWindow(std::string_view className, std::string_view title) {
+    std::wstring wideClass = Widen(className);
+    std::wstring wideTitle = Widen(title);
+    return FromHwnd(FindWindowW(wideClass.empty() ? nullptr : wideClass.c_str(),
+                                wideTitle.empty() ? nullptr : wideTitle.c_str()));
+}
+
+std::string Win32Processes::WindowClassName(WindowHandle window) {
+    wchar_t name[256];
+    int length = GetClassNameW(ToHwnd(window), name, 256);
+    return length > 0 ? Narrow(std::wstring_view(name, static_cast<size_t>(length))) : std::string();
+}
+
+std::string Win32Processes::WindowTitle(WindowHandle window) {
+    int capacity = GetWindowTextLengthW(ToHwnd(window)) + 1;
+    std::vector<wchar_t> title(static_cast<size_t>(capacity));
+    int length = GetWindowTextW(ToHwnd(window), title.data(), capacity);
+    return length > 0 ? Narrow(std::wstring_view(title.data(), static_cast<size_t>(length))) : std::string();
+}
+
+bool Win32Processes::PostToWindow(WindowHandle window, uint32_t message, uint64_t wParam, int64_t lParam) {
+    return PostMessageW(ToHwnd(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam)) !=
+           FALSE;
+}
+
+}  // namespace tarvon

@@ -1,0 +1,13 @@
+#pragma once
+// Wave files through the multimedia library, beeps through MessageBeep.
+#include "platform/Sounds.h"
+
+namespace tarvon {
+
+class Win32Sounds final : public Sounds {
+public:
+    bool PlayWaveFile(std::string_view path) override;
+    void Beep(BeepKind kind) override;
+};
+
+}  // namespace tarvon
