@@ -11,9 +11,10 @@ enum class BeepKind { Exclamation, Question };
 class Sounds {
 public:
     virtual ~Sounds() = default;
-    // Starts playing the file and returns at once; false when it cannot be
-    // played (a missing file stays silent rather than falling back to a beep).
-    virtual bool PlayWaveFile(std::string_view path) = 0;
+    // Starts playing the file and returns at once. Whether it can be played
+    // is only known to the player; a missing file stays silent rather than
+    // falling back to the system's default sound.
+    virtual void PlayWaveFile(std::string_view path) = 0;
     virtual void Beep(BeepKind kind) = 0;
 };
 

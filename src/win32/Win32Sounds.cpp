@@ -7,9 +7,9 @@
 
 namespace tarvon {
 
-bool Win32Sounds::PlayWaveFile(std::string_view path) {
-    if (path.empty()) return false;
-    return PlaySoundW(Widen(path).c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT) != FALSE;
+void Win32Sounds::PlayWaveFile(std::string_view path) {
+    if (path.empty()) return;
+    PlaySoundW(Widen(path).c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
 }
 
 void Win32Sounds::Beep(BeepKind kind) {

@@ -6,7 +6,7 @@ namespace tarvon {
 
 class Win32Sounds final : public Sounds {
 public:
-    bool PlayWaveFile(std::string_view path) override;
+    void PlayWaveFile(std::string_view path) override;
     void Beep(BeepKind kind) override;
 };
 

@@ -2,10 +2,9 @@
 
 namespace tarvon {
 
-bool RecordingSounds::PlayWaveFile(std::string_view path) {
+void RecordingSounds::PlayWaveFile(std::string_view path) {
     std::lock_guard<std::mutex> lock(mutex_);
     played_.push_back({PlayedSound::Kind::WaveFile, std::string(path)});
-    return true;
 }
 
 void RecordingSounds::Beep(BeepKind kind) {

@@ -17,7 +17,7 @@ struct PlayedSound {
 
 class RecordingSounds final : public Sounds {
 public:
-    bool PlayWaveFile(std::string_view path) override;
+    void PlayWaveFile(std::string_view path) override;
     void Beep(BeepKind kind) override;
     std::vector<PlayedSound> Played() const;
 
