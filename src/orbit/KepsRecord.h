@@ -7,7 +7,7 @@ namespace tarvon {
 
 constexpr size_t kKepsRecordBytes = 166;
 constexpr size_t kKepsNameChars = 12;
-constexpr size_t kKepsModeScheduleChars = 63;
+constexpr size_t kKepsModeScheduleChars = 64;  // the text is meant to stop at 63
 constexpr int16_t kAttitudeNotSet = 9999;
 
 struct KepsRecord {

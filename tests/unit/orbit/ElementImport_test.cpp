@@ -1,0 +1,263 @@
+#include "orbit/ElementImport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "core/FileReplace.h"
+#include "orbit/ElementLineReader.h"
+#include "orbit_helpers.h"
+
+namespace tarvon {
+namespace {
+
+std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+const std::string kIssName = "ISS (ZARYA)             ";
+const std::string kIss1 = "1 25544U 98067A   26130.51782528  .00010416  00000+0  19146-3 0  9994";
+const std::string kIss2 = "2 25544  51.6330 165.3720 0006830 119.5893 240.5841 15.49330214566201";
+
+std::string Set(const std::string& name, const std::string& l1, const std::string& l2, const char* eol = "\n") {
+    return name + eol + l1 + eol + l2 + eol;
+}
+
+TEST(ElementLineReader, LineEndsLengthsAndTheLastLine) {
+    struct Case { std::string text; std::vector<std::string> lines; };
+    const Case cases[] = {
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a"}},  // no line feed after the last line
+        {"", {}},
+        {"\n\n", {"", ""}},
+        {std::string(150, 'x') + "\nnext\n", {std::string(99, 'x'), "next"}},
+        {std::string("ab\0cd\nz\n", 8), {"ab", "z"}},
+        {"a\rb\n", {"ab"}},
+    };
+    for (const auto& c : cases) {
+        const auto bytes = Bytes(c.text);
+        ElementLineReader reader(bytes);
+        std::vector<std::string> lines;
+        std::string line;
+        while (reader.Next(line)) lines.push_back(line);
+        EXPECT_EQ(lines, c.lines) << c.text.substr(0, 20);
+    }
+}
+
+TEST(TwoLineImport, FieldsOfARealSet) {
+    KepsDatabase db;
+    ImportReport report;
+    ASSERT_TRUE(ImportTwoLineFile(Bytes(Set(kIssName, kIss1, kIss2)), db, report));
+    ASSERT_EQ(report, ImportReport{"ISS (ZARYA): Added to database"});
+    const KepsRecord& r = db.slots[0];
+    EXPECT_STREQ(r.name, "ISS (ZARYA)");
+    EXPECT_EQ(r.catalogNumber, 25544);
+    EXPECT_EQ(r.epochYear, 26);
+    EXPECT_DOUBLE_EQ(r.epochDay, 130.51782528);
+    EXPECT_DOUBLE_EQ(r.decay, 0.00010416);
+    EXPECT_EQ(r.elementSet, 999);
+    EXPECT_DOUBLE_EQ(r.inclination, 51.6330);
+    EXPECT_DOUBLE_EQ(r.raan, 165.3720);
+    EXPECT_DOUBLE_EQ(r.eccentricity, 0.0006830);
+    EXPECT_DOUBLE_EQ(r.argPerigee, 119.5893);
+    EXPECT_DOUBLE_EQ(r.meanAnomaly, 240.5841);
+    EXPECT_DOUBLE_EQ(r.meanMotion, 15.49330214);
+    EXPECT_EQ(r.epochOrbit, 56620);
+    EXPECT_EQ(r.blon, kAttitudeNotSet);
+}
+
+TEST(TwoLineImport, NamesRevolutionNumbersAndLineEnds) {
+    std::string l2 = kIss2;
+    l2.replace(63, 5, "70000");
+    struct Case { std::string text; std::string name; int32_t orbit; };
+    const Case cases[] = {
+        {Set(kIssName, kIss1, kIss2, "\r\n"), "ISS (ZARYA)", 56620},
+        {Set("A-VERY-LONG-SATELLITE-NAME-OF-FORTY-CHAR", kIss1, kIss2), "A-VERY-LONG-", 56620},
+        {Set("LILIUM-4    \t ", kIss1, l2), "LILIUM-4", 70000},
+        // Leading blank lines and junk before the set.
+        {"\n\nR:260511/0553z\n" + Set("ISS", kIss1, kIss2), "ISS", 56620},
+    };
+    for (const auto& c : cases) {
+        KepsDatabase db;
+        ImportReport report;
+        EXPECT_TRUE(ImportTwoLineFile(Bytes(c.text), db, report));
+        EXPECT_STREQ(db.slots[0].name, c.name.c_str());
+        EXPECT_EQ(db.slots[0].epochOrbit, c.orbit);
+        EXPECT_EQ(db.slots[1].name[0], '\0');
+    }
+}
+
+TEST(TwoLineImport, ResynchronisesOnBrokenSets) {
+    const std::string other1 = "1 07530U 74089B   26130.10000000 -.00000029  00000+0 -12345-4 0  9990";
+    const std::string other2 = "2 07530 101.9966  25.1886 0012390  66.8418  48.3890 12.53695000341140";
+    struct Case { std::string text; std::vector<uint16_t> catalogs; };
+    const Case cases[] = {
+        // A name line followed by another name line.
+        {"JUNK\n" + Set("AO-7", other1, other2), {7530}},
+        // Line 2 missing: the line after the bad line 2 is a name line.
+        {"ISS\n" + kIss1 + "\nGARBAGE\n" + Set("AO-7", other1, other2), {7530}},
+        // Catalogue number 0 and non-digit garbage are skipped.
+        {Set("ZERO", "1 00000U" + kIss1.substr(8), kIss2) + Set("AO-7", other1, other2), {7530}},
+        {Set("BAD", "1 ABCDEU" + kIss1.substr(8), kIss2), {}},
+        // A set cut short by the end of the file.
+        {"AO-7\n" + other1 + "\n", {}},
+        {"AO-7\n" + other1 + "\n" + other2, {}},
+    };
+    for (const auto& c : cases) {
+        KepsDatabase db;
+        ImportReport report;
+        EXPECT_EQ(ImportTwoLineFile(Bytes(c.text), db, report), !c.catalogs.empty());
+        std::vector<uint16_t> catalogs;
+        for (const auto& slot : db.slots) {
+            if (!IsFreeSlot(slot)) catalogs.push_back(slot.catalogNumber);
+        }
+        EXPECT_EQ(catalogs, c.catalogs) << c.text.substr(0, 30);
+    }
+}
+
+TEST(TwoLineImport, UpdateRuleAndReportLines) {
+    KepsDatabase db;
+    ImportReport report;
+    std::string older1 = kIss1;
+    older1.replace(20, 3, "120");
+    ImportTwoLineFile(Bytes(Set("ISS", older1, kIss2)), db, report);
+    db.slots[0].beaconMhz = 145.8;
+    std::strcpy(db.slots[0].modeSchedule, "V 0-255");
+    report.clear();
+    const auto newer = Bytes(Set("ZARYA", kIss1, kIss2));
+    ImportTwoLineFile(newer, db, report);
+    ImportTwoLineFile(newer, db, report);
+    ImportTwoLineFile(Bytes(Set("ISS", older1, kIss2)), db, report);
+    EXPECT_EQ(report, (ImportReport{"ZARYA: Keps Updated", "ZARYA: Old Keps - Not Updated", "ISS: Old Keps - Not Updated"}));
+    EXPECT_STREQ(db.slots[0].name, "ISS");
+    EXPECT_DOUBLE_EQ(db.slots[0].epochDay, 130.51782528);
+    EXPECT_EQ(db.slots[0].beaconMhz, 145.8);
+    EXPECT_STREQ(db.slots[0].modeSchedule, "V 0-255");
+}
+
+TEST(TwoLineImport, RealBulletinFillsTheDatabaseAndReportsTheRest) {
+    KepsDatabase db;
+    ImportReport report;
+    ASSERT_TRUE(ImportTwoLineFile(testing::TestFile("tle_bbs_bulletin_2026-05.txt"), db, report));
+    // Two copies of 99 sets: the second copy is older or the same.
+    ASSERT_EQ(report.size(), 198u);
+    int added = 0, full = 0, old = 0;
+    for (const auto& line : report) {
+        added += line.ends_with(": Added to database");
+        full += line.ends_with(": Database Full - Not Added");
+        old += line.ends_with(": Old Keps - Not Updated");
+    }
+    EXPECT_EQ(added, 50);
+    EXPECT_EQ(full + old + added, 198);
+    EXPECT_GE(full, 49);
+    for (const auto& slot : db.slots) {
+        ASSERT_FALSE(IsFreeSlot(slot));
+        EXPECT_GT(slot.meanMotion, 0.9);
+        EXPECT_LT(slot.meanMotion, 17.0);
+        EXPECT_GE(slot.eccentricity, 0.0);
+        EXPECT_LT(slot.eccentricity, 1.0);
+    }
+}
+
+TEST(TwoLineImport, SetWithoutInternationalDesignator) {
+    KepsDatabase db;
+    ImportReport report;
+    ImportTwoLineFile(Bytes("IO-86\r\n1 40931U          25360.30710720  .00000000  00000-0  12800-3 0    00\r\n"
+                            "2 40931   6.0006 332.5373 0012733 338.8432   8.1437 14.79075515    01\r\n"),
+                      db, report);
+    EXPECT_EQ(db.slots[0].catalogNumber, 40931);
+    EXPECT_EQ(db.slots[0].epochYear, 25);
+    EXPECT_DOUBLE_EQ(db.slots[0].epochDay, 360.30710720);
+    EXPECT_DOUBLE_EQ(db.slots[0].inclination, 6.0006);
+    EXPECT_DOUBLE_EQ(db.slots[0].meanMotion, 14.79075515);
+    EXPECT_EQ(db.slots[0].epochOrbit, 0);
+}
+
+TEST(VerboseImport, GivesTheSameOrbitsAsTheTwoLineFile) {
+    const KepsDatabase twoLine = testing::ImportedTwoLine("tle_amateur_2001-09.txt");
+    KepsDatabase verbose;
+    ImportReport report;
+    ASSERT_TRUE(ImportVerboseFile(testing::TestFile("verbose_amateur_2001-09.txt"), verbose, report));
+    EXPECT_EQ(report.size(), 34u);
+    for (int i = 0; i < kKepsSlots; ++i) {
+        const KepsRecord& a = twoLine.slots[i];
+        const KepsRecord& b = verbose.slots[i];
+        SCOPED_TRACE(a.name);
+        EXPECT_EQ(a.catalogNumber, b.catalogNumber);
+        EXPECT_EQ(a.epochYear, b.epochYear);
+        EXPECT_NEAR(a.epochDay, b.epochDay, 1e-9);
+        EXPECT_EQ(a.inclination, b.inclination);
+        EXPECT_EQ(a.raan, b.raan);
+        EXPECT_NEAR(a.eccentricity, b.eccentricity, 1e-12);
+        EXPECT_EQ(a.meanMotion, b.meanMotion);
+        EXPECT_EQ(a.epochOrbit, b.epochOrbit);
+    }
+}
+
+TEST(VerboseImport, LayoutsOfARealFile) {
+    KepsDatabase db;
+    ImportReport report;
+    ASSERT_TRUE(ImportVerboseFile(testing::TestFile("verbose_n3emo_kepler.dat"), db, report));
+    ASSERT_EQ(report.size(), 14u);
+    const int ao7 = FindKepsByCatalog(db, 7530);
+    ASSERT_EQ(ao7, 0);
+    EXPECT_STREQ(db.slots[0].name, "AO-7");
+    EXPECT_EQ(db.slots[0].epochYear, 60);
+    EXPECT_NEAR(db.slots[0].epochDay, 13.586478, 1e-9);
+    EXPECT_DOUBLE_EQ(db.slots[0].decay, -2.6e-7);
+    EXPECT_EQ(db.slots[0].epochOrbit, 3411);
+    EXPECT_EQ(db.slots[0].elementSet, 9);
+    // The pseudo-satellite carries catalogue number 0 and an extra line.
+    EXPECT_EQ(report.back(), "The_Sun: No Catalog Number - Not Imported");
+    EXPECT_EQ(FindKepsByName(db, "The_Sun"), -1);
+}
+
+TEST(VerboseImport, BlocksWithoutBlankLinesAndWithoutCatalogueNumbers) {
+    const std::string text =
+        "Satellite: ONE\nCatalog number: 11\nEpoch time: 97123.5\nMean motion: 14.2\n"
+        "Satellite: TWO\nCatalog number: 22\nInclination:98.5\n"
+        "Satellite: NOCAT\nMean motion: 15.0\n\n"
+        "Satellite: ONE\nCatalog number: 11\nEpoch time: 97123.5\n";
+    KepsDatabase db;
+    ImportReport report;
+    ASSERT_TRUE(ImportVerboseFile(Bytes(text), db, report));
+    EXPECT_EQ(report, (ImportReport{"ONE: Added to database", "TWO: Added to database",
+                                    "NOCAT: No Catalog Number - Not Imported", "ONE: Old Keps - Not Updated"}));
+    EXPECT_EQ(db.slots[0].epochYear, 97);
+    EXPECT_DOUBLE_EQ(db.slots[0].epochDay, 123.5);
+    EXPECT_DOUBLE_EQ(db.slots[1].inclination, 98.5);
+    EXPECT_TRUE(IsFreeSlot(db.slots[2]));
+    ImportReport none;
+    EXPECT_FALSE(ImportVerboseFile(Bytes("Catalog number: 5\nnothing here\n"), db, none));
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(ElementFileImport, WholeUpdateSavesAndReports) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "element_import_test";
+    fs::create_directories(dir);
+    const fs::path keps = dir / "Kova.KEP";
+    const fs::path empty = dir / "empty.txt";
+    ASSERT_TRUE(ReplaceFileContents(empty, {}));
+    KepsDatabase db;
+    ImportReport report;
+    EXPECT_EQ(ImportElementFile(dir / "missing.txt", ElementFormat::TwoLine, db, keps, report),
+              ImportOutcome::ElementFileUnreadable);
+    EXPECT_FALSE(fs::exists(keps));
+    EXPECT_EQ(ImportElementFile(empty, ElementFormat::Verbose, db, keps, report), ImportOutcome::NothingFound);
+    EXPECT_EQ(report, ImportReport{"No Satellites Found!"});
+    EXPECT_EQ(fs::file_size(keps), kKepsFileBytes);
+    report.clear();
+    EXPECT_EQ(ImportElementFile(std::string(TARVON_TEST_DATA) + "/tle_amateur_2001-09.txt", ElementFormat::TwoLine,
+                                db, keps, report),
+              ImportOutcome::Imported);
+    KepsDatabase reloaded;
+    LoadKepsDatabase(reloaded, keps);
+    EXPECT_GE(FindKepsByName(reloaded, "ao-40"), 0);
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace tarvon

@@ -1,0 +1,196 @@
+#include "orbit/KepsDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "core/FileReplace.h"
+
+namespace tarvon {
+namespace {
+namespace fs = std::filesystem;
+
+KepsRecord Named(const char* name, uint16_t catalog, int16_t year = 26, double day = 100.0) {
+    KepsRecord r;
+    CopyKepsName(r, name);
+    r.catalogNumber = catalog;
+    r.epochYear = year;
+    r.epochDay = day;
+    return r;
+}
+
+class KepsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("keps_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+        file = KepsFilePath(dir.string());
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    void Write(const std::vector<uint8_t>& bytes) { ASSERT_TRUE(ReplaceFileContents(file, bytes)); }
+    fs::path dir, file;
+};
+
+TEST(KepsRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
+    KepsRecord r = Named("AO-7", 0x1D6A);
+    r.elementSet = 0x01020304;
+    r.epochOrbit = -2;
+    r.epochDay = 1.5;
+    r.meanMotion = 12.5;
+    r.beaconMhz = 145.9775;
+    r.epochYear = 26;
+    r.blon = -3;
+    r.blat = kAttitudeNotSet;
+    std::strcpy(r.modeSchedule, "B 0-255");
+    uint8_t b[kKepsRecordBytes];
+    EncodeKepsRecord(r, b);
+    EXPECT_EQ(std::memcmp(b, "AO-7\0", 5), 0);
+    EXPECT_EQ(b[13], 0x6A);
+    EXPECT_EQ(b[14], 0x1D);
+    EXPECT_EQ(b[15], 0x04);
+    EXPECT_EQ(b[18], 0x01);
+    EXPECT_EQ(b[19], 0xFE);
+    EXPECT_EQ(b[22], 0xFF);
+    // 1.5 = 0x3FF8000000000000
+    EXPECT_EQ(b[23 + 7], 0x3F);
+    EXPECT_EQ(b[23 + 6], 0xF8);
+    double motion;
+    uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) bits = bits << 8 | b[79 + i];
+    std::memcpy(&motion, &bits, 8);
+    EXPECT_EQ(motion, 12.5);
+    EXPECT_EQ(b[95], 26);
+    EXPECT_EQ(b[97], 0xFD);
+    EXPECT_EQ(b[98], 0xFF);
+    EXPECT_EQ(b[99] | b[100] << 8, 9999);
+    EXPECT_EQ(std::memcmp(b + 101, "B 0-255\0", 8), 0);
+    KepsRecord back;
+    DecodeKepsRecord(b, back);
+    uint8_t again[kKepsRecordBytes];
+    EncodeKepsRecord(back, again);
+    EXPECT_EQ(std::memcmp(b, again, sizeof b), 0);
+}
+
+TEST(KepsRecordLayout, DecodingTerminatesTexts) {
+    uint8_t b[kKepsRecordBytes];
+    std::memset(b, 'X', sizeof b);
+    KepsRecord r;
+    DecodeKepsRecord(b, r);
+    EXPECT_EQ(std::strlen(r.name), 12u);
+    EXPECT_EQ(std::strlen(r.modeSchedule), 64u);
+}
+
+TEST_F(KepsFileTest, FileRoundTripsUnchanged) {
+    std::vector<uint8_t> bytes(kKepsFileBytes);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7 + 3);
+    // Texts terminated where the layout wants them, other bytes arbitrary.
+    for (int slot = 0; slot < kKepsSlots; ++slot) {
+        bytes[slot * kKepsRecordBytes + 12] = 0;
+        bytes[slot * kKepsRecordBytes + 165] = 0;
+    }
+    Write(bytes);
+    KepsDatabase db;
+    LoadKepsDatabase(db, file);
+    ASSERT_TRUE(SaveKepsDatabase(db, file));
+    std::vector<uint8_t> back;
+    ASSERT_TRUE(ReadWholeFile(file, back));
+    EXPECT_EQ(back, bytes);
+}
+
+TEST_F(KepsFileTest, ShortLongAndMissingFiles) {
+    KepsDatabase full;
+    for (int i = 0; i < kKepsSlots; ++i) AddKepsRecord(full, Named(("SAT" + std::to_string(i)).c_str(), i + 1));
+    ASSERT_TRUE(SaveKepsDatabase(full, file));
+    std::vector<uint8_t> bytes;
+    ReadWholeFile(file, bytes);
+    struct Case { size_t size; int filled; };
+    const Case cases[] = {{0, 0}, {165, 0}, {166, 1}, {3 * 166 + 100, 3}, {8300, 50}, {9000, 50}};
+    for (const auto& c : cases) {
+        std::vector<uint8_t> part(bytes.begin(), bytes.begin() + std::min(c.size, bytes.size()));
+        part.resize(c.size, 0xAB);
+        Write(part);
+        KepsDatabase db;
+        AddKepsRecord(db, Named("STALE", 999));
+        LoadKepsDatabase(db, file);
+        int filled = 0;
+        for (const auto& slot : db.slots) filled += !IsFreeSlot(slot);
+        EXPECT_EQ(filled, c.filled) << c.size;
+        if (c.filled < kKepsSlots) {
+            EXPECT_EQ(db.slots[c.filled].blon, kAttitudeNotSet) << c.size;
+        }
+        // Saving always writes the whole table, whatever was there before.
+        ASSERT_TRUE(SaveKepsDatabase(db, file));
+        EXPECT_EQ(fs::file_size(file), kKepsFileBytes);
+    }
+    fs::remove(file);
+    KepsDatabase db;
+    AddKepsRecord(db, Named("STALE", 999));
+    LoadKepsDatabase(db, file);
+    EXPECT_EQ(FindKepsByCatalog(db, 999), -1);
+    EXPECT_FALSE(SaveKepsDatabase(db, dir / "no such dir" / "Kova.KEP"));
+}
+
+TEST(KepsDatabaseLookup, NamesIgnoreCaseAndCatalogueZeroNeverMatches) {
+    KepsDatabase db;
+    AddKepsRecord(db, Named("AO-07", 7530));
+    AddKepsRecord(db, Named("Iss", 25544));
+    EXPECT_EQ(FindKepsByName(db, "ISS"), 1);
+    EXPECT_EQ(FindKepsByName(db, "ao-07"), 0);
+    EXPECT_EQ(FindKepsByName(db, "ISS2"), -1);
+    EXPECT_EQ(FindKepsByName(db, ""), -1);
+    EXPECT_EQ(FindKepsByCatalog(db, 25544), 1);
+    EXPECT_EQ(FindKepsByCatalog(db, 0), -1);
+    EXPECT_EQ(FindKepsByCatalog(db, 25544 + 65536), -1);
+}
+
+TEST(KepsDatabaseLookup, NewerEpochComparesYearsAcrossTheCentury) {
+    struct Case { int16_t storedYear; double storedDay; int16_t year; double day; bool newer; };
+    const Case cases[] = {{99, 300.0, 0, 1.0, true},    {0, 1.0, 99, 300.0, false}, {26, 100.5, 26, 100.5, false},
+                          {26, 100.5, 26, 100.6, true}, {26, 100.5, 26, 100.4, false}, {49, 1.0, 50, 1.0, false},
+                          {2001, 5.0, 2, 1.0, true},   {1, 365.0, 2001, 364.0, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsNewerEpoch(Named("A", 1, c.storedYear, c.storedDay), Named("A", 1, c.year, c.day)), c.newer)
+            << c.storedYear << "/" << c.storedDay << " vs " << c.year << "/" << c.day;
+    }
+}
+
+TEST(KepsDatabaseLookup, MergeKeepsTheStationsOwnFields) {
+    KepsDatabase db;
+    KepsRecord stored = Named("FO-29", 24278, 26, 1.0);
+    stored.beaconMhz = 435.795;
+    stored.blon = 10;
+    stored.blat = -20;
+    std::strcpy(stored.modeSchedule, "JA 0-255");
+    AddKepsRecord(db, stored);
+    KepsRecord update = Named("JAS-2", 24278, 26, 2.0);
+    update.meanMotion = 13.53;
+    update.blon = kAttitudeNotSet;
+    MergeKepsIntoSlot(db, update, 0);
+    const KepsRecord& r = db.slots[0];
+    EXPECT_STREQ(r.name, "FO-29");
+    EXPECT_EQ(r.beaconMhz, 435.795);
+    EXPECT_EQ(r.blon, 10);
+    EXPECT_EQ(r.blat, -20);
+    EXPECT_STREQ(r.modeSchedule, "JA 0-255");
+    EXPECT_EQ(r.meanMotion, 13.53);
+    EXPECT_EQ(r.epochDay, 2.0);
+}
+
+TEST(KepsDatabaseLookup, FreedSlotIsReusedAndAFullTableStoresNothing) {
+    KepsDatabase db;
+    for (int i = 0; i < kKepsSlots; ++i) EXPECT_EQ(AddKepsRecord(db, Named("S", i + 1)), i);
+    EXPECT_EQ(AddKepsRecord(db, Named("EXTRA", 100)), -1);
+    EXPECT_EQ(FindKepsByCatalog(db, 100), -1);
+    ClearKepsRecord(db.slots[3]);
+    EXPECT_EQ(db.slots[3].blat, kAttitudeNotSet);
+    EXPECT_EQ(AddKepsRecord(db, Named("NEW", 200)), 3);
+    ClearKepsDatabase(db);
+    for (const auto& slot : db.slots) EXPECT_TRUE(IsFreeSlot(slot));
+}
+
+}  // namespace
+}  // namespace tarvon

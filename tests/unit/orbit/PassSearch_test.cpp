@@ -1,0 +1,229 @@
+#include "orbit/PassSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "core/TimeScales.h"
+#include "orbit/OrbitConstants.h"
+#include "orbit_helpers.h"
+
+namespace tarvon {
+namespace {
+using namespace orbit;
+using testing::kAmateurFileTime;
+using testing::kBulletinTime;
+
+struct Pass {
+    int32_t aos, los;
+    double maxElevation;
+};
+
+// Passes as the search reports them, from a start time over a number of days.
+std::vector<Pass> SearchedPasses(SatState s, ObserverGeo o, int32_t from, double days,
+                                 PassSearchSettings settings = {}) {
+    std::vector<Pass> passes;
+    s.now = DayNumberFromUnixTime(from);
+    s.searchState = kSearchStart;
+    const double end = s.now + days;
+    for (int steps = 0; steps < 1000000; ++steps) {
+        const int result = PassSearchStep(s, o, settings);
+        if (result == kPassStepNoPass) break;
+        if (result == kPassStepFound) {
+            if (s.aos > end) break;
+            passes.push_back({UnixTimeFromDayNumber(s.aos), UnixTimeFromDayNumber(s.los), s.searchElevation});
+        }
+    }
+    return passes;
+}
+
+// Passes found by looking at every second: AOS is the first second at or
+// above the horizon, LOS the first second at or below it afterwards.
+std::vector<Pass> SampledPasses(SatState s, ObserverGeo o, int32_t from, int32_t seconds) {
+    std::vector<Pass> passes;
+    double previous = 0.0;
+    for (int32_t t = from; t < from + seconds; ++t) {
+        s.now = DayNumberFromUnixTime(t);
+        EvaluateForSearch(s, o);
+        const double el = s.elevation;
+        if (t > from && previous < 0.0 && el >= 0.0) passes.push_back({t, 0, el});
+        if (!passes.empty() && passes.back().los == 0) {
+            passes.back().maxElevation = std::max(passes.back().maxElevation, el);
+            if (previous > 0.0 && el <= 0.0) passes.back().los = t;
+        }
+        previous = el;
+    }
+    if (!passes.empty() && passes.back().los == 0) passes.pop_back();
+    return passes;
+}
+
+void ExpectSamePasses(const std::vector<Pass>& searched, const std::vector<Pass>& sampled) {
+    size_t j = 0;
+    for (const Pass& p : sampled) {
+        // The approach steps may step over a pass shorter than they are.
+        if (j >= searched.size() || (searched[j].aos != p.aos && p.los - p.aos < 80)) continue;
+        EXPECT_EQ(searched[j].aos, p.aos);
+        EXPECT_EQ(searched[j].los, p.los);
+        EXPECT_NEAR(searched[j].maxElevation, p.maxElevation, 0.2 * kDegToRad);
+        ++j;
+    }
+    EXPECT_EQ(j, searched.size());
+}
+
+class PassSearchTest : public ::testing::Test {
+protected:
+    KepsDatabase amateur = testing::ImportedTwoLine("tle_amateur_2001-09.txt");
+    ObserverGeo station = testing::Observer(48.1, -11.6, 520.0);  // 11.6 E
+};
+
+TEST_F(PassSearchTest, FindsThePassesThatSecondBySecondSamplingFinds) {
+    for (const char* name : {"ISS (ZARYA)", "UO-22", "AO-40", "AO-10"}) {
+        SCOPED_TRACE(name);
+        const SatState s = testing::StateAt(amateur, name, kAmateurFileTime);
+        // Sampled with half a day to spare on each side: the search also
+        // reports a pass under way at its start, and the last pass may end
+        // after the day.
+        auto sampled = SampledPasses(s, station, kAmateurFileTime - 43200, 2 * 86400);
+        std::erase_if(sampled, [](const Pass& p) { return p.los <= kAmateurFileTime || p.aos > kAmateurFileTime + 86400; });
+        const auto searched = SearchedPasses(s, station, kAmateurFileTime, 1.0);
+        ASSERT_FALSE(sampled.empty());
+        ExpectSamePasses(searched, sampled);
+    }
+}
+
+TEST_F(PassSearchTest, StartingInsideAPassGivesThatPass) {
+    const SatState s = testing::StateAt(amateur, "ISS (ZARYA)", kAmateurFileTime);
+    const auto passes = SearchedPasses(s, station, kAmateurFileTime, 1.0);
+    ASSERT_GE(passes.size(), 3u);
+    const Pass& p = passes[1];
+    // Mid-pass, a few seconds and 59 seconds before LOS, one second before.
+    for (int32_t start : {(p.aos + p.los) / 2, p.los - 5, p.los - 59, p.los - 1, p.aos}) {
+        SCOPED_TRACE(start - p.aos);
+        const auto found = SearchedPasses(s, station, start, 0.0);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0].aos, p.aos);
+        EXPECT_EQ(found[0].los, p.los);
+    }
+}
+
+TEST_F(PassSearchTest, AfterAPassTheSearchContinuesAfterLos) {
+    SatState s = testing::StateAt(amateur, "ISS (ZARYA)", kAmateurFileTime);
+    s.now = DayNumberFromUnixTime(kAmateurFileTime);
+    int result = kPassStepSearching;
+    while ((result = PassSearchStep(s, station, {})) == kPassStepSearching) {
+    }
+    ASSERT_EQ(result, kPassStepFound);
+    EXPECT_EQ(s.searchState, kSearchStart);
+    EXPECT_NEAR((s.now - s.los) * 86400.0, 59.0, 1e-3);
+    // The found times stay on whole seconds of a whole-second start.
+    EXPECT_NEAR(std::fmod(s.aos * 86400.0 + 0.5, 1.0), 0.5, 1e-3);
+    EXPECT_NEAR(std::fmod(s.los * 86400.0 + 0.5, 1.0), 0.5, 1e-3);
+}
+
+TEST_F(PassSearchTest, LowOrbitPassesArePlausible) {
+    const SatState s = testing::StateAt(amateur, "ISS (ZARYA)", kAmateurFileTime);
+    const auto passes = SearchedPasses(s, station, kAmateurFileTime, 3.0);
+    // Several passes a day at mid latitudes.
+    EXPECT_GE(passes.size(), 3u * 3u);
+    const double periodSeconds = 86400.0 / s.meanMotion;
+    int oneOrbitApart = 0;
+    for (size_t i = 0; i < passes.size(); ++i) {
+        const Pass& p = passes[i];
+        EXPECT_GT(p.los, p.aos);
+        EXPECT_LT(p.los - p.aos, 12 * 60);
+        EXPECT_GT(p.maxElevation, 0.0);
+        EXPECT_LE(p.maxElevation, kPi / 2);
+        if (i == 0) continue;
+        const double gap = passes[i].aos - passes[i - 1].aos;
+        EXPECT_GT(gap, periodSeconds - 15 * 60);
+        if (std::fabs(gap - periodSeconds) < 15 * 60) ++oneOrbitApart;
+    }
+    EXPECT_GE(oneOrbitApart, 4);
+}
+
+TEST_F(PassSearchTest, GeostationarySatellitesEndTheSearch) {
+    const KepsDatabase bulletin = testing::ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
+    const SatState geo = testing::StateAt(bulletin, "QO-100", kBulletinTime);
+    struct Case {
+        ObserverGeo observer;
+        bool visible;
+    };
+    // QO-100 stands over 25.9 E: always up from Europe, never from Texas.
+    const Case cases[] = {{testing::Observer(48.1, -11.6, 520.0), true}, {testing::Observer(30.0, 97.0, 0.0), false}};
+    for (const auto& c : cases) {
+        SatState s = geo;
+        ObserverGeo o = c.observer;
+        s.now = DayNumberFromUnixTime(kBulletinTime);
+        PassSearchSettings settings;
+        settings.giveUpDays = 3.0;
+        int steps = 0, result = kPassStepSearching;
+        while ((result = PassSearchStep(s, o, settings)) == kPassStepSearching && steps < 100000) ++steps;
+        EXPECT_EQ(result, kPassStepNoPass) << c.visible;
+        EXPECT_EQ(s.searchState, kSearchDone);
+        EXPECT_LT(steps, 5000) << c.visible;
+        // A finished search does nothing.
+        const double now = s.now;
+        EXPECT_EQ(PassSearchStep(s, o, settings), kPassStepSearching);
+        EXPECT_EQ(s.now, now);
+    }
+}
+
+TEST(PassSearchOverhead, SweepThroughTheStopSideNeedsOverhead) {
+    struct Case { double aos, max, los; bool stopSouth; bool overhead; };
+    const Case cases[] = {
+        {300, 0, 60, false, true},     // north stop, through north
+        {300, 359, 60, false, true},
+        {300, 180, 60, false, false},  // north stop, through south
+        {60, 180, 300, true, true},    // south stop, through south
+        {300, 180, 60, true, true},
+        {60, 0, 300, true, false},
+        {60, 359, 300, false, true},
+        {60, 120, 170, true, false},   // both on one side
+        {200, 250, 300, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NeedsOverhead(c.aos * kDegToRad, c.max * kDegToRad, c.los * kDegToRad, c.stopSouth), c.overhead)
+            << c.aos << " " << c.max << " " << c.los << " south=" << c.stopSouth;
+    }
+}
+
+TEST_F(PassSearchTest, OverheadFlagOnlyWithFlipMode) {
+    SatState s = testing::StateAt(amateur, "ISS (ZARYA)", kAmateurFileTime);
+    for (bool flip : {false, true}) {
+        PassSearchSettings settings;
+        settings.flip = flip;
+        s.now = DayNumberFromUnixTime(kAmateurFileTime);
+        s.searchState = kSearchStart;
+        int flagged = 0;
+        for (int found = 0; found < 12;) {
+            if (PassSearchStep(s, station, settings) != kPassStepFound) continue;
+            ++found;
+            flagged += s.overhead;
+            EXPECT_EQ(s.overhead, flip && NeedsOverhead(s.aosAzimuth, s.maxAzimuth, s.azimuth, true));
+        }
+        if (!flip) {
+            EXPECT_EQ(flagged, 0);
+        }
+    }
+}
+
+TEST(PassSearchSettingsTest, ComeFromTheRotatorSettings) {
+    GeneralSettings general;
+    general.flip = 1;
+    general.stopPosition = 0;
+    const PassSearchSettings settings = PassSettingsFromRotator(general);
+    EXPECT_TRUE(settings.flip);
+    EXPECT_FALSE(settings.stopSouth);
+}
+
+TEST(PassSearchApproach, StepFollowsTheElevation) {
+    struct Case { double el, previous, step; };
+    const Case cases[] = {{-1.2, -1.3, step::kApproachFarther}, {-0.7, -0.8, step::kApproachFar},
+                          {-0.3, -0.4, step::kApproachMid},     {-0.1, -0.1, step::kApproachNear},
+                          {-0.1, 0.0, step::kApproachFalling},  {-1.5, -1.4, step::kApproachFalling}};
+    for (const auto& c : cases) EXPECT_EQ(ApproachStep(c.el, c.previous), c.step) << c.el << " " << c.previous;
+}
+
+}  // namespace
+}  // namespace tarvon

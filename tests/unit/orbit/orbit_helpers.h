@@ -1,0 +1,24 @@
+#pragma once
+// Real element sets and stations for the orbit tests.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "orbit/KepsDatabase.h"
+#include "orbit/SatState.h"
+
+namespace tarvon::testing {
+
+std::vector<uint8_t> TestFile(const std::string& name);
+// The two-line file imported into an empty database.
+KepsDatabase ImportedTwoLine(const std::string& name);
+// The state of the named satellite at a Unix time.
+SatState StateAt(const KepsDatabase& db, const char* name, int32_t unixTime);
+ObserverGeo Observer(double latitudeDeg, double westLongitudeDeg, double altitudeM);
+
+// 2001-09-23 00:00:00 UTC, within a day of the amateur file's epochs.
+constexpr int32_t kAmateurFileTime = 1001203200;
+// 2026-05-11 00:00:00 UTC, the BBS bulletin's newest epochs.
+constexpr int32_t kBulletinTime = 1778457600;
+
+}  // namespace tarvon::testing
