@@ -11,8 +11,7 @@ namespace tarvon {
 namespace {
 
 constexpr uint32_t kIdleWaitMs = 1000;
-// A search that walks back further than this from where it started never
-// finds an AOS: the satellite is always in view.
+// A day without an AOS while walking back: the satellite is always in view.
 constexpr int32_t kLongestBackwardWalk = 86400;
 
 // Set on the thread that runs a calculation: a removal it causes needs no new
@@ -33,15 +32,19 @@ bool StepSatellite(ScheduleState& s, ScheduledSatellite& satellite, int32_t now)
     FoundPass found;
     if (satellite.search->Step(found)) {
         satellite.passFoundSinceQueued = true;
+        satellite.searchedFrom = satellite.search->SearchTime();
         AddFoundPass(s, satellite, found);
         if (found.aos <= horizonEnd) return true;
         satellite.searchDone = true;
         return false;
     }
-    const int32_t reached = satellite.search->SearchTime();
-    const bool beyondHorizon = reached > horizonEnd;
-    const bool walkedBackTooFar = int64_t(reached) < int64_t(satellite.searchStartedAt) - kLongestBackwardWalk;
-    if (!beyondHorizon && !walkedBackTooFar) return true;
+    // A whole schedule period searched without a pass: it never rises (or,
+    // walking back, never sets) here.
+    const int64_t reached = satellite.search->SearchTime();
+    const int64_t span = std::max<int64_t>(s.Horizon(), kLongestBackwardWalk);
+    const bool nothingAhead = reached > int64_t(satellite.searchedFrom) + span;
+    const bool walkedBackTooFar = reached < int64_t(satellite.searchedFrom) - kLongestBackwardWalk;
+    if (!nothingAhead && !walkedBackTooFar) return true;
     satellite.searchDone = true;
     if (!satellite.passFoundSinceQueued || walkedBackTooFar) TellNoPasses(s, satellite);
     return false;
@@ -71,7 +74,7 @@ void JoinFinishedThread(ScheduleState& s) {
 void QueueSatellite(ScheduleState& s, const SatelliteRef& satellite) {
     satellite->searchDone = false;
     satellite->passFoundSinceQueued = false;
-    satellite->searchStartedAt = satellite->search->SearchTime();
+    satellite->searchedFrom = satellite->search->SearchTime();
     if (satellite->queued) return;
     satellite->queued = true;
     s.queue.push_front(satellite);

@@ -31,7 +31,7 @@ struct ScheduledSatellite {
     bool searchDone = false;  // passes found up to the horizon
     bool queued = false;
     bool passFoundSinceQueued = false;
-    int32_t searchStartedAt = 0;
+    int32_t searchedFrom = 0;  // search time when queued or at the last pass found
     bool toldNoPasses = false;
 };
 

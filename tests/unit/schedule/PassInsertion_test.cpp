@@ -1,0 +1,126 @@
+#include "schedule/PassInsertion.h"
+
+#include <gtest/gtest.h>
+
+#include "Schedule_helpers.h"
+
+namespace tarvon::testing {
+namespace {
+
+constexpr int32_t kDay = 1700006400;  // a midnight, UTC
+
+PassRef MakePass(const std::string& name, int32_t aos, int32_t priority = 50) {
+    auto pass = std::make_shared<SchedulePass>();
+    pass->satName = name;
+    pass->aos = aos;
+    pass->los = aos + 600;
+    pass->priority = priority;
+    return pass;
+}
+
+TEST(PassInsertion, HourWindows) {
+    struct Case {
+        uint32_t limit, start, stop, listen, listenStart, listenStop;
+        int32_t aosSecondsOfDay;
+        int32_t state, listenOnly;
+    };
+    const Case cases[] = {
+        {1, 22, 6, 0, 0, 0, 23 * 3600 + 1800, 0, 0},  // inside a window that wraps midnight
+        {1, 22, 6, 0, 0, 0, 12 * 3600, 1, 0},         // outside it
+        {1, 22, 6, 0, 0, 0, 6 * 3600, 1, 0},          // the stop hour is outside
+        {1, 8, 8, 0, 0, 0, 8 * 3600, 1, 0},           // equal hours: every hour outside
+        {0, 8, 8, 0, 0, 0, 3 * 3600, 0, 0},           // no limit
+        {0, 0, 0, 1, 5, 5, 5 * 3600, 0, 0},           // equal listen hours: never listen-only
+        {0, 0, 0, 1, 1, 3, 2 * 3600 + 59, 0, 1},
+        {0, 0, 0, 1, 1, 3, 3 * 3600, 0, 0},
+        {0, 0, 0, 1, 20, 2, 1 * 3600, 0, 1},          // listen window past midnight
+    };
+    for (const Case& c : cases) {
+        StationConfig station;
+        station.limitHours = c.limit;
+        station.startHour = c.start;
+        station.stopHour = c.stop;
+        station.listenHours = c.listen;
+        station.listenStart = c.listenStart;
+        station.listenStop = c.listenStop;
+        SchedulePass pass;
+        pass.aos = kDay + c.aosSecondsOfDay;
+        ApplyHourWindows(pass, station);
+        EXPECT_EQ(pass.state, c.state) << c.aosSecondsOfDay;
+        EXPECT_EQ(pass.listenOnly, c.listenOnly) << c.aosSecondsOfDay;
+    }
+}
+
+TEST(PassInsertion, ListenOnlyIsNeverClearedByTheWindows) {
+    SchedulePass pass;
+    pass.aos = kDay;
+    pass.listenOnly = 1;
+    ApplyHourWindows(pass, StationConfig{});
+    EXPECT_EQ(pass.listenOnly, 1);
+}
+
+TEST(PassInsertion, DuplicateRule) {
+    struct Case {
+        int32_t firstAos, secondAos;
+        std::string secondName;
+        int32_t secondPriority;
+        size_t listed;
+    };
+    const Case cases[] = {
+        {1000, 1059, "A", 50, 1}, {1000, 1060, "A", 50, 2}, {1059, 1000, "A", 50, 1},
+        {1060, 1000, "A", 50, 2}, {1000, 1000, "A", 50, 1}, {1000, 1010, "a", 50, 2},
+        {1000, 1010, "B", 50, 2}, {1000, 1010, "A", 0, 2},
+    };
+    for (const Case& c : cases) {
+        PassList list;
+        ASSERT_TRUE(InsertSorted(list, MakePass("A", c.firstAos)));
+        InsertSorted(list, MakePass(c.secondName, c.secondAos, c.secondPriority));
+        EXPECT_EQ(list.size(), c.listed) << c.firstAos << " " << c.secondAos << " " << c.secondName;
+    }
+}
+
+TEST(PassInsertion, DuplicateOfTheEntryBeforeInTheMiddle) {
+    PassList list;
+    InsertSorted(list, MakePass("A", 1000));
+    InsertSorted(list, MakePass("B", 5000));
+    EXPECT_FALSE(InsertSorted(list, MakePass("A", 1030)));
+    EXPECT_TRUE(InsertSorted(list, MakePass("C", 1030)));
+    EXPECT_EQ(list.size(), 3u);
+}
+
+TEST(PassInsertion, EqualAosKeepArrivalOrderAndManualPassesGoInAsTheyAre) {
+    PassList list;
+    auto first = MakePass("A", 1000);
+    auto second = MakePass("B", 1000);
+    auto manual = MakePass("A", 1000, 0);
+    auto early = MakePass("C", 10);
+    for (auto& p : {first, second, manual, early}) InsertSorted(list, p);
+    EXPECT_EQ(std::vector<PassRef>(list.begin(), list.end()), (std::vector<PassRef>{early, first, second, manual}));
+}
+
+TEST(PassInsertion, NotifiedWhenInsertedWithinTenSecondsOfAos) {
+    TestStation station(1000);
+    auto late = MakePass("A", 1010);
+    auto early = MakePass("B", 1011);
+    late->lastRunEnd = 77;
+    InsertPass(station.state, late);
+    InsertPass(station.state, early);
+    EXPECT_EQ(late->notified, 1);
+    EXPECT_EQ(early->notified, 0);
+    EXPECT_EQ(late->lastRunEnd, 0);
+}
+
+TEST(PassInsertion, EditedPassMovesBehindPassesThatNowStartEarlier) {
+    PassList list;
+    auto a = MakePass("A", 1000);
+    auto b = MakePass("B", 2000);
+    InsertSorted(list, a);
+    InsertSorted(list, b);
+    list.remove(a);
+    a->aos = 3000;
+    InsertEditedPass(list, a);
+    EXPECT_EQ(list.back(), a);
+}
+
+}  // namespace
+}  // namespace tarvon::testing

@@ -1,0 +1,219 @@
+#include "schedule/ScheduleBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Schedule_helpers.h"
+#include "schedule/PassCalculation.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/SchedulerEngine.h"
+
+namespace tarvon::testing {
+namespace {
+
+constexpr int32_t kStart = 1700000000;
+constexpr int32_t kDay = 86400;
+
+// A pass of 10 minutes every `period` seconds from `first` on, for `days`.
+std::vector<FoundPass> Regular(int32_t first, int32_t period, int days) {
+    std::vector<FoundPass> passes;
+    for (int32_t aos = first; aos < first + days * kDay; aos += period) passes.push_back({aos, aos + 600, 0.5, 0});
+    return passes;
+}
+
+class ScheduleBuilderTest : public ::testing::Test {
+protected:
+    ScheduleBuilderTest() : station(kStart) {
+        dir = std::filesystem::temp_directory_path() /
+              ("tarvon-builder-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        station.settings.general.kovaDirectory = dir.string();
+        station.settings.general.scheduleSeconds = kDay;
+    }
+    ~ScheduleBuilderTest() override { std::filesystem::remove_all(dir); }
+
+    std::vector<std::string> Names() {
+        std::vector<std::string> names;
+        for (auto& p : station.state.passes) names.push_back(p->satName);
+        return names;
+    }
+    size_t CountOf(const std::string& name) {
+        size_t n = 0;
+        for (auto& p : station.state.passes) n += p->satName == name;
+        return n;
+    }
+
+    TestStation station;
+    std::filesystem::path dir;
+};
+
+TEST_F(ScheduleBuilderTest, RegistrySatellitesAreScheduledByTheirState) {
+    station.source.passes["RUN"] = Regular(kStart + 1000, 6000, 3);
+    station.source.passes["SHOW"] = Regular(kStart + 2000, 6000, 3);
+    station.source.passes["OFF"] = Regular(kStart + 3000, 6000, 3);
+    station.AddSatelliteKey("k1", "RUN", 0, 0);
+    station.AddSatelliteKey("k2", "SHOW", 1, 150);
+    station.AddSatelliteKey("k3", "OFF", 2, 50);
+    auto noState = station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k4");
+    RegWriteString(*noState, "Name", "RUN");
+
+    BuildSchedule(station.state);
+
+    ASSERT_EQ(station.state.satellites.size(), 2u);
+    EXPECT_EQ(CountOf("OFF"), 0u);
+    // Every pass up to the horizon plus the first one beyond it.
+    EXPECT_EQ(CountOf("RUN"), 16u);
+    for (auto& p : station.state.passes) {
+        EXPECT_EQ(p->priority, 10) << "priority 0 and 150 read as 10";
+        EXPECT_EQ(p->state, p->satName == "SHOW" ? 1 : 0);
+        EXPECT_EQ(p->maxElevation, 28);  // 0.5 rad, truncated
+    }
+    EXPECT_TRUE(station.state.queue.empty());
+    EXPECT_TRUE(station.sync.passCalcIdle.IsSet());
+}
+
+TEST_F(ScheduleBuilderTest, MissingPriorityIsTheLowest) {
+    station.source.passes["A"] = Regular(kStart + 1000, 6000, 1);
+    auto key = station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\A");
+    RegWriteString(*key, "Name", "A");
+    RegWriteDword(*key, "State", 0);
+    BuildSchedule(station.state);
+    ASSERT_FALSE(station.state.passes.empty());
+    EXPECT_EQ(station.state.passes.front()->priority, 100);
+    EXPECT_EQ(station.state.passes.front()->startLead, 25);
+}
+
+TEST_F(ScheduleBuilderTest, SatelliteMissingFromTheDatabaseIsReported) {
+    station.AddSatelliteKey("k1", "GHOST", 0, 5);
+    BuildSchedule(station.state);
+    auto shown = station.notices.Shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text,
+              "Tarvon cannot find satellite GHOST in the keplerian database.  No passes of this satellite will be scheduled.");
+    EXPECT_EQ(shown[0].caption, "Tarvon");
+    EXPECT_TRUE(station.state.satellites.empty());
+}
+
+TEST_F(ScheduleBuilderTest, SatelliteThatNeverRisesLeavesTheQueueAndIsReportedOnce) {
+    station.source.neverRising = {"GEO"};
+    station.source.passes["A"] = Regular(kStart + 1000, 6000, 10);
+    station.AddSatelliteKey("k1", "GEO", 0, 5);
+    station.AddSatelliteKey("k2", "A", 0, 5);
+    BuildSchedule(station.state);
+    EXPECT_TRUE(station.state.queue.empty());
+    EXPECT_EQ(station.notices.Shown().size(), 1u);
+    EXPECT_EQ(CountOf("GEO"), 0u);
+
+    // Removing passes of others never wakes it up again, and it is told once.
+    station.world.RunUntil(kStart + 2 * kDay);
+    EXPECT_EQ(station.notices.Shown().size(), 1u);
+}
+
+TEST_F(ScheduleBuilderTest, RemovalOfAnOldPassMovesTheHorizon) {
+    station.source.passes["A"] = Regular(kStart + 1000, 6000, 5);
+    station.AddSatelliteKey("k1", "A", 0, 5);
+    BuildSchedule(station.state);
+    const int32_t lastBefore = station.state.passes.back()->aos;
+    const size_t countBefore = station.state.passes.size();
+
+    // Passes leave 300 s after their LOS; once the search time of the
+    // satellite is within the horizon again, it searches on.
+    station.world.RunUntil(kStart + 20000);
+    EXPECT_GT(station.state.passes.back()->aos, lastBefore);
+    EXPECT_GE(station.state.passes.size(), countBefore - 1);
+    EXPECT_GT(station.state.passes.front()->los, kStart + 1600);
+}
+
+TEST_F(ScheduleBuilderTest, UpdateAndUnscheduleASatellite) {
+    station.source.passes["A"] = Regular(kStart + 1000, 6000, 2);
+    UpdateSatelliteScheduling(station.state, "A", 20, 0, 5, 10, 30);
+    ASSERT_EQ(station.state.satellites.size(), 1u);
+    EXPECT_EQ(station.state.satellites.front()->minPassTime, 300);
+    ASSERT_FALSE(station.state.passes.empty());
+    EXPECT_EQ(station.state.passes.front()->startLead, 30);
+    EXPECT_EQ(station.state.passes.front()->elevationOk, 1);
+
+    UpdateSatelliteScheduling(station.state, "A", 30, 1, 0, 0, 25);
+    EXPECT_EQ(station.state.satellites.size(), 1u);
+    EXPECT_EQ(station.state.satellites.front()->priority, 30);
+
+    UnscheduleSatellite(station.state, "A");
+    EXPECT_TRUE(station.state.satellites.empty());
+    EXPECT_TRUE(station.state.passes.empty());
+
+    UpdateSatelliteScheduling(station.state, "NOPE", 20, 0, 5, 10, 30);
+    EXPECT_EQ(station.notices.Shown().size(), 1u);
+}
+
+TEST_F(ScheduleBuilderTest, SavedSatelliteUpdatesItsListedPasses) {
+    station.source.passes["A"] = Regular(kStart + 1000, 6000, 2);
+    UpdateSatelliteScheduling(station.state, "A", 20, 0, 0, 0, 25);
+    SatelliteConfig config;
+    config.name = "a";  // passes are matched ignoring case
+    config.state = 1;
+    config.priority = 0;
+    config.minPassTime = 2;
+    config.minElevation = 29;
+    ApplySatelliteSave(station.state, config);
+    for (auto& p : station.state.passes) {
+        EXPECT_EQ(p->priority, 10);
+        EXPECT_EQ(p->state, 1);
+        EXPECT_EQ(p->minPassTime, 120);
+        EXPECT_EQ(p->elevationOk, 0);
+    }
+    config.name = "A";
+    config.state = 2;
+    ApplySatelliteSave(station.state, config);
+    EXPECT_TRUE(station.state.passes.empty());
+}
+
+TEST_F(ScheduleBuilderTest, RedoKeepsTheRunningPassAliveAndRefills) {
+    station.source.passes["A"] = Regular(kStart + 100, 6000, 2);
+    station.AddSatelliteKey("k1", "A", 0, 5);
+    BuildSchedule(station.state);
+    station.world.RunUntil(kStart + 200);
+    ASSERT_EQ(station.state.engine.runnerState, 2);
+    std::weak_ptr<SchedulePass> running = station.state.passes.front();
+
+    RedoSchedule(station.state);
+    EXPECT_FALSE(running.expired());
+    EXPECT_FALSE(station.state.passes.empty());
+    EXPECT_TRUE(std::filesystem::exists(dir / kScheduleFileName));
+    station.world.RunUntil(kStart + 1000);
+    EXPECT_EQ(station.state.engine.runnerState, 0);
+}
+
+TEST_F(ScheduleBuilderTest, RemovePassReturnsTheFollowingOne) {
+    auto a = station.AddPass("A", kStart + 10, kStart + 20, 5);
+    auto b = station.AddPass("B", kStart + 30, kStart + 40, 5);
+    EXPECT_EQ(RemovePass(station.state, a), b);
+    EXPECT_EQ(RemovePass(station.state, a), nullptr);
+    EXPECT_EQ(RemovePass(station.state, b), nullptr);
+    EXPECT_TRUE(station.state.passes.empty());
+}
+
+TEST_F(ScheduleBuilderTest, BackgroundCalculationFillsTheSchedule) {
+    station.state.services.calculateInline = false;
+    station.source.passes["A"] = Regular(kStart + 1000, 6000, 3);
+    station.source.passes["B"] = Regular(kStart + 2000, 5000, 3);
+    station.AddSatelliteKey("k1", "A", 0, 5);
+    station.AddSatelliteKey("k2", "B", 0, 5);
+    RealWaits waits;
+    PlatformServices platform{station.registry, station.clock, waits, station.notices};
+    ScheduleState state(ScheduleServices{platform, station.sync, station.flags, station.settings, station.source,
+                                         station.world, station.world, false});
+    station.world.Attach(state);
+    BuildSchedule(state);
+    StopPassCalculation(state);
+    // The thread may have been stopped early only by the keep-going flag.
+    while (!state.queue.empty()) {
+        StartPassCalculation(state);
+        StopPassCalculation(state);
+    }
+    EXPECT_GT(state.passes.size(), 30u);
+}
+
+}  // namespace
+}  // namespace tarvon::testing

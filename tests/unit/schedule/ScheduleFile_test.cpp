@@ -1,0 +1,172 @@
+#include "schedule/ScheduleFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Schedule_helpers.h"
+#include "core/FileReplace.h"
+
+namespace tarvon::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScheduleFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("tarvon-schedule-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        path_ = dir_ / kScheduleFileName;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void Write(const std::vector<uint8_t>& bytes) { ASSERT_TRUE(ReplaceFileContents(path_, bytes)); }
+
+    fs::path dir_;
+    fs::path path_;
+};
+
+std::vector<uint8_t> FileOf(const std::vector<SchedulePass>& passes, uint16_t word = kScheduleFormatWord) {
+    std::vector<uint8_t> bytes{uint8_t(word), uint8_t(word >> 8)};
+    for (const SchedulePass& p : passes) EncodeSchedulePass(p, bytes);
+    return bytes;
+}
+
+SchedulePass Pass(const std::string& name, int32_t aos, int32_t los, int32_t priority = 50, int32_t state = 0) {
+    SchedulePass p;
+    p.satName = name;
+    p.aos = aos;
+    p.los = los;
+    p.priority = priority;
+    p.state = state;
+    return p;
+}
+
+TEST(SchedulePassRecord, FieldsSitAtTheirOffsetsLittleEndian) {
+    SchedulePass p = Pass("AO-51", 0x01020304, 0x0A0B0C0D);
+    p.maxElevation = -2;
+    p.lastRunEnd = 0x11223344;
+    p.notifyWindow = 0xDEADBEEF;
+    std::vector<uint8_t> bytes;
+    EncodeSchedulePass(p, bytes);
+    ASSERT_EQ(bytes.size(), 100u);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes.data())), "AO-51");
+    EXPECT_EQ((std::vector<uint8_t>(bytes.begin() + 12, bytes.begin() + 20)),
+              (std::vector<uint8_t>{4, 3, 2, 1, 0x0D, 0x0C, 0x0B, 0x0A}));
+    EXPECT_EQ((std::vector<uint8_t>(bytes.begin() + 44, bytes.begin() + 48)), (std::vector<uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ((std::vector<uint8_t>(bytes.begin() + 88, bytes.begin() + 96)),
+              (std::vector<uint8_t>{0, 0, 0, 0, 0x44, 0x33, 0x22, 0x11}));
+
+    SchedulePass back = DecodeSchedulePass(bytes.data(), bytes.size());
+    EXPECT_EQ(back.satName, "AO-51");
+    EXPECT_EQ(back.aos, p.aos);
+    EXPECT_EQ(back.maxElevation, -2);
+    EXPECT_EQ(back.lastRunEnd, p.lastRunEnd);
+    EXPECT_EQ(back.notifyWindow, 0u);
+}
+
+TEST(SchedulePassRecord, NameWithoutTerminatorStopsAtElevenCharacters) {
+    std::vector<uint8_t> bytes(100, 'X');
+    EXPECT_EQ(DecodeSchedulePass(bytes.data(), bytes.size()).satName, std::string(11, 'X'));
+}
+
+TEST(ScheduleFileImage, FormatWordAndTruncation) {
+    const std::vector<SchedulePass> two = {Pass("A", 10, 20), Pass("B", 0x0102, 0x0304)};
+    struct Case {
+        std::vector<uint8_t> bytes;
+        size_t records;
+    };
+    std::vector<uint8_t> truncated = FileOf(two);
+    truncated.resize(2 + 100 + 13);  // the second record ends inside its aos field
+    const Case cases[] = {
+        {{}, 0}, {{0xD7}, 0}, {FileOf({}), 0}, {FileOf(two, 2006), 0}, {FileOf(two), 2}, {truncated, 2},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DecodeScheduleFile(c.bytes).size(), c.records) << c.bytes.size();
+    auto decoded = DecodeScheduleFile(truncated);
+    EXPECT_EQ(decoded[1].satName, "B");
+    EXPECT_EQ(decoded[1].aos, 0x02);  // the missing bytes count as zero
+    EXPECT_EQ(decoded[1].los, 0);
+}
+
+TEST_F(ScheduleFileTest, LoadKeepsPassesWhoseLosIsTwentySecondsAhead) {
+    TestStation station(100000);
+    Write(FileOf({Pass("A", 99000, 100019), Pass("B", 99500, 100020), Pass("C", 101000, 101600)}));
+    LoadScheduleFile(station.state, path_);
+    ASSERT_EQ(station.state.passes.size(), 2u);
+    EXPECT_EQ(station.state.passes.front()->satName, "B");
+}
+
+TEST_F(ScheduleFileTest, LoadMovesTheSatelliteSearchBeyondItsStoredPass) {
+    TestStation station(100000);
+    station.source.passes["A"] = {};
+    auto satellite = std::make_shared<ScheduledSatellite>();
+    satellite->name = "A";
+    satellite->search = station.source.NewSearch("A");
+    station.state.satellites.push_front(satellite);
+    Write(FileOf({Pass("A", 101000, 101600), Pass("a", 102000, 102600)}));
+    LoadScheduleFile(station.state, path_);
+    EXPECT_EQ(satellite->search->SearchTime(), 101600 + 300);
+}
+
+TEST_F(ScheduleFileTest, GarbageLoadsWithoutHarm) {
+    TestStation station(100000);
+    std::vector<uint8_t> bytes = FileOf({});
+    for (int i = 0; i < 1000; ++i) bytes.push_back(uint8_t(i * 37 + 11));
+    Write(bytes);
+    LoadScheduleFile(station.state, path_);
+    station.world.RunUntil(100100);
+    SUCCEED();
+}
+
+TEST_F(ScheduleFileTest, SaveLeavesOutManualPassesAndEmptiesTheSchedule) {
+    TestStation station(1000);
+    station.AddPass("MANUAL", 1000, 1900, 0);
+    station.AddPass("DISPLAY", 2000, 2600, 0)->state = 1;
+    station.AddPass("RUN", 3000, 3600, 40);
+    ASSERT_TRUE(SaveScheduleFile(station.state, path_));
+    EXPECT_TRUE(station.state.passes.empty());
+
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(path_, bytes));
+    EXPECT_EQ(bytes.size(), 2u + 2 * 100);
+    auto stored = DecodeScheduleFile(bytes);
+    EXPECT_EQ(stored[0].satName, "DISPLAY");
+    EXPECT_EQ(stored[1].satName, "RUN");
+}
+
+TEST_F(ScheduleFileTest, FailedSaveKeepsTheOldFileAndTheSchedule) {
+    TestStation station(1000);
+    const std::vector<uint8_t> old = FileOf({Pass("OLD", 5000, 5600)});
+    Write(old);
+    // The temporary file cannot be made: a directory stands in its place.
+    fs::create_directory(fs::path(path_.string() + ".new"));
+    station.AddPass("NEW", 3000, 3600, 40);
+    EXPECT_FALSE(SaveScheduleFile(station.state, path_));
+    EXPECT_EQ(station.state.passes.size(), 1u);
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(path_, bytes));
+    EXPECT_EQ(bytes, old);
+}
+
+TEST_F(ScheduleFileTest, RoundTripThroughSaveAndLoad) {
+    TestStation station(1000);
+    auto pass = station.AddPass("A", 3000, 3600, 40);
+    pass->listenOnly = 1;
+    pass->runRegardlessOfElevation = 1;
+    pass->ignorePassChecking = 1;
+    pass->maxElevation = 33;
+    ASSERT_TRUE(SaveScheduleFile(station.state, path_));
+    LoadScheduleFile(station.state, path_);
+    ASSERT_EQ(station.state.passes.size(), 1u);
+    const SchedulePass& back = *station.state.passes.front();
+    EXPECT_EQ(back.listenOnly, 1);
+    EXPECT_EQ(back.runRegardlessOfElevation, 1);
+    EXPECT_EQ(back.ignorePassChecking, 1);
+    EXPECT_EQ(back.maxElevation, 33);
+}
+
+}  // namespace
+}  // namespace tarvon::testing
