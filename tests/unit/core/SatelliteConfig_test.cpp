@@ -1,0 +1,164 @@
+#include "core/SatelliteConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/RecordingNotices.h"
+
+namespace tarvon {
+namespace {
+
+const std::string kRoot = kSatellitesKeyPath;
+
+std::unique_ptr<RegKey> Key(MemoryRegistry& registry, const std::string& subkey) {
+    return registry.Create(RegRoot::LocalMachine, kRoot + "\\" + subkey);
+}
+
+RegValue ValueOf(MemoryRegistry& registry, const std::string& subkey, const std::string& name) {
+    for (RegValue& v : registry.ListValues(RegRoot::LocalMachine, kRoot + "\\" + subkey)) {
+        if (v.name == name) return v;
+    }
+    return {};
+}
+
+TEST(SatelliteConfig, NewRecordDefaults) {
+    auto c = NewSatelliteConfig();
+    EXPECT_EQ(c->isExisting, 0u);
+    EXPECT_EQ(c->startTime, 25u);
+    EXPECT_EQ(c->run, 2u);
+    EXPECT_EQ(c->defaultUplink, 1u);
+    EXPECT_EQ(c->uplinkMode, 2u);
+    EXPECT_EQ(c->txBuffer, 4096u);
+    EXPECT_EQ(c->rxBuffer, 16384u);
+    EXPECT_EQ(c->speed, 19200u);
+    EXPECT_EQ(c->retryTime, 3000u);
+    EXPECT_EQ(c->dirPriority, 5u);
+    EXPECT_EQ(c->bdcstCustom, 2u);
+    EXPECT_EQ(c->procThreshold, 1500u);
+    EXPECT_EQ(c->satGatePriority, 9u);
+    EXPECT_EQ(c->priority, 0u);
+}
+
+TEST(SatelliteConfig, NameDefaultsFollowNameAndType) {
+    auto c = NewSatelliteConfig();
+    c->name = "AO-51";
+    ApplyNameDefaults(*c, "C:\\Kova");
+    EXPECT_EQ(c->satelliteDirectory, "C:\\Kova\\AO-51");
+    EXPECT_EQ(c->messageDirectory, "C:\\Kova\\AO-51\\Msgs");
+    EXPECT_EQ(c->logDirectory, "C:\\Kova\\AO-51\\Logs");
+    EXPECT_EQ(c->program, "C:\\Kova\\VANT.EXE %S");
+    auto analogue = NewSatelliteConfig();
+    analogue->satelliteType = 1;
+    ApplyNameDefaults(*analogue, "C:\\Kova");
+    EXPECT_EQ(analogue->program, "");
+}
+
+TEST(SatelliteConfig, SaveThenLoadKeepsEveryValueInItsType) {
+    MemoryRegistry registry;
+    RecordingNotices notices;
+    auto c = NewSatelliteConfig();
+    c->name = "UO-11";
+    c->satelliteType = 1;  // no directories made
+    c->uplink[2] = 145.825;
+    c->downlinkIf = 10.7;
+    c->dspMode = "9600";
+    c->satGateCollect = "G0ABC G0DEF";
+    c->priority = 7;
+    auto key = Key(registry, "UO-11");
+    ASSERT_EQ(SaveSatelliteConfig(*key, c.get(), notices), 1);
+    EXPECT_EQ(SaveSatelliteConfig(*key, nullptr, notices), 0);
+
+    EXPECT_EQ(ValueOf(registry, "UO-11", "Uplink 3").type, RegType::Binary);
+    EXPECT_EQ(ValueOf(registry, "UO-11", "Uplink 3").data.size(), 8u);
+    EXPECT_EQ(ValueOf(registry, "UO-11", "Priority").type, RegType::Dword);
+    EXPECT_EQ(ValueOf(registry, "UO-11", "Name").data.size(), 6u);
+    const RegValue dsp = ValueOf(registry, "UO-11", "DSP Mode");
+    EXPECT_EQ(dsp.type, RegType::Sz);
+    EXPECT_EQ(dsp.data, (std::vector<uint8_t>{'9', '6', '0', '0'}));
+
+    auto loaded = LoadSatelliteConfig(*key);
+    EXPECT_EQ(loaded->isExisting, 1u);
+    EXPECT_EQ(loaded->name, "UO-11");
+    EXPECT_EQ(loaded->uplink[2], 145.825);
+    EXPECT_EQ(loaded->downlinkIf, 10.7);
+    EXPECT_EQ(loaded->dspMode, "9600");
+    EXPECT_EQ(loaded->satGateCollect, "G0ABC G0DEF");
+    EXPECT_EQ(loaded->rxBuffer, 16384u);
+    EXPECT_TRUE(notices.Shown().empty());
+}
+
+TEST(SatelliteConfig, ShortDspModeIsPaddedToFourBytes) {
+    MemoryRegistry registry;
+    RecordingNotices notices;
+    auto c = NewSatelliteConfig();
+    c->satelliteType = 2;
+    c->dspMode = "FM";
+    auto key = Key(registry, "S");
+    SaveSatelliteConfig(*key, c.get(), notices);
+    EXPECT_EQ(ValueOf(registry, "S", "DSP Mode").data, (std::vector<uint8_t>{'F', 'M', 0, 0}));
+    EXPECT_EQ(LoadSatelliteConfig(*key)->dspMode, "FM");
+}
+
+TEST(SatelliteConfig, MissingOrOversizedValuesLoadAsZero) {
+    MemoryRegistry registry;
+    auto key = Key(registry, "X");
+    RegWriteString(*key, "Name", "A-NAME-TOO-LONG");
+    RegWriteDword(*key, "Priority", 42);
+    auto c = LoadSatelliteConfig(*key);
+    EXPECT_EQ(c->name, "");
+    EXPECT_EQ(c->priority, 42u);
+    EXPECT_EQ(c->startTime, 0u);  // not the new-satellite default
+    EXPECT_EQ(c->txBuffer, 0u);
+}
+
+TEST(SatelliteConfig, FindCreateAndDelete) {
+    MemoryRegistry registry;
+    auto renamed = Key(registry, "FO-29");
+    RegWriteString(*renamed, "Name", "JAS-2");
+    std::string path;
+    EXPECT_EQ(FindSatelliteKey(registry, "jas-2", path), 1);
+    EXPECT_EQ(path, kRoot + "\\FO-29");
+    EXPECT_EQ(FindSatelliteKey(registry, "FO-29", path), 0);
+
+    EXPECT_EQ(CreateSatelliteKey(registry, "FO-29"), kRoot + "\\FO-29 [0]");
+    EXPECT_EQ(CreateSatelliteKey(registry, "FO-29"), kRoot + "\\FO-29 [1]");
+    EXPECT_EQ(CreateSatelliteKey(registry, "AO-7"), kRoot + "\\AO-7");
+
+    EXPECT_EQ(DeleteSatellite(registry, "JAS-2"), 1);
+    EXPECT_EQ(FindSatelliteKey(registry, "JAS-2", path), 0);
+    EXPECT_EQ(DeleteSatellite(registry, "JAS-2"), 0);
+}
+
+TEST(SatelliteConfig, StoredDirectoriesNeverEndInABackslash) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Kova\\", "C:\\Kova"}, {"C:\\Kova", "C:\\Kova"}, {"X:\\", "X:"}, {"\\", ""}, {"", ""}};
+    for (auto& [in, out] : cases) EXPECT_EQ(DirectoryWithoutTrailingSlash(in), out) << in;
+}
+
+TEST(SatelliteConfig, PacSatSaveMakesItsDirectoriesAndReportsFailures) {
+    namespace fs = std::filesystem;
+    const fs::path base = fs::temp_directory_path() / "tarvon-satconfig";
+    fs::remove_all(base);
+    fs::create_directories(base);
+    MemoryRegistry registry;
+    RecordingNotices notices;
+    auto c = NewSatelliteConfig();
+    c->satelliteDirectory = (base / "SAT").string() + "\\";
+    c->messageDirectory = (base / "SAT" / "Msgs").string();
+    c->logDirectory = (base / "missing" / "deeper").string();
+    auto key = Key(registry, "P");
+    SaveSatelliteConfig(*key, c.get(), notices);
+    EXPECT_TRUE(fs::is_directory(base / "SAT"));
+    EXPECT_TRUE(fs::is_directory(base / "SAT" / "Msgs"));
+    ASSERT_EQ(notices.Shown().size(), 1u);
+    EXPECT_EQ(notices.Shown()[0].text, "Unable to create directory \"" + c->logDirectory + "\"");
+    std::string stored;
+    RegReadString(*key, "Satellite Directory", stored, 260);
+    EXPECT_EQ(stored, (base / "SAT").string());
+    fs::remove_all(base);
+}
+
+}  // namespace
+}  // namespace tarvon
