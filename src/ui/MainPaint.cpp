@@ -1,27 +1,26 @@
 #include "ui/MainPaint.h"
 
 namespace tarvon {
-namespace {
-
-RECT ToRect(const Box& b) { return RECT{b.left, b.top, b.right, b.bottom}; }
-
-}  // namespace
 
 void DrawBox(HDC dc, const MainWindowState& state, const Box& box, const wchar_t* text) {
+    if (box.bottom == 0) return;
     const DisplayObjects& d = state.display;
-    RECT r = ToRect(box);
-    FillRect(dc, &r, d.backgroundBrush);
-    // Upper and left edges in shadow, lower and right in highlight: sunken.
+    const int left = box.left - 2;
+    // Shadow above and to the left, highlight below and to the right: sunken.
     HGDIOBJ old = SelectObject(dc, d.shadowPen);
-    MoveToEx(dc, box.left - 1, box.bottom, nullptr);
-    LineTo(dc, box.left - 1, box.top - 1);
-    LineTo(dc, box.right + 1, box.top - 1);
+    MoveToEx(dc, left - 1, box.bottom, nullptr);
+    LineTo(dc, left - 1, box.top - 1);
+    LineTo(dc, box.right, box.top - 1);
     SelectObject(dc, d.highlightPen);
-    MoveToEx(dc, box.right, box.top - 1, nullptr);
     LineTo(dc, box.right, box.bottom);
-    LineTo(dc, box.left - 2, box.bottom);
+    LineTo(dc, left - 1, box.bottom);
     SelectObject(dc, old);
-    if (text && *text) DrawTextW(dc, text, -1, &r, DT_CENTER | DT_SINGLELINE);
+    RECT inside{left, box.top, box.right, box.bottom};
+    FillRect(dc, &inside, d.backgroundBrush);
+    if (text && *text) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawTextW(dc, text, -1, &inside, DT_VCENTER | DT_SINGLELINE | DT_LEFT);
+    }
 }
 
 void PaintMainWindow(HDC dc, MainWindowState& state) {

@@ -1,0 +1,82 @@
+#include "schedule/ScheduleListing.h"
+
+#include <gtest/gtest.h>
+
+#include "passrun/ScheduledEvents.h"
+
+namespace tarvon {
+namespace {
+
+PassRef Pass(const char* name, int32_t aos, int32_t los, int32_t priority, int32_t state, int32_t elevationOk,
+             int32_t maxElevation = 45) {
+    auto p = std::make_shared<SchedulePass>();
+    p->satName = name;
+    p->aos = aos;
+    p->los = los;
+    p->priority = priority;
+    p->state = state;
+    p->elevationOk = elevationOk;
+    p->maxElevation = maxElevation;
+    return p;
+}
+
+const ListingFormat kUtc{"%d-%m-%y %H:%M:%S", true, 0};
+
+TEST(ScheduleListingTest, PassLineTextsAndColours) {
+    const int32_t aos = 1798761600;  // 2027-01-01 00:00:00
+    const struct {
+        PassRef pass;
+        int32_t now;
+        const char* text;
+        uint32_t rgb;
+    } cases[] = {
+        {Pass("ISS", aos, aos + 600, 3, 0, 1, 67), aos - 1,
+         "ISS           3 67 01-01-27 00:00:00  01-01-27 00:10:00", 0x000000},
+        {Pass("ISS", aos, aos + 600, 3, 0, 1), aos, "ISS           3 45 01-01-27 00:00:00  01-01-27 00:10:00",
+         0xFF0000},
+        {Pass("AO-91", aos, aos + 60, 0, 0, 1, 5), aos - 1,
+         "AO-91         M  5 01-01-27 00:00:00  01-01-27 00:01:00", 0x000000},
+        {Pass("SO-50", aos, aos + 60, 12, 1, 1), aos - 1,
+         "SO-50           45 01-01-27 00:00:00  01-01-27 00:01:00", 0x808080},
+        {Pass("SO-50", aos, aos + 60, 12, 0, 0), aos + 5,
+         "SO-50        12 45 01-01-27 00:00:00  01-01-27 00:01:00", 0xC00000},
+    };
+    for (const auto& c : cases) {
+        PassList passes{c.pass};
+        auto lines = BuildScheduleListing(passes, {}, c.now, kUtc);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].text, c.text);
+        EXPECT_EQ(lines[0].rgb, c.rgb) << c.text;
+    }
+}
+
+TEST(ScheduleListingTest, RegardlessOfElevationCountsAsRunnable) {
+    PassRef p = Pass("FO-29", 1000, 2000, 2, 0, 0);
+    p->runRegardlessOfElevation = 1;
+    auto lines = BuildScheduleListing(PassList{p}, {}, 500, kUtc);
+    EXPECT_EQ(lines.at(0).rgb, 0x000000u);
+}
+
+TEST(ScheduleListingTest, MergesEventsAndPassesInTimeOrderSkippingHiddenAndEnded) {
+    ScheduleEvent early{"Fetch keps", "", 2, 0, 1, 0, 900};
+    ScheduleEvent hidden{"Hidden", "", 2, 0, 0, 0, 1500};
+    ScheduleEvent tie{"At AOS", "", 2, 0, 1, 0, 2000};
+    ScheduleEvent late{"Late", "", 2, 0, 1, 0, 9000};
+    std::vector<ScheduleEvent*> timers{&early, &hidden, &tie, &late};
+    PassList passes{Pass("OLD", 100, 999, 1, 0, 1), Pass("A", 2000, 2600, 1, 0, 1), Pass("B", 5000, 5600, 1, 0, 1)};
+    auto lines = BuildScheduleListing(passes, timers, 1000, kUtc);
+    std::vector<std::string> names;
+    for (const auto& l : lines) names.push_back(l.text.substr(0, l.text.find(' ')));
+    EXPECT_EQ(names, (std::vector<std::string>{"Fetch", "At", "A", "B", "Late"}));
+    // The name fills 25 columns, then 13 blanks before the time.
+    EXPECT_EQ(lines[0].text, "Fetch keps" + std::string(15 + 13, ' ') + "01-01-70 00:15:00");
+}
+
+TEST(ScheduleListingTest, LocalTimeUsesTheBias) {
+    auto lines = BuildScheduleListing(PassList{Pass("ISS", 0, 600, 1, 0, 1)}, {}, 0,
+                                      ListingFormat{"%d-%m-%y %H:%M:%S", false, -7200});
+    EXPECT_EQ(lines.at(0).text, "ISS           1 45 01-01-70 02:00:00  01-01-70 02:10:00");
+}
+
+}  // namespace
+}  // namespace tarvon
