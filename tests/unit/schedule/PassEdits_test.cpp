@@ -1,0 +1,137 @@
+#include "schedule/PassEdits.h"
+
+#include <gtest/gtest.h>
+
+#include "Schedule_helpers.h"
+
+namespace tarvon::testing {
+namespace {
+
+constexpr int32_t kNoon = 1700049600;  // 2023-11-15 12:00:00 UTC
+
+TEST(PassEdits, PriorityRangeDependsOnStatus) {
+    struct Case {
+        int priority, status;
+        bool refused;
+        int stored;
+    };
+    const Case cases[] = {{100, 0, false, 100}, {1, 0, false, 1},  {0, 0, true, 0},
+                          {101, 0, true, 0},    {101, 1, false, 0}, {0, 1, false, 0}};
+    for (const Case& c : cases) {
+        TestStation station(kNoon - 5000);
+        auto pass = station.AddPass("A", kNoon, kNoon + 600, 50);
+        EditPassFields f = EditFieldsFor(*pass, 1, 0);
+        f.priority = c.priority;
+        f.status = c.status;
+        auto message = ApplyPassEdit(station.state, pass, f);
+        EXPECT_EQ(message.has_value(), c.refused) << c.priority << "/" << c.status;
+        if (c.refused) {
+            EXPECT_EQ(*message, kPriorityRangeMessage);
+            EXPECT_EQ(pass->priority, 50);
+        } else {
+            EXPECT_EQ(pass->priority, c.stored);
+            EXPECT_EQ(pass->state, c.status);
+        }
+    }
+}
+
+TEST(PassEdits, TimeFieldsInUtcAndLocalTime) {
+    EXPECT_EQ(TimeFieldsFor(kNoon, 1, 0), (EditTimeFields{15, 11, 23, 12, 0, 0}));
+    EXPECT_EQ(TimeFieldsFor(kNoon, 0, -3600), (EditTimeFields{15, 11, 23, 13, 0, 0}));
+    EXPECT_EQ(TimeFieldsFor(0, 1, 0), (EditTimeFields{1, 1, 70, 0, 0, 0}));
+    // Shown as 12:00:00 with a bias of -3600 s, stored as 11:00:00 UTC.
+    EXPECT_EQ(UnixTimeFromFields({15, 11, 23, 12, 0, 0}, 0, -3600), kNoon - 3600);
+    EXPECT_EQ(UnixTimeFromFields({15, 11, 23, 12, 0, 0}, 1, -3600), kNoon);
+    EXPECT_EQ(UnixTimeFromFields({1, 1, 70, 0, 0, 0}, 1, 0), 0);
+    EXPECT_FALSE(UnixTimeFromFields({31, 2, 23, 12, 0, 0}, 1, 0));
+    EXPECT_FALSE(UnixTimeFromFields({15, 11, 23, 24, 0, 0}, 1, 0));
+    EXPECT_FALSE(UnixTimeFromFields({15, -1, 23, 12, 0, 0}, 1, 0));
+}
+
+TEST(PassEdits, EditedAosMovesThePassAndKeepsItsFlags) {
+    TestStation station(kNoon - 5000);
+    auto a = station.AddPass("A", kNoon, kNoon + 600, 50);
+    auto b = station.AddPass("B", kNoon + 1000, kNoon + 1600, 50);
+    a->runNow = 1;
+    EditPassFields f = EditFieldsFor(*a, 1, 0);
+    f.aos = TimeFieldsFor(kNoon + 2000, 1, 0);
+    f.los = TimeFieldsFor(kNoon + 2600, 1, 0);
+    f.status = 1;
+    f.runRegardlessOfElevation = true;
+    ASSERT_FALSE(ApplyPassEdit(station.state, a, f));
+    EXPECT_EQ(station.state.passes.front(), b);
+    EXPECT_EQ(station.state.passes.back(), a);
+    EXPECT_EQ(a->aos, kNoon + 2000);
+    EXPECT_EQ(a->runNow, 0);
+    EXPECT_EQ(a->runRegardlessOfElevation, 1);
+}
+
+TEST(PassEdits, RunNowIsOnOnePassOnly) {
+    TestStation station(kNoon + 100);
+    auto a = station.AddPass("A", kNoon, kNoon + 600, 50);
+    auto b = station.AddPass("B", kNoon + 10, kNoon + 900, 50);
+    a->runNow = 1;
+    b->lastRunEnd = kNoon + 50;
+    RunPassNow(station.state, b);
+    EXPECT_EQ(a->runNow, 0);
+    EXPECT_EQ(b->runNow, 1);
+    EXPECT_EQ(station.state.engine.runningSatName, "B");
+}
+
+TEST(PassEdits, ManualPassStartsAtOnceAndOnlyOnce) {
+    TestStation station(kNoon);
+    station.AddPass("A", kNoon + 5000, kNoon + 5600, 50);
+    EXPECT_FALSE(HasUnfinishedManualPass(station.state));
+    auto manual = StartManualPass(station.state, "MANUAL");
+    EXPECT_EQ(station.state.passes.front(), manual);
+    EXPECT_EQ(manual->los, kNoon + 900);
+    EXPECT_EQ(station.state.engine.runningSatName, "MANUAL");
+    EXPECT_TRUE(HasUnfinishedManualPass(station.state));
+
+    // The runner ends the manual pass early: its LOS becomes the end time.
+    ModelledProgram program;
+    program.exitsAfter = 120;
+    TestStation early(kNoon, program);
+    auto m = StartManualPass(early.state, "M");
+    early.world.RunUntil(kNoon + 200);
+    EXPECT_EQ(m->los, kNoon + 2 + 120);
+    EXPECT_FALSE(HasUnfinishedManualPass(early.state));
+    early.world.RunUntil(kNoon + 2 + 120 + 302);
+    EXPECT_TRUE(early.state.passes.empty());
+}
+
+TEST(PassEdits, EndPassNowSignalsTheRunnerAndClosesTheProgram) {
+    TestStation station(kNoon - 100);
+    station.AddPass("A", kNoon, kNoon + 900, 50);
+    station.world.RunUntil(kNoon + 10);
+    ASSERT_NE(station.state.engine.programWindow, 0u);
+    EndPassNow(station.state);
+    EXPECT_TRUE(station.sync.passEnd.IsSet());
+    station.world.RunUntil(kNoon + 20);
+    EXPECT_EQ(station.state.engine.runnerState, 0);
+}
+
+TEST(PassEdits, NotificationButtons) {
+    TestStation station(kNoon - 100);
+    auto a = station.AddPass("A", kNoon, kNoon + 600, 50);
+    auto b = station.AddPass("B", kNoon + 30, kNoon + 900, 60);
+    a->notifyWindow = 5;
+    b->notifyWindow = 6;
+    NotificationTexts t = NotificationTextsFor(*b, 1, 0);
+    EXPECT_EQ(t.aos, "12:00:30");
+    EXPECT_EQ(t.los, "12:15:00");
+    EXPECT_EQ(t.hiddenAos, std::to_string(kNoon + 30));
+    EXPECT_EQ(NotificationTextsFor(*b, 0, 3600).aos, "11:00:30");
+
+    ApplyNotificationButton(station.state, "A", kNoon, NotificationButton::Cancel);
+    EXPECT_EQ(a->state, 1);
+    EXPECT_EQ(a->notifyWindow, 0u);
+    ApplyNotificationButton(station.state, "B", kNoon + 31, NotificationButton::Ok);  // no such pass
+    EXPECT_EQ(b->notifyWindow, 6u);
+    ApplyNotificationButton(station.state, "B", kNoon + 30, NotificationButton::Run);
+    EXPECT_EQ(b->runNow, 1);
+    EXPECT_EQ(b->notifyWindow, 0u);
+}
+
+}  // namespace
+}  // namespace tarvon::testing
