@@ -115,6 +115,7 @@ TEST(PassEdits, NotificationButtons) {
     TestStation station(kNoon - 100);
     auto a = station.AddPass("A", kNoon, kNoon + 600, 50);
     auto b = station.AddPass("B", kNoon + 30, kNoon + 900, 60);
+    a->notified = b->notified = 1;
     a->notifyWindow = 5;
     b->notifyWindow = 6;
     NotificationTexts t = NotificationTextsFor(*b, 1, 0);
