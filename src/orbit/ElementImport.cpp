@@ -25,7 +25,7 @@ ImportOutcome ImportElementFile(const std::filesystem::path& elementFile, Elemen
     const bool found = format == ElementFormat::TwoLine ? ImportTwoLineFile(bytes, db, report)
                                                         : ImportVerboseFile(bytes, db, report);
     if (!found) report.push_back(texts::kNoSatellitesFound);
-    SaveKepsDatabase(db, kepsFile);
+    if (!SaveKepsDatabase(db, kepsFile)) return ImportOutcome::KepsFileUnwritable;
     return found ? ImportOutcome::Imported : ImportOutcome::NothingFound;
 }
 

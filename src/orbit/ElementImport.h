@@ -23,11 +23,12 @@ bool ImportVerboseFile(std::span<const uint8_t> bytes, KepsDatabase& db, ImportR
 // Adds, updates or keeps, and says which.
 void ApplyImportedRecord(KepsDatabase& db, const KepsRecord& record, ImportReport& report);
 
-enum class ImportOutcome { Imported, NothingFound, ElementFileUnreadable };
+enum class ImportOutcome { Imported, NothingFound, ElementFileUnreadable, KepsFileUnwritable };
 
 // The whole update: reads the element file, imports it into `db` (adding
 // "No Satellites Found!" when nothing was read) and saves `kepsFile`. An
-// unreadable element file changes nothing.
+// unreadable element file changes nothing; a database that could not be
+// saved stays changed in memory only.
 ImportOutcome ImportElementFile(const std::filesystem::path& elementFile, ElementFormat format, KepsDatabase& db,
                                 const std::filesystem::path& kepsFile, ImportReport& report);
 

@@ -1,0 +1,38 @@
+#include "StationArgs.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/Settings.h"
+#include "orbit/ObserverGeometry.h"
+
+namespace tarvon::cli {
+
+KepsDatabase LoadExistingKeps(const CliArgs& args) {
+    const std::string file = args.Required("--keps");
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) throw CliError("cannot read element database '" + file + "'");
+    KepsDatabase db;
+    LoadKepsDatabase(db, file);
+    return db;
+}
+
+ObserverGeo StationFromArgs(const CliArgs& args) {
+    StationConfig station;
+    station.callsign = "STATION";
+    station.latitude = ParseReal(args.Required("--lat"), "--lat");
+    station.longitude = ParseReal(args.Required("--lon"), "--lon");
+    station.altitude = ParseReal(args.Required("--alt"), "--alt");
+    if (station.latitude < -90.0 || station.latitude > 90.0) throw CliError("--lat must lie between -90 and 90");
+    if (station.longitude < -360.0 || station.longitude > 360.0) throw CliError("--lon must lie between -360 and 360");
+    if (station.altitude < -1000.0 || station.altitude > 100000.0) throw CliError("--alt must be metres above sea level");
+    return ObserverFromStation(station);
+}
+
+int SatelliteSlot(const KepsDatabase& db, const std::string& name) {
+    const int slot = FindKepsByName(db, name.c_str());
+    if (slot < 0) throw CliError("no satellite '" + name + "' in the element database");
+    return slot;
+}
+
+}  // namespace tarvon::cli
