@@ -1,5 +1,7 @@
 #include "ui/MainPaint.h"
 
+#include "ui/SchedulePane.h"
+
 namespace tarvon {
 
 void DrawBox(HDC dc, const MainWindowState& state, const Box& box, const wchar_t* text) {
@@ -39,7 +41,7 @@ void PaintMainWindow(HDC dc, MainWindowState& state) {
     TextOutW(dc, l.clockLine2.left, l.clockLine2.top, state.dateText.c_str(),
              static_cast<int>(state.dateText.size()));
     DrawBox(dc, state, l.rotorBox, nullptr);
-    if (state.hooks.paintPanes) state.hooks.paintPanes(dc);
+    DrawSchedulePane(dc, state);
     SelectObject(dc, oldFont);
 }
 

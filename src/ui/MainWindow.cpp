@@ -6,6 +6,7 @@
 #include "core/SettingsStore.h"
 #include "resource.h"
 #include "ui/MainPaint.h"
+#include "ui/SchedulePane.h"
 #include "ui/Toolbar.h"
 
 namespace tarvon {
@@ -146,6 +147,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_SIZING: OnSizing(*state, reinterpret_cast<RECT*>(lParam)); return TRUE;
         case WM_WINDOWPOSCHANGING: OnWindowPosChanging(*state, reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
         case WM_COMMAND: OnCommand(*state, LOWORD(wParam)); return 0;
+        case WM_VSCROLL: OnScheduleScroll(*state, LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_NOTIFY:
             if (AnswerToolbarTooltip(reinterpret_cast<NMHDR*>(lParam), state->instance)) return 0;
             break;

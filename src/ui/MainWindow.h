@@ -14,6 +14,8 @@
 namespace tarvon {
 
 class Registry;
+struct ScheduleState;
+struct EventLists;
 
 // What the station's subsystems contribute to the main window's life. Each
 // hook is optional; start-up fills those whose subsystem exists.
@@ -22,7 +24,6 @@ struct MainWindowHooks {
     std::function<void()> stopServices;       // WM_CLOSE, after the stop flags and events
     std::function<void()> saveAndRelease;     // WM_DESTROY, before the drawing objects go
     std::function<void()> releaseLists;       // WM_DESTROY, after the window values are written
-    std::function<void(HDC)> paintPanes;      // WM_PAINT, the rotor display and both panes
 };
 
 struct MainWindowState {
@@ -31,6 +32,8 @@ struct MainWindowState {
     Settings* settings = nullptr;
     SyncObjects* sync = nullptr;
     RunFlags* flags = nullptr;
+    ScheduleState* schedule = nullptr;  // once the schedule is built
+    EventLists* events = nullptr;       // once the scheduled events are loaded
     MainWindowHooks hooks;
 
     HWND window = nullptr;

@@ -1,0 +1,14 @@
+#pragma once
+// The schedule pane: its lines, its scroll bar and the next-pass box.
+#include <windows.h>
+
+#include "ui/MainWindow.h"
+
+namespace tarvon {
+
+void DrawSchedulePane(HDC dc, MainWindowState& state);
+// From any thread: draws the pane through a device context of its own.
+void RedrawSchedulePane(MainWindowState& state);
+void OnScheduleScroll(MainWindowState& state, int code, int thumbPosition);
+
+}  // namespace tarvon
