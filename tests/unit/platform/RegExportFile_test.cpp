@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -248,6 +249,45 @@ TEST(RegExportFile, ExportOfAMissingKeyHasOnlyTheHeader) {
     MemoryRegistry registry;
     EXPECT_EQ(WriteRegFile(registry, RegRoot::LocalMachine, "SOFTWARE\\Kova", RegFileFormat::Regedit4),
               Bytes("REGEDIT4\r\n\r\n"));
+}
+
+}  // namespace
+}  // namespace tarvon
+
+namespace tarvon {
+namespace {
+
+// Every cut and a few thousand byte changes of a real export: the reader must
+// neither crash nor read past its input (the sanitizer build watches that),
+// and each line is accounted for at most once.
+TEST(RegExportFile, DamagedFilesAreReadSafely) {
+    std::vector<uint8_t> original;
+    ASSERT_TRUE(ReadWholeFile(kWineExport, original));
+    auto check = [&](const std::vector<uint8_t>& file) {
+        // Every line ends in a 0x0A byte, whatever the encoding.
+        size_t lineCount = 1 + static_cast<size_t>(std::count(file.begin(), file.end(), uint8_t{'\n'}));
+        MemoryRegistry registry;
+        RegFileReport report = ReadRegFile(file, registry);
+        if (!report.recognised) {
+            EXPECT_EQ(report.keys + report.values + report.badLines + report.ignoredLines, 0);
+            return;
+        }
+        EXPECT_LE(static_cast<size_t>(report.keys + report.values + report.badLines + report.ignoredLines),
+                  lineCount);
+    };
+    for (size_t cut = 0; cut <= original.size(); cut += 3) {
+        check(std::vector<uint8_t>(original.begin(), original.begin() + static_cast<long>(cut)));
+    }
+    uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1103515245u + 12345u; };
+    const uint8_t interesting[] = {'\\', '"', '[', ']', ',', ':', '=', '\r', '\n', 0, 0xFF, 0xD8};
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<uint8_t> file = original;
+        for (int changes = 1 + next() % 4; changes > 0; --changes) {
+            file[2 + next() % (file.size() - 2)] = interesting[next() % sizeof interesting];
+        }
+        check(file);
+    }
 }
 
 }  // namespace
