@@ -1,5 +1,6 @@
 #include "ui/MainPaint.h"
 
+#include "ui/RotorDisplay.h"
 #include "ui/SchedulePane.h"
 
 namespace tarvon {
@@ -41,6 +42,7 @@ void PaintMainWindow(HDC dc, MainWindowState& state) {
     TextOutW(dc, l.clockLine2.left, l.clockLine2.top, state.dateText.c_str(),
              static_cast<int>(state.dateText.size()));
     DrawBox(dc, state, l.rotorBox, nullptr);
+    DrawRotorDisplay(dc, state, state.rotorAzimuth, state.rotorElevation);
     DrawSchedulePane(dc, state);
     SelectObject(dc, oldFont);
 }

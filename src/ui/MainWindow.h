@@ -45,6 +45,8 @@ struct MainWindowState {
     int trackingCount = 2;
     int scheduleTop = 0;
     std::atomic<int> iconic{0};
+    double rotorAzimuth = 0.0;  // the antenna position the rotor box shows
+    double rotorElevation = 0.0;
     std::wstring clockText = L"  :  :   UTC";
     std::wstring dateText;
 };
