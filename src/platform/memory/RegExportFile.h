@@ -30,7 +30,9 @@ RegFileReport ReadRegFile(const std::vector<uint8_t>& bytes, Registry& registry)
 
 enum class RegFileFormat {
     Version5Utf16,  // what `reg export` writes and `reg import` reads best
-    Regedit4,       // plain text, for files people read and diff
+    Regedit4,       // plain text, for files people read and diff; texts are
+                    // written as UTF-8, which `reg import` takes for the ANSI
+                    // code page, so keep non-ASCII texts to Version5Utf16
 };
 
 // The key `path` under `root` and everything below it, keys in enumeration
