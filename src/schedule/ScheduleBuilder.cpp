@@ -16,7 +16,6 @@
 namespace tarvon {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr uint32_t kMaxSatelliteKeys = 10000;
 
 std::string MissingSatelliteText(const std::string& name) {
@@ -115,7 +114,7 @@ void BuildSchedule(ScheduleState& s) {
 
 void AddFoundPass(ScheduleState& s, const ScheduledSatellite& satellite, const FoundPass& found) {
     auto pass = std::make_shared<SchedulePass>();
-    pass->maxElevation = static_cast<int32_t>(std::trunc(found.maxElevationRadians * kDegreesPerRadian));
+    pass->maxElevation = found.maxElevationDeg;
     pass->elevationOk = ElevationOk(pass->maxElevation, satellite.minElevation);
     pass->startLead = satellite.startLead;
     pass->priority = satellite.priority;

@@ -6,17 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "orbit/PassListing.h"
+
 namespace tarvon {
 
 struct SatState;
 struct SchedulePass;
-
-struct FoundPass {
-    int32_t aos = 0;  // Unix time
-    int32_t los = 0;
-    double maxElevationRadians = 0.0;
-    int32_t overhead = 0;
-};
 
 // One satellite's stepwise pass search (one evaluation per step).
 class PassSearch {

@@ -18,7 +18,7 @@ constexpr int32_t kDay = 86400;
 // A pass of 10 minutes every `period` seconds from `first` on, for `days`.
 std::vector<FoundPass> Regular(int32_t first, int32_t period, int days) {
     std::vector<FoundPass> passes;
-    for (int32_t aos = first; aos < first + days * kDay; aos += period) passes.push_back({aos, aos + 600, 0.5, 0});
+    for (int32_t aos = first; aos < first + days * kDay; aos += period) passes.push_back({aos, aos + 600, 28, 0});
     return passes;
 }
 
@@ -68,7 +68,7 @@ TEST_F(ScheduleBuilderTest, RegistrySatellitesAreScheduledByTheirState) {
     for (auto& p : station.state.passes) {
         EXPECT_EQ(p->priority, 10) << "priority 0 and 150 read as 10";
         EXPECT_EQ(p->state, p->satName == "SHOW" ? 1 : 0);
-        EXPECT_EQ(p->maxElevation, 28);  // 0.5 rad, truncated
+        EXPECT_EQ(p->maxElevation, 28);
     }
     EXPECT_TRUE(station.state.queue.empty());
     EXPECT_TRUE(station.sync.passCalcIdle.IsSet());
