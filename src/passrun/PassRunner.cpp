@@ -146,7 +146,11 @@ private:
         for (int attempt = 0; attempt < kWindowTries; ++attempt) {
             window = process->MainThreadWindow();
             if (window != kNoWindow) break;
-            if (ShutdownWithin(kWindowRetryMs)) return Outcome::Shutdown;
+            int woken = waits().WaitAny({&s_.sync.shutdown, &process->Exited()}, kWindowRetryMs);
+            if (woken == 0) return Outcome::Shutdown;
+            // A program that has already ended will show no window: its pass
+            // is over, not in error.
+            if (woken == 1) return Outcome::Continue;
         }
         if (window == kNoWindow) {
             s_.hardware.PlayErrorSound();

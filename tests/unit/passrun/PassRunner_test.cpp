@@ -260,6 +260,19 @@ TEST_F(PassRunnerTest, ProgramWithoutWindowIsReportedAndLeftRunning) {
     EXPECT_EQ(pass_->lastRunEnd, kStart + 1 + 1 + 50);  // 1.5 + 1 + 25 x 2 s
 }
 
+TEST_F(PassRunnerTest, ProgramThatEndsAtOnceEndsThePassQuietly) {
+    processes_.OnStart([](FakeProgram& p) {
+        p.Exit(0);
+        return true;
+    });
+    Run();
+    EXPECT_THAT(waits_.Durations(), ElementsAre(12500, 1500, 1000, 2000, 100));
+    EXPECT_TRUE(notices_.Shown().empty());
+    EXPECT_EQ(pass_->lastRunEnd, kStart + 2);
+    EXPECT_EQ(pass_->endedByScheduler, 0);
+    EXPECT_EQ(engine_.runnerState, 0);
+}
+
 TEST_F(PassRunnerTest, ProgramThatCannotStartIsReported) {
     processes_.OnStart([](FakeProgram&) { return false; });
     Run();
