@@ -99,9 +99,11 @@ int32_t ClampedPriority(uint32_t stored) {
     return (priority < 1 || priority > 100) ? 10 : priority;
 }
 
-void BuildSchedule(ScheduleState& s) {
+void BuildSchedule(ScheduleState& s) { BuildSchedule(s, ScheduleFilePath(s.services.settings)); }
+
+void BuildSchedule(ScheduleState& s, const std::filesystem::path& scheduleFile) {
     ReadScheduledSatellites(s);
-    LoadScheduleFile(s, ScheduleFilePath(s.services.settings));
+    LoadScheduleFile(s, scheduleFile);
     {
         std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
         const int64_t horizonEnd = int64_t(s.Now()) + s.Horizon();

@@ -2,6 +2,7 @@
 // Keeps the schedule filled: the start-up build, passes found by the pass
 // calculation, changes of a satellite's scheduling, pass removal (which moves
 // the horizon on) and the Redo Schedule command.
+#include <filesystem>
 #include <string>
 
 #include "core/SatelliteConfig.h"
@@ -18,6 +19,8 @@ int32_t ClampedPriority(uint32_t stored);
 // Start-up: the satellites of the registry, the schedule file, the queue, and
 // the first calculation.
 void BuildSchedule(ScheduleState& s);
+// The same with the schedule file named by the caller (headless runs).
+void BuildSchedule(ScheduleState& s, const std::filesystem::path& scheduleFile);
 
 // Turns a found pass into a schedule entry and runs the engine.
 void AddFoundPass(ScheduleState& s, const ScheduledSatellite& satellite, const FoundPass& found);

@@ -12,6 +12,8 @@ const Command kCommands[] = {
     {"keps", "list the element database", RunKeps},
     {"passes", "list the passes over a station as CSV", RunPasses},
     {"look", "one satellite as seen from a station at one time", RunLook},
+    {"schedule", "the schedule a station would have, and a dry run of its scheduler", RunSchedule},
+    {"dump", "print a Kova Schedule.DAT record by record", RunDump},
 };
 
 void Usage(std::ostream& out) {

@@ -19,6 +19,8 @@ int RunImport(const CommandArgs& args, std::ostream& out);
 int RunKeps(const CommandArgs& args, std::ostream& out);
 int RunPasses(const CommandArgs& args, std::ostream& out);
 int RunLook(const CommandArgs& args, std::ostream& out);
+int RunSchedule(const CommandArgs& args, std::ostream& out);
+int RunDump(const CommandArgs& args, std::ostream& out);
 
 // argv without the program name. Usage errors become one line on `err` and
 // a non-zero result.
