@@ -16,27 +16,27 @@ NextEvent FindNextEvent(const SatState& state, const ObserverGeo& observer, cons
     c.searchState = kSearchStart;
     c.sunTime = 0.0;
     const double start = c.now;
-    NextEvent event;
     while (running.load() && std::fabs(c.now - start) <= giveUpDays) {
-        EvaluateForSearch(c, o);
-        const double el = c.elevation;
+        const SearchSample x = EvaluateForSearch(c, o);
+        const double above = x.tanElevation;  // compared with 0 only
         switch (c.searchState) {
         case kSearchStart:
             c.now += kOneMinute;
-            c.searchElevation = el;
-            c.searchState = el > 0.0 ? kSearchDescending : kSearchBelowHorizon;
+            c.searchElevation = SampleElevation(c, x);
+            c.searchState = above > 0.0 ? kSearchDescending : kSearchBelowHorizon;
             break;
         case kSearchBelowHorizon:
-            if (el > 0.0) {
+            if (above > 0.0) {
                 c.now -= kOneSecond;
                 c.searchState = kSearchAosBack;
             } else {
+                const double el = SampleElevation(c, x);
                 c.now += ApproachStep(el, c.searchElevation);
                 c.searchElevation = el;
             }
             break;
         case kSearchDescending:
-            if (el >= 0.0) {
+            if (above >= 0.0) {
                 c.now += kOneMinute;
             } else {
                 c.now -= kOneSecond;
@@ -44,24 +44,22 @@ NextEvent FindNextEvent(const SatState& state, const ObserverGeo& observer, cons
             }
             break;
         case kSearchAosBack:
-            if (el >= 0.0) {
+            if (above >= 0.0) {
                 c.now -= kOneSecond;
             } else {
-                event = {true, kNextEventAos, UnixTimeFromDayNumber(c.now + kOneSecond)};
-                return event;
+                return {true, kNextEventAos, UnixTimeFromDayNumber(c.now + kOneSecond)};
             }
             break;
         case kSearchLosBack:
-            if (el <= 0.0) {
+            if (above <= 0.0) {
                 c.now -= kOneSecond;
             } else {
-                event = {true, kNextEventLos, UnixTimeFromDayNumber(c.now + kOneSecond)};
-                return event;
+                return {true, kNextEventLos, UnixTimeFromDayNumber(c.now + kOneSecond)};
             }
             break;
         }
     }
-    return event;
+    return {};
 }
 
 void ApplyNextEvent(SatState& state, const NextEvent& event) {

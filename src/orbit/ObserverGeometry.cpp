@@ -30,9 +30,16 @@ void SubSatellitePoint(SatState& s, double t) {
 }
 
 void SetupObserver(ObserverGeo& o, const SatState& s) {
-    const double lat = std::atan(kLatitudeFactor * std::tan(o.latitude));
-    const double c = std::cos(lat), sn = std::sin(lat);
-    const double n = kEarthRadius / std::sqrt(1.0 - kEccentricitySquared * sn * sn);
+    if (!o.geoValid || o.geoLatitude != o.latitude || o.geoHeight != o.height) {
+        const double lat = std::atan(kLatitudeFactor * std::tan(o.latitude));
+        o.geoCos = std::cos(lat);
+        o.geoSin = std::sin(lat);
+        o.geoNormal = kEarthRadius / std::sqrt(1.0 - kEccentricitySquared * o.geoSin * o.geoSin);
+        o.geoLatitude = o.latitude;
+        o.geoHeight = o.height;
+        o.geoValid = true;
+    }
+    const double c = o.geoCos, sn = o.geoSin, n = o.geoNormal;
     const double theta = SiderealAngle(s, s.now) - o.longitude;
     const double cosT = std::cos(theta), sinT = std::sin(theta);
     o.position = {c * cosT * (n + o.height), c * sinT * (n + o.height), sn * (kOneMinusEccentricitySquared * n + o.height)};
@@ -43,13 +50,20 @@ void SetupObserver(ObserverGeo& o, const SatState& s) {
     o.up = {c * cosT, c * sinT, sn};
 }
 
-void ComputeLookAngles(SatState& s, const ObserverGeo& o) {
+Topocentric TopocentricOf(const SatState& s, const ObserverGeo& o) {
     const Vec3 r{s.position.x - o.position.x, s.position.y - o.position.y, s.position.z - o.position.z};
-    const double south = o.south.x * r.x + o.south.y * r.y + o.south.z * r.z;
-    const double east = o.east.x * r.x + o.east.y * r.y + o.east.z * r.z;
-    const double up = o.up.x * r.x + o.up.y * r.y + o.up.z * r.z;
-    s.elevation = std::atan(up / std::sqrt(east * east + south * south));
-    s.azimuth = kPi - std::atan2(east, south);
+    return {o.south.x * r.x + o.south.y * r.y + o.south.z * r.z, o.east.x * r.x + o.east.y * r.y + o.east.z * r.z,
+            o.up.x * r.x + o.up.y * r.y + o.up.z * r.z};
+}
+
+double TangentOfElevation(const Topocentric& t) { return t.up / std::sqrt(t.east * t.east + t.south * t.south); }
+
+double AzimuthOf(const Topocentric& t) { return kPi - std::atan2(t.east, t.south); }
+
+void ComputeLookAngles(SatState& s, const ObserverGeo& o) {
+    const Topocentric t = TopocentricOf(s, o);
+    s.elevation = std::atan(TangentOfElevation(t));
+    s.azimuth = AzimuthOf(t);
 }
 
 void RangeRateAndSquint(SatState& s, ObserverGeo& o) {

@@ -12,6 +12,14 @@ ObserverGeo ObserverFromStation(const StationConfig& station);
 void SubSatellitePoint(SatState& s, double t);
 // At s.now.
 void SetupObserver(ObserverGeo& o, const SatState& s);
+// The satellite seen from the observer along the local axes, km.
+struct Topocentric {
+    double south, east, up;
+};
+Topocentric TopocentricOf(const SatState& s, const ObserverGeo& o);
+// atan of it is the elevation.
+double TangentOfElevation(const Topocentric& t);
+double AzimuthOf(const Topocentric& t);
 void ComputeLookAngles(SatState& s, const ObserverGeo& o);
 void RangeRateAndSquint(SatState& s, ObserverGeo& o);
 // Sun (when due), position, observer, sub-satellite point, look angles,

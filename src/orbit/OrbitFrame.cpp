@@ -7,10 +7,9 @@
 
 namespace tarvon {
 
-OrbitFrame MakeOrbitFrame(double inclination, double node, double argPerigee) {
+OrbitFrame MakeOrbitFrame(double ci, double si, double node, double argPerigee) {
     const double cO = std::cos(node), sO = std::sin(node);
     const double cw = std::cos(argPerigee), sw = std::sin(argPerigee);
-    const double ci = std::cos(inclination), si = std::sin(inclination);
     OrbitFrame f;
     f.p = {cw * cO - sw * ci * sO, cw * sO + sw * ci * cO, sw * si};
     f.q = {-sw * cO - cw * ci * sO, -sw * sO + cw * ci * cO, cw * si};

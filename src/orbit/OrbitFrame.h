@@ -19,7 +19,7 @@ struct OrbitPoint {
     double vx, vy;  // km/s
 };
 
-OrbitFrame MakeOrbitFrame(double inclination, double node, double argPerigee);
+OrbitFrame MakeOrbitFrame(double cosInclination, double sinInclination, double node, double argPerigee);
 OrbitPoint PointInOrbit(double semiMajorAxis, double eccentricity, double meanAnomaly);
 
 }  // namespace tarvon

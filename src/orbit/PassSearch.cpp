@@ -25,15 +25,27 @@ double ApproachStep(double elevation, double previousElevation) {
     return kApproachNear;
 }
 
-void EvaluateForSearch(SatState& s, ObserverGeo& o) {
+SearchSample EvaluateForSearch(SatState& s, ObserverGeo& o) {
     if (s.now - s.sunTime > orbit::kSunRecomputeDays) {
         s.sunTime = s.now;
         UpdateSun(s);
     }
     PropagateSat(s, s.now);
     SetupObserver(o, s);
-    SubSatellitePoint(s, s.now);
-    ComputeLookAngles(s, o);
+    // The sub-satellite point plays no part in finding a pass, and nobody
+    // reads it from a search state.
+    const Topocentric t = TopocentricOf(s, o);
+    return {TangentOfElevation(t), t.south, t.east};
+}
+
+double SampleElevation(SatState& s, const SearchSample& sample) {
+    s.elevation = std::atan(sample.tanElevation);
+    return s.elevation;
+}
+
+double SampleAzimuth(SatState& s, const SearchSample& sample) {
+    s.azimuth = AzimuthOf({sample.south, sample.east, 0.0});
+    return s.azimuth;
 }
 
 bool NeedsOverhead(double a, double m, double l, bool stopSouth) {
@@ -60,10 +72,11 @@ int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settin
                s.searchStart - s.now > kLongestPassDays + kOneMinute) {
         return GiveUp(s);
     }
-    EvaluateForSearch(s, o);
-    const double el = s.elevation;
+    const SearchSample x = EvaluateForSearch(s, o);
+    const double above = x.tanElevation;  // compared with 0 only
     switch (s.searchState) {
-    case kSearchStart:
+    case kSearchStart: {
+        const double el = SampleElevation(s, x);
         s.searchElevation = el;
         if (el > 0.0) {
             // Inside a pass: its AOS lies behind us, and stepping ahead first
@@ -75,8 +88,9 @@ int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settin
             s.searchState = kSearchBelowHorizon;
         }
         break;
+    }
     case kSearchProbeBack:
-        if (el < 0.0) {
+        if (above < 0.0) {
             s.now = s.searchStart - kOneSecond;
             s.searchState = kSearchAosBack;
         } else if (s.searchStart - s.now >= kLongestPassDays) {
@@ -86,26 +100,28 @@ int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settin
         }
         break;
     case kSearchBelowHorizon:
-        if (el > 0.0) {
+        if (above > 0.0) {
             s.now -= kOneSecond;
             s.searchState = kSearchAosBack;
         } else {
+            const double el = SampleElevation(s, x);
             s.now += ApproachStep(el, s.searchElevation);
             s.searchElevation = el;
         }
         break;
     case kSearchAosBack:
-        if (el >= 0.0) {
+        if (above >= 0.0) {
             s.now -= kOneSecond;
         } else {
             s.aos = s.now + kOneSecond;
-            s.aosAzimuth = s.azimuth;
-            s.searchElevation = el;
+            s.aosAzimuth = SampleAzimuth(s, x);
+            s.searchElevation = SampleElevation(s, x);
             s.now += kApproachMid;
             s.searchState = kSearchClimbing;
         }
         break;
-    case kSearchClimbing:
+    case kSearchClimbing: {
+        const double el = SampleElevation(s, x);
         if (el >= s.searchElevation) {
             s.now += kApproachNear;
         } else {
@@ -114,9 +130,11 @@ int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settin
         }
         s.searchElevation = el;
         break;
-    case kSearchMaximumBack:
+    }
+    case kSearchMaximumBack: {
+        const double el = SampleElevation(s, x);
         if (s.aos > s.now || s.searchElevation > el) {
-            s.maxAzimuth = s.azimuth;
+            s.maxAzimuth = SampleAzimuth(s, x);
             s.now += kApproachMid;
             s.searchState = kSearchDescending;
         } else {
@@ -124,8 +142,9 @@ int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settin
             s.searchElevation = el;
         }
         break;
+    }
     case kSearchDescending:
-        if (el >= 0.0) {
+        if (above >= 0.0) {
             s.now += kOneMinute;
         } else {
             s.now -= kOneSecond;
@@ -133,13 +152,14 @@ int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settin
         }
         break;
     case kSearchLosBack:
-        if (el <= 0.0) {
+        if (above <= 0.0) {
             s.now -= kOneSecond;
         } else {
             s.los = s.now + kOneSecond;
             s.overhead = 0;
             s.now += kOneMinute;
-            if (settings.flip && NeedsOverhead(s.aosAzimuth, s.maxAzimuth, s.azimuth, settings.stopSouth)) {
+            const double losAzimuth = SampleAzimuth(s, x);
+            if (settings.flip && NeedsOverhead(s.aosAzimuth, s.maxAzimuth, losAzimuth, settings.stopSouth)) {
                 s.overhead = 1;
             }
             s.searchState = kSearchStart;

@@ -56,8 +56,19 @@ constexpr double kLongestPassDays = 1.0;
 // The step below the horizon, from the elevation now and at the last step.
 double ApproachStep(double elevation, double previousElevation);
 
-// Evaluates the look angles that the searches need at s.now.
-void EvaluateForSearch(SatState& s, ObserverGeo& o);
+// One evaluation of a search at s.now: the Sun when due, the satellite and
+// the observer. Elevation and azimuth cost an arc tangent each, so they are
+// taken from the sample only where a step uses them; most steps only ask on
+// which side of the horizon the satellite is, which the tangent tells alike.
+struct SearchSample {
+    double tanElevation;  // the same sign as the elevation (NaN alike)
+    double south, east;   // topocentric components, km
+};
+SearchSample EvaluateForSearch(SatState& s, ObserverGeo& o);
+// Sets s.elevation and s.azimuth from the sample, bit for bit as
+// ComputeLookAngles does.
+double SampleElevation(SatState& s, const SearchSample& sample);
+double SampleAzimuth(SatState& s, const SearchSample& sample);
 
 int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settings);
 

@@ -25,6 +25,13 @@ void SetAxisAndRates(SatState& s) {
     s.nodeRate = kNodeRegressionCoefficient * k * cosI;
     s.perigeeRate = kPerigeeRotationCoefficient * k * (5.0 * cosI * cosI - 1.0);
     s.epochOrbit = s.meanAnomaly / kTwoPi + s.epochOrbitNumber;
+    s.cosInclination = cosI;
+    s.sinInclination = std::sin(s.inclination);
+    const double cosBlat = std::cos(s.blat);
+    s.antennaInPlane = {-cosBlat * std::cos(s.blon), -cosBlat * std::sin(s.blon), -std::sin(s.blat)};
+    SetSiderealBase(s, s.epoch);
+    s.epochSiderealDay = s.siderealDay;
+    s.epochSiderealAngle = s.siderealAngle;
 }
 
 void CopyElements(SatState& s, const KepsRecord& k) {
@@ -104,18 +111,19 @@ double SolveKepler(double meanAnomaly, double e) {
 }
 
 void PropagateSat(SatState& s, double t) {
-    SetSiderealBase(s, s.epoch);
+    s.siderealDay = s.epochSiderealDay;
+    s.siderealAngle = s.epochSiderealAngle;
     const double dt = t - s.epoch;
     s.semiMajorAxis = SemiMajorAxis(2.0 * s.decay * dt + s.meanMotion);
     const double o = dt * (s.decay * dt + s.meanMotion) + s.epochOrbit;
     const double m = (o - std::trunc(o)) * kTwoPi;
-    const OrbitFrame frame = MakeOrbitFrame(s.inclination, s.raan - s.nodeRate * dt, s.argPerigee + s.perigeeRate * dt);
+    const OrbitFrame frame =
+        MakeOrbitFrame(s.cosInclination, s.sinInclination, s.raan - s.nodeRate * dt, s.argPerigee + s.perigeeRate * dt);
     const OrbitPoint p = PointInOrbit(s.semiMajorAxis, s.eccentricity, m);
     s.radius = p.radius;
     s.position = frame.InPlane(p.x, p.y);
     s.velocity = frame.InPlane(p.vx, p.vy);
-    const double cosBlat = std::cos(s.blat);
-    s.antennaAxis = frame.InSpace(-cosBlat * std::cos(s.blon), -cosBlat * std::sin(s.blon), -std::sin(s.blat));
+    s.antennaAxis = frame.InSpace(s.antennaInPlane.x, s.antennaInPlane.y, s.antennaInPlane.z);
     s.phase = m * kPhaseScale;
 }
 

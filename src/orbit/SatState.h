@@ -75,6 +75,12 @@ struct SatState {
     double maxAzimuth = 0.0;
     int32_t overhead = 0;
     SunElements sun;
+    // Fixed by the element set, kept so that each propagation need not
+    // recompute them (InitSatState and RefreshSatState fill them).
+    double epochSiderealDay = 0.0;
+    double epochSiderealAngle = 0.0;
+    double cosInclination = 1.0, sinInclination = 0.0;
+    Vec3 antennaInPlane;  // the antenna axis in orbit-plane coordinates
 };
 
 struct ObserverGeo {
@@ -88,6 +94,10 @@ struct ObserverGeo {
     double velocityY = 0.0;
     double rangeRate = 0.0;   // km/s, positive receding
     Vec3 south, east, up;
+    // Fixed by latitude and height; refreshed when either changes.
+    double geoLatitude = 0.0, geoHeight = 0.0;
+    bool geoValid = false;
+    double geoCos = 0.0, geoSin = 0.0, geoNormal = 0.0;
 };
 
 }  // namespace tarvon

@@ -37,7 +37,7 @@ bool IsEclipsed(SatState& s, double t) {
     SunElements& sun = s.sun;
     const double m = (t - sun.epoch) * sun.meanMotion * kTwoPi + sun.meanAnomaly;
     const OrbitPoint p = PointInOrbit(kAstronomicalUnit, sun.eccentricity, m);
-    sun.position = MakeOrbitFrame(sun.inclination, 0.0, sun.argPerigee).InPlane(p.x, p.y);
+    sun.position = MakeOrbitFrame(std::cos(sun.inclination), std::sin(sun.inclination), 0.0, sun.argPerigee).InPlane(p.x, p.y);
     const double r = s.radius;
     const double a = r * kInverseEarthRadius * s.shadowSine;
     const Vec3& x = s.position;

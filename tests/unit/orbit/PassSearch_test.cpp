@@ -45,8 +45,7 @@ std::vector<Pass> SampledPasses(SatState s, ObserverGeo o, int32_t from, int32_t
     double previous = 0.0;
     for (int32_t t = from; t < from + seconds; ++t) {
         s.now = DayNumberFromUnixTime(t);
-        EvaluateForSearch(s, o);
-        const double el = s.elevation;
+        const double el = SampleElevation(s, EvaluateForSearch(s, o));
         if (t > from && previous < 0.0 && el >= 0.0) passes.push_back({t, 0, el});
         if (!passes.empty() && passes.back().los == 0) {
             passes.back().maxElevation = std::max(passes.back().maxElevation, el);
