@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Passes that cannot run as planned: a satellite without a registry key is
+# dropped silently; a Program that does not exist is reported; a program that
+# never shows a window is reported after about 50 s.
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/../passrun/passrun.sh"
+
+seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+add_satellite MISSING "$WORK_WIN\\NO-SUCH-PROGRAM.EXE %s"
+add_satellite HIDDEN "$(standin_program --no-window)"
+t=$(now)
+write_schedule "NOKEY:$((t + 40)):$((t + 100)):0" \
+    "MISSING:$((t + 60)):$((t + 120)):0" \
+    "HIDDEN:$((t + 130)):$((t + 290)):0"
+start_tarvon
+
+box=$(probe msgbox --title Tarvon --timeout 90) || fail "no message for the missing program"
+screenshot missing-program
+expect_eq "$(echo "$box" | sed -n 2p)" \
+    "Error running program.  Tarvon was unable to find the program associated with this satellite, or there was an error while running it." \
+    "missing program text"
+probe press --title Tarvon --button OK >/dev/null || fail "no OK button"
+
+wait_standin START 120 || fail "the hidden stand-in was not started"
+started=$(standin_lines START | cut -d' ' -f1)
+box=$(probe msgbox --title "Tarvon Error" --timeout 70) || fail "no message for the hidden program"
+shown=$(now)
+screenshot no-window
+expect_near "$shown" $((started + 51)) 8 "no-window report"
+expect_eq "$(echo "$box" | sed -n 2p)" \
+    "Error running satellite program.  This may result in Tarvon not being able to close the program at the end of the pass.  The Rotator will now be stopped.  If you want to start it again you should use the Enable Rotator menu option." \
+    "no-window text"
+probe press --title "Tarvon Error" --button OK >/dev/null || fail "no OK button"
+close_tarvon
+
+expect_eq "$(pass_field NOKEY lastRunEnd)" 2147483647 "pass without a key is never run again"
+[ "$(pass_field MISSING lastRunEnd)" -gt 0 ] || fail "missing program's pass not wound down"
+echo "ok"

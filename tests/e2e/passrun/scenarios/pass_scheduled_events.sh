@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# A Before Pass event of 60 s runs 60 s before the satellite's program; a
+# Regularly event of one minute runs about every 60 s.
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/../passrun/passrun.sh"
+
+seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+add_satellite SAT-1 "$(standin_program)"
+events_key='Software\Kova\Tarvon\Events'
+add_event Before 0 60 1 SAT-1 "$STANDIN_WIN --no-window --exit-after 2 --log $WORK_WIN\\before.log BEFORE"
+add_event Minutely 3 60 0 "" "$STANDIN_WIN --no-window --exit-after 1 --log $WORK_WIN\\minutely.log MINUTELY"
+t=$(now)
+aos=$((t + 100))
+write_schedule "SAT-1:$aos:$((aos + 120)):0"
+start_tarvon
+
+wait_standin START 150 || fail "the stand-in was not started"
+program=$(standin_lines START | cut -d' ' -f1)
+before=$(probe reg-dword "$events_key\\Before" "Last Run Time") || fail "Before Pass event never ran"
+expect_near $((program - before)) 60 4 "Before Pass lead"
+expect_eq "$(grep -c START "$WORK/before.log")" 1 "Before Pass runs"
+
+# The Regularly event: two runs about 60 s apart.
+for _ in $(seq 90); do
+    [ "$(grep -c START "$WORK/minutely.log" 2>/dev/null)" -ge 2 ] && break
+    sleep 1
+done
+runs=$(grep START "$WORK/minutely.log" | cut -d' ' -f1)
+[ "$(echo "$runs" | wc -l)" -ge 2 ] || fail "Regularly event ran $(echo "$runs" | wc -l) time(s)"
+first=$(echo "$runs" | sed -n 1p)
+second=$(echo "$runs" | sed -n 2p)
+expect_near $((second - first)) 62 4 "Regularly interval"
+success=$(probe reg-dword "$events_key\\Minutely" "Last Success Time") || fail "no Last Success Time"
+expect_eq "$(probe reg-dword "$events_key\\Minutely" "Last Return")" 0 "Last Return"
+close_tarvon
+echo "ok"
