@@ -68,5 +68,3 @@ BENCHMARK(BM_PassesOf50SatellitesOver10Days)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarvon
-
-BENCHMARK_MAIN();
