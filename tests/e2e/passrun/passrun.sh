@@ -31,36 +31,44 @@ add_event() {
     "$WINE" reg add "$key" /v Active /t REG_DWORD /d 1 /f >/dev/null 2>&1
 }
 
-# "Kova Schedule.DAT" with one pass per argument "NAME:AOS:LOS:LISTENONLY".
+# Four bytes, little-endian, of a non-negative number.
+le32() { printf '%b' "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)))"; }
+
+# "Kova Schedule.DAT" with one pass per argument "NAME:AOS:LOS:LISTENONLY":
+# priority 50, state 0, start lead 25, elevation good.
 write_schedule() {
-    python3 - "$KOVA_DIR/Kova Schedule.DAT" "$@" <<'PY'
-import struct, sys
-out = bytearray(struct.pack('<H', 2007))
-for spec in sys.argv[2:]:
-    name, aos, los, listen = spec.split(':')
-    out += struct.pack('<12siiii8xiiiiii4xiiiiiiIiI', name.encode(), int(aos), int(los),
-                       0, 25, 0, 0, 45, 50, 50, 0, 0, int(listen), 1, 0, 0, 0, 0, 0, 0)
-open(sys.argv[1], 'wb').write(out)
-PY
+    local file="$KOVA_DIR/Kova Schedule.DAT" spec name aos los listen
+    printf '\xd7\x07' >"$file"  # format word 2007
+    for spec in "$@"; do
+        IFS=: read -r name aos los listen <<<"$spec"
+        {
+            printf '%s' "$name"
+            head -c $((12 - ${#name})) /dev/zero
+            le32 "$aos"; le32 "$los"; le32 0; le32 25  # minPassTime, startLead
+            head -c 16 /dev/zero                       # reserved, runNow, endedByScheduler
+            le32 45; le32 50; le32 50; le32 0          # maxElevation, priority, effective, state
+            head -c 8 /dev/zero                        # reserved, overhead
+            le32 "$listen"; le32 1                     # listenOnly, elevationOk
+            head -c 24 /dev/zero                       # the rest, lastRunEnd included
+        } >>"$file"
+    done
 }
 
-# A field of the named pass in the schedule file: aos, los, lastRunEnd or
-# endedByScheduler. Empty when the pass is not in the file.
+# A field of the named pass in the schedule file: aos, los, endedByScheduler
+# or lastRunEnd. Empty when the pass is not in the file.
 pass_field() {
-    python3 - "$KOVA_DIR/Kova Schedule.DAT" "$1" "$2" <<'PY'
-import struct, sys
-data = open(sys.argv[1], 'rb').read()[2:]
-names = ['aos', 'los', 'endedByScheduler', 'lastRunEnd']
-for i in range(0, len(data) - 99, 100):
-    r = data[i:i + 100]
-    if r[:12].split(b'\0')[0].decode() != sys.argv[2]:
-        continue
-    aos, los = struct.unpack_from('<ii', r, 12)
-    ended, = struct.unpack_from('<i', r, 40)
-    last, = struct.unpack_from('<i', r, 92)
-    print(dict(zip(names, [aos, los, ended, last]))[sys.argv[3]])
-    break
-PY
+    local file="$KOVA_DIR/Kova Schedule.DAT" size offset name at
+    size=$(stat -c %s "$file")
+    case "$2" in
+        aos) at=12 ;; los) at=16 ;; endedByScheduler) at=40 ;; lastRunEnd) at=92 ;;
+        *) fail "no field $2" ;;
+    esac
+    for ((offset = 2; offset + 100 <= size; offset += 100)); do
+        name=$(dd if="$file" bs=1 skip="$offset" count=12 2>/dev/null | tr -d '\0')
+        [ "$name" == "$1" ] || continue
+        od -An -t d4 -j $((offset + at)) -N 4 "$file" | tr -d ' '
+        return 0
+    done
 }
 
 # Lines of the stand-in's log with this word: "<time> <word> <wParam> <lParam>".
