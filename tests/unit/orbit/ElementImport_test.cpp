@@ -234,6 +234,23 @@ TEST(VerboseImport, BlocksWithoutBlankLinesAndWithoutCatalogueNumbers) {
     EXPECT_TRUE(none.empty());
 }
 
+TEST(ElementFileImport, BinaryFileReadsAsNothing) {
+    // The user picks the database itself as an element file.
+    KepsDatabase db;
+    const std::vector<uint8_t> garbage = testing::TestFile("tle_amateur_2001-09.txt");
+    ImportReport report;
+    ImportTwoLineFile(garbage, db, report);
+    std::vector<uint8_t> binary(kKepsFileBytes);
+    for (int i = 0; i < kKepsSlots; ++i) EncodeKepsRecord(db.slots[i], binary.data() + i * kKepsRecordBytes);
+    for (auto import : {ImportTwoLineFile, ImportVerboseFile}) {
+        KepsDatabase fresh;
+        ImportReport none;
+        EXPECT_FALSE(import(binary, fresh, none));
+        EXPECT_TRUE(none.empty());
+        EXPECT_TRUE(IsFreeSlot(fresh.slots[0]));
+    }
+}
+
 TEST(ElementFileImport, WholeUpdateSavesAndReports) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "element_import_test";
