@@ -17,6 +17,7 @@
 #include "core/Settings.h"
 #include "schedule/SchedulePass.h"
 #include "schedule/SchedulerPorts.h"
+#include "schedule/TrackingList.h"
 
 namespace tarvon {
 
@@ -86,6 +87,7 @@ struct ScheduleState {
     std::deque<SatelliteRef> queue;      // pass-calculation queue, head first
     PassList passes;                     // ascending AOS
     EngineState engine;
+    TrackingList tracking;
 
     std::atomic<bool> engineRunning{false};
     bool calculationWanted = false;  // a removal asked for a calculation

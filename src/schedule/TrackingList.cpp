@@ -1,0 +1,113 @@
+#include "schedule/TrackingList.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/TimeScales.h"
+#include "orbit/ObserverGeometry.h"
+#include "orbit/Propagation.h"
+
+namespace tarvon {
+namespace {
+
+constexpr size_t kModeWidth = 5;
+constexpr uint32_t kTrackingBuffer = 200;
+constexpr const char* kBlankMode = "     ";
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+}  // namespace
+
+void TrackingList::StopNextEvents() {
+    nextEventsRunning = 0;
+    for (std::thread& t : nextEventThreads) {
+        if (t.joinable()) t.join();
+    }
+    nextEventThreads.clear();
+}
+
+std::vector<ModeEntry> ParseModeSchedule(const std::string& text) {
+    std::vector<ModeEntry> modes;
+    size_t at = 0;
+    while (text.size() - at >= 3) {
+        ModeEntry entry;
+        for (size_t i = at; i < at + 3; ++i) {
+            entry.startPhase = entry.startPhase * 10 + (IsDigit(text[i]) ? text[i] - '0' : 0);
+        }
+        size_t end = at + 3;
+        while (end < text.size() && !IsDigit(text[end])) ++end;
+        entry.mode = text.substr(at + 3, std::min(end - (at + 3), kModeWidth));
+        entry.mode.resize(kModeWidth, ' ');
+        modes.push_back(entry);
+        at = end;
+    }
+    return modes;
+}
+
+std::string ModeForPhase(const std::vector<ModeEntry>& modes, double phase) {
+    const int32_t whole = static_cast<int32_t>(phase);
+    std::string mode = kBlankMode;
+    for (const ModeEntry& entry : modes) {
+        if (entry.startPhase > whole) break;
+        mode = entry.mode;
+    }
+    return mode;
+}
+
+std::vector<std::string> TrackingNames(const std::string& value) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    for (size_t tilde = value.find('~'); tilde != std::string::npos; tilde = value.find('~', start)) {
+        names.push_back(value.substr(start, tilde - start));
+        start = tilde + 1;
+    }
+    return names;
+}
+
+void LoadTrackingList(TrackingList& list, Registry& registry, const KepsDatabase& db, ObserverGeo station,
+                      int32_t now) {
+    list.entries.clear();
+    list.display.clear();
+    std::string value;
+    if (auto key = registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon")) {
+        // A longer value is cut at the buffer's end, as the station reads it.
+        std::vector<uint8_t> bytes;
+        RegType type{};
+        uint32_t size = 0;
+        bytes.resize(kTrackingBuffer);
+        RegStatus status = key->ReadValue("Tracking", type, bytes.data(), kTrackingBuffer, size);
+        if (status == RegStatus::Ok) {
+            value.assign(reinterpret_cast<const char*>(bytes.data()), std::min<uint32_t>(size, kTrackingBuffer));
+        } else if (status == RegStatus::TooLong) {
+            std::vector<uint8_t> whole(size);
+            if (key->ReadValue("Tracking", type, whole.data(), size, size) == RegStatus::Ok) {
+                value.assign(reinterpret_cast<const char*>(whole.data()), kTrackingBuffer - 1);
+            }
+        }
+        value = value.substr(0, value.find('\0'));
+    }
+    for (const std::string& name : TrackingNames(value)) {
+        const int slot = FindKepsByName(db, name.c_str());
+        if (slot < 0 || name.empty()) continue;
+        auto entry = std::make_shared<TrackingEntry>();
+        InitSatState(db.slots[slot], entry->state, DayNumberFromUnixTime(now));
+        entry->state.nextEventTime = 1;
+        entry->modes = ParseModeSchedule(entry->state.modeSchedule);
+        UpdateLookAngles(entry->state, station);
+        entry->state.doppler = DopplerShift(station.rangeRate, entry->state.beaconFrequency);
+        list.entries.push_front(entry);
+    }
+    list.count = std::max<int>(2, int(list.entries.size()));
+    list.display.assign(list.entries.begin(), list.entries.end());
+}
+
+void SortTrackingDisplay(TrackingList& list) {
+    list.display.clear();
+    for (const auto& entry : list.entries) {
+        auto at = std::find_if(list.display.begin(), list.display.end(),
+                               [&](const auto& shown) { return shown->state.nextEventTime > entry->state.nextEventTime; });
+        list.display.insert(at, entry);
+    }
+}
+
+}  // namespace tarvon

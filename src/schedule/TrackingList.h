@@ -1,0 +1,61 @@
+#pragma once
+// The tracking list: the satellites the user follows in the tracking pane,
+// with their mode schedules and the time of their next AOS or LOS.
+#include <atomic>
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "orbit/KepsDatabase.h"
+#include "orbit/SatState.h"
+#include "platform/Registry.h"
+
+namespace tarvon {
+
+struct ModeEntry {
+    int32_t startPhase = 0;  // 256ths of an orbit
+    std::string mode;        // 5 characters, blank-padded
+};
+
+struct TrackingEntry {
+    SatState state;  // nextEventTime: 1 = due at once, 0 = being computed
+    std::vector<ModeEntry> modes;
+    bool aosSoundDone = true;
+};
+
+// Guarded by ScheduleLock.
+struct TrackingList {
+    std::list<std::shared_ptr<TrackingEntry>> entries;  // list order
+    std::vector<std::shared_ptr<TrackingEntry>> display;  // ascending next event time
+    int count = 2;  // lines the pane reserves
+    std::atomic<int> nextEventsRunning{1};
+    std::vector<std::thread> nextEventThreads;
+
+    TrackingList() = default;
+    TrackingList(const TrackingList&) = delete;
+    TrackingList& operator=(const TrackingList&) = delete;
+    ~TrackingList() { StopNextEvents(); }
+    // Stops the next-event searches and waits for them (shutdown).
+    void StopNextEvents();
+};
+
+std::vector<ModeEntry> ParseModeSchedule(const std::string& text);
+// The mode at an orbit phase: the last entry whose start is not beyond it,
+// or five blanks.
+std::string ModeForPhase(const std::vector<ModeEntry>& modes, double phase);
+
+// The names of the "Tracking" value, each ended by "~"; text after the last
+// "~" is no name.
+std::vector<std::string> TrackingNames(const std::string& value);
+
+// Reads "Tracking" and makes an entry of every name the database knows.
+void LoadTrackingList(TrackingList& list, Registry& registry, const KepsDatabase& db, ObserverGeo station,
+                      int32_t now);
+
+// Display order: by next event time, equal times in list order.
+void SortTrackingDisplay(TrackingList& list);
+
+}  // namespace tarvon

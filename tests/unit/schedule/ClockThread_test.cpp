@@ -1,0 +1,167 @@
+#include "schedule/ClockThread.h"
+
+#include <gtest/gtest.h>
+
+#include "Schedule_helpers.h"
+#include "schedule/ClockTexts.h"
+
+namespace tarvon::testing {
+namespace {
+
+constexpr int32_t kNoon = 1700049600;  // 2023-11-15 12:00:00 UTC
+
+class RecordingDisplay final : public ClockDisplay {
+public:
+    bool popupOpen = false;
+    bool minimised = false;
+    int scrollResets = 0;
+    std::vector<std::string> titles;
+    std::string clock, date, nextName, nextCountdown;
+
+    bool PopupMenuOpen() override { return popupOpen; }
+    void ResetScheduleScroll() override { ++scrollResets; }
+    bool Minimised() override { return minimised; }
+    void SetTitle(const std::string& title) override { titles.push_back(title); }
+    void ShowClock(const std::string& c, const std::string& d, const std::string& n, const std::string& cd) override {
+        clock = c;
+        date = d;
+        nextName = n;
+        nextCountdown = cd;
+    }
+    int TrackingLinesShown() override { return 2; }
+    void ShowTrackingLine(int, const std::string&, bool) override {}
+    void PlayTrackAosSound() override {}
+};
+
+TEST(ClockTexts, CountdownsAndBoxes) {
+    const std::pair<int32_t, const char*> countdowns[] = {
+        {0, "00:00:00"}, {59, "00:00:59"}, {86400 + 2 * 3600 + 180, "26:03:00"},
+        {3 * 86400 + 3600, "73:00:00"}, {4 * 86400 + 3600 + 1, "01:00:01"}, {-5, "00:00:00"}};
+    for (auto& [seconds, text] : countdowns) EXPECT_EQ(TrackingCountdownText(seconds), text) << seconds;
+
+    EXPECT_EQ(ClockBoxText(kNoon + 5, 1, 0), "12:00:05 UTC");
+    EXPECT_EQ(ClockBoxText(kNoon + 5, 0, -3600), "13:00:05 LOC");
+    EXPECT_EQ(DateBoxText(kNoon, 1, 0), "15 Nov 2023");
+    EXPECT_EQ(NextPassBoxText(kNoon + 3725, kNoon, true), "01:02:05 AOS");
+    EXPECT_EQ(NextPassBoxText(kNoon + 59, kNoon, false), "00:00:59 LOS");
+    EXPECT_EQ(MinimisedTitle(kNoon + 61, kNoon), "Tarvon 00:01:01");
+}
+
+TEST(ClockTexts, TrackingLine) {
+    TrackingLineValues v;
+    v.name = "AO-91";
+    v.azimuthDegrees = 123.4;
+    v.elevationDegrees = -5.6;
+    v.rangeKm = 2345.6;
+    v.dopplerText = "  -123";
+    v.phase = 200.2;
+    v.countdownText = "00:10:00";
+    v.modeText = "KA   ";
+    EXPECT_EQ(TrackingLineText(v), "AO-91        123  -6   2346   -123  200  00:10:00  KA   ");
+}
+
+TEST(ClockThread, ClockAndCountdownBoxes) {
+    TestStation station(kNoon);
+    station.AddPass("A", kNoon + 3725, kNoon + 4000, 50);
+    RecordingDisplay display;
+    ClockRoundMemory memory;
+    ClockRound(station.state, display, memory);
+    EXPECT_EQ(display.clock, "12:00:00 UTC");
+    EXPECT_EQ(display.nextName, "A");
+    EXPECT_EQ(display.nextCountdown, "01:02:05 AOS");
+
+    station.flags.schedulingEnabled = 0;
+    ClockRound(station.state, display, memory);
+    EXPECT_EQ(display.nextCountdown, "");
+    display.minimised = true;
+    ClockRound(station.state, display, memory);
+    EXPECT_TRUE(display.titles.empty());  // no countdown in the title while scheduling is off
+
+    station.flags.schedulingEnabled = 1;
+    station.state.engine.nextWakeTime = 0;
+    ClockRound(station.state, display, memory);
+    ASSERT_EQ(display.titles.size(), 1u);
+    EXPECT_EQ(display.titles[0], "Tarvon 01:02:05");
+    display.minimised = false;
+    ClockRound(station.state, display, memory);
+    ClockRound(station.state, display, memory);
+    EXPECT_EQ(display.titles, (std::vector<std::string>{"Tarvon 01:02:05", "Tarvon"}));
+}
+
+TEST(ClockThread, ScheduleScrollReturnsAfterTwoMinutes) {
+    TestStation station(kNoon);
+    RecordingDisplay display;
+    ClockRoundMemory memory;
+    station.state.engine.scrollTime = kNoon - 120;
+    ClockRound(station.state, display, memory);
+    EXPECT_EQ(display.scrollResets, 0);
+
+    station.state.engine.scrollTime = kNoon - 121;
+    display.popupOpen = true;
+    ClockRound(station.state, display, memory);
+    EXPECT_EQ(display.scrollResets, 0);
+    EXPECT_EQ(station.state.engine.scrollTime, kNoon);
+
+    display.popupOpen = false;
+    station.clock.SetNowUnix(kNoon + 121);
+    ClockRound(station.state, display, memory);
+    EXPECT_EQ(display.scrollResets, 1);
+    EXPECT_EQ(station.state.engine.scrollTime, kNever);
+}
+
+TEST(ClockThread, StartsAfterOneAndAHalfSecondsAndStopsAtShutdown) {
+    TestStation station(kNoon);
+    RecordingDisplay display;
+    int rounds = 0;
+    station.waits.OnWait([&](const WaitCall& call) {
+        if (call.kind == WaitCall::Kind::WaitAny && ++rounds == 3) station.sync.shutdown.Set();
+    });
+    ClockThread(station.state, display);
+    auto durations = station.waits.Durations();
+    ASSERT_GE(durations.size(), 2u);
+    EXPECT_EQ(durations[0], 1500u);
+    EXPECT_EQ(durations[1], 975u);
+    EXPECT_EQ(rounds, 3);
+}
+
+TEST(TrackingList, ModeSchedules) {
+    auto modes = ParseModeSchedule("000KA100KB200JD");
+    ASSERT_EQ(modes.size(), 3u);
+    EXPECT_EQ(modes[1].startPhase, 100);
+    EXPECT_EQ(modes[2].mode, "JD   ");
+    EXPECT_EQ(ModeForPhase(modes, 99.9), "KA   ");
+    EXPECT_EQ(ModeForPhase(modes, 255), "JD   ");
+    EXPECT_EQ(ModeForPhase(ParseModeSchedule("000KA"), 17), "KA   ");
+    EXPECT_EQ(ModeForPhase(ParseModeSchedule("050KA"), 49), "     ");
+    EXPECT_EQ(ModeForPhase(ParseModeSchedule(""), 0), "     ");
+    EXPECT_EQ(ParseModeSchedule("010LONGMODE020B")[0].mode, "LONGM");
+    EXPECT_EQ(ParseModeSchedule("01").size(), 0u);
+}
+
+TEST(TrackingList, NamesEndWithATilde) {
+    EXPECT_EQ(TrackingNames("AO-91~SO-50~"), (std::vector<std::string>{"AO-91", "SO-50"}));
+    EXPECT_EQ(TrackingNames("AO-91~SO-50"), (std::vector<std::string>{"AO-91"}));
+    EXPECT_TRUE(TrackingNames("").empty());
+}
+
+TEST(TrackingList, DisplayOrderByNextEventKeepsListOrderForTies) {
+    TrackingList list;
+    const int32_t times[] = {50, 0, 50, 10};
+    for (int32_t t : times) {
+        auto entry = std::make_shared<TrackingEntry>();
+        entry->state.nextEventTime = t;
+        list.entries.push_back(entry);
+    }
+    SortTrackingDisplay(list);
+    std::vector<TrackingEntry*> expected;
+    auto it = list.entries.begin();
+    TrackingEntry* e[4];
+    for (int i = 0; i < 4; ++i) e[i] = (it++)->get();
+    expected = {e[1], e[3], e[0], e[2]};
+    std::vector<TrackingEntry*> shown;
+    for (auto& d : list.display) shown.push_back(d.get());
+    EXPECT_EQ(shown, expected);
+}
+
+}  // namespace
+}  // namespace tarvon::testing
