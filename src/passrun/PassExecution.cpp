@@ -46,6 +46,8 @@ void PassExecution::RunShutdownEvents() { RunEventsOfKind(kRunTarvonShutdown); }
 
 void PassExecution::JoinThreads() { threads_.JoinAll(); }
 
+bool PassExecution::JoinThreadsWithin(uint32_t limitMs) { return threads_.JoinAllWithin(limitMs); }
+
 void PassExecution::StartEventRun(const std::string& name) {
     tarvon::StartEventRun(eventServices_, name);
 }

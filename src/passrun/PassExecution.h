@@ -33,6 +33,8 @@ public:
     void RunShutdownEvents();
     // Waits for the runner and the event runs; call after ShutdownEvent is set.
     void JoinThreads();
+    // The same for at most `limitMs`; see WorkerThreads::JoinAllWithin.
+    bool JoinThreadsWithin(uint32_t limitMs);
 
     void StartEventRun(const std::string& name);
     EventLists& Events() { return events_; }

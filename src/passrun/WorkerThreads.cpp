@@ -1,5 +1,7 @@
 #include "passrun/WorkerThreads.h"
 
+#include <chrono>
+
 namespace tarvon {
 
 WorkerThreads::~WorkerThreads() { JoinAll(); }
@@ -38,6 +40,23 @@ void WorkerThreads::JoinAll() {
         }
         if (waiting.empty()) return;
         for (Worker& worker : waiting) worker.thread.join();
+    }
+}
+
+bool WorkerThreads::JoinAllWithin(uint32_t limitMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            JoinFinishedLocked();
+            if (workers_.empty()) return true;
+            if (std::chrono::steady_clock::now() >= deadline) {
+                for (Worker& worker : workers_) worker.thread.detach();
+                workers_.clear();
+                return false;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 

@@ -3,6 +3,7 @@
 // Each is remembered so that shutdown can wait for them after ShutdownEvent
 // has been set; finished ones are cleaned up as new ones start.
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <list>
 #include <memory>
@@ -24,6 +25,11 @@ public:
 
     // Waits for every thread started so far, and for those they start meanwhile.
     void JoinAll();
+
+    // As JoinAll, but for at most `limitMs`: a thread still running then (a
+    // pass runner waiting on a message box nobody will answer) is let go, so
+    // that shutdown cannot hang. True when every thread had ended.
+    bool JoinAllWithin(uint32_t limitMs);
 
 private:
     struct Worker {
