@@ -150,6 +150,9 @@ TEST(TimeScales, WholeSecondsSurviveTheRoundTrip) {
         ASSERT_EQ(UnixTimeFromDayNumber(d), unixTime) << unixTime;
         ASSERT_EQ(UnixTimeFromDayNumber(d + 0.4 * kDaysPerSecond), unixTime) << unixTime;
         ASSERT_EQ(UnixTimeFromDayNumber(d + 0.9 * kDaysPerSecond), unixTime) << unixTime;
+        // What a long search's rounding leaves just below the second.
+        ASSERT_EQ(UnixTimeFromDayNumber(d - 0.02 * kDaysPerSecond), unixTime) << unixTime;
+        ASSERT_EQ(UnixTimeFromDayNumber(d - 0.2 * kDaysPerSecond), unixTime - 1) << unixTime;
     }
     for (int year = 1971; year <= 2037; ++year) {
         SystemTime st{static_cast<uint16_t>(year), 1, 0, 1, 0, 0, 0, 0};

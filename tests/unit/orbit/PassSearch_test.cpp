@@ -91,6 +91,30 @@ TEST_F(PassSearchTest, FindsThePassesThatSecondBySecondSamplingFinds) {
     }
 }
 
+// Elevation at a whole Unix second, evaluated afresh.
+double ElevationAt(SatState s, ObserverGeo o, int32_t t) {
+    s.now = DayNumberFromUnixTime(t);
+    return SampleElevation(s, EvaluateForSearch(s, o));
+}
+
+TEST_F(PassSearchTest, TimesStayOnTheCrossingSecondsOverLongSearches) {
+    // Ten days of steps add up rounding in the search time; every AOS and LOS
+    // must still be the second at which the satellite crosses the horizon.
+    const KepsDatabase bulletin = testing::ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
+    for (const char* name : {"AO-07", "ISS", "SO-50", "FO-29"}) {
+        SCOPED_TRACE(name);
+        const SatState s = testing::StateAt(bulletin, name, kBulletinTime);
+        const auto passes = SearchedPasses(s, station, kBulletinTime, 10.0);
+        EXPECT_GT(passes.size(), 20u);
+        for (const Pass& p : passes) {
+            EXPECT_LT(ElevationAt(s, station, p.aos - 1), 0.0) << p.aos;
+            EXPECT_GE(ElevationAt(s, station, p.aos), 0.0) << p.aos;
+            EXPECT_GT(ElevationAt(s, station, p.los - 1), 0.0) << p.los;
+            EXPECT_LE(ElevationAt(s, station, p.los), 0.0) << p.los;
+        }
+    }
+}
+
 TEST_F(PassSearchTest, StartingInsideAPassGivesThatPass) {
     const SatState s = testing::StateAt(amateur, "ISS (ZARYA)", kAmateurFileTime);
     const auto passes = SearchedPasses(s, station, kAmateurFileTime, 1.0);
