@@ -42,7 +42,11 @@ void PassExecution::LoadScheduledEvents() {
 
 void PassExecution::RunStartupEvents() { RunEventsOfKind(kRunTarvonStartup); }
 
-void PassExecution::RunShutdownEvents() { RunEventsOfKind(kRunTarvonShutdown); }
+void PassExecution::RunShutdownEvents() {
+    // No scheduler run on the way out: it could only start a pass that the
+    // shutdown would end at once.
+    tarvon::RunEventsOfKind(eventServices_, kRunTarvonShutdown, nullptr);
+}
 
 void PassExecution::JoinThreads() { threads_.JoinAll(); }
 

@@ -28,8 +28,10 @@ public:
 
     // Reloads the scheduled events from the registry and runs the scheduler.
     void LoadScheduledEvents();
-    // Starts the "Tarvon Startup" or "Tarvon Shutdown" events.
+    // Starts the "Tarvon Startup" events, then runs the scheduler.
     void RunStartupEvents();
+    // Starts the "Tarvon Shutdown" events; call before ShutdownEvent is set,
+    // and JoinThreadsWithin afterwards so that their programs are started.
     void RunShutdownEvents();
     // Waits for the runner and the event runs; call after ShutdownEvent is set.
     void JoinThreads();
