@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <mutex>
 
+#include "core/TimeFormat.h"
 #include "core/TimeScales.h"
 #include "schedule/PassInsertion.h"
 #include "schedule/SchedulerEngine.h"
@@ -16,11 +17,7 @@ int32_t ShownTime(int32_t unixTime, uint32_t displayTime, int32_t biasSeconds) {
 }
 
 std::string ClockText(int32_t unixTime, uint32_t displayTime, int32_t biasSeconds) {
-    SystemTime st;
-    UnixTimeToSystemTime(ShownTime(unixTime, displayTime, biasSeconds), st);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", st.wHour, st.wMinute, st.wSecond);
-    return text;
+    return FormatUnixTime(DisplayTime(unixTime, displayTime == 1, biasSeconds), "%H:%M:%S");
 }
 
 PassRef FindPass(ScheduleState& s, const std::string& satName, int32_t aos) {

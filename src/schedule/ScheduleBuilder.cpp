@@ -19,8 +19,9 @@ namespace {
 constexpr uint32_t kMaxSatelliteKeys = 10000;
 
 std::string MissingSatelliteText(const std::string& name) {
-    std::string text = kMissingSatelliteFormat;
-    return text.replace(text.find("%s"), 2, name);
+    const std::string format = kMissingSatelliteFormat;
+    const size_t at = format.find("%s");
+    return format.substr(0, at) + name + format.substr(at + 2);
 }
 
 void SetParameters(ScheduledSatellite& satellite, int32_t priority, int32_t state, int32_t minPassTimeMinutes,
