@@ -74,13 +74,8 @@ void InitSatState(const KepsRecord& keps, SatState& s, double nowDayNumber) {
     s.catalogNumber = keps.catalogNumber;
     CopyElements(s, keps);
     if (s.beaconFrequency > 5e10) s.beaconFrequency = 0.0;
-    s.now = 0.0;
-    s.sunTime = 0.0;
-    s.aos = -1.0;
-    s.searchState = -1;
     SetAxisAndRates(s);
     s.now = nowDayNumber;
-    SetSiderealBase(s, s.epoch);
 }
 
 void RefreshSatState(SatState& s, const KepsRecord& keps, double stationRangeRate) {

@@ -61,7 +61,7 @@ struct SatState {
     double searchElevation = 0.0;
     int32_t searchState = -1;
     int32_t nextEventTime = 0;
-    double searchStart = 0.0;
+    double searchStart = 0.0;  // where the current search began, for its limits
     double blon = 0.0;  // rad
     double blat = 0.0;
     int32_t unixNow = 0;
