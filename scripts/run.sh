@@ -46,9 +46,17 @@ program='C:\\\\Kova\\\\standin.exe'
 [ -f "$kova/standin.exe" ] || program='C:\\\\Kova\\\\missing-satellite-program.exe'
 sed "s|@PROGRAM@|$program|" demo/station.reg >"$demo/station.reg"
 "$wine" reg import "$demo/station.reg" >/dev/null 2>&1
-"$build/native-release/tools/cli/tarvon-cli" import --keps "$kova/Kova.KEP" \
-    tests/data/tle_bbs_bulletin_2026-05.txt >"$demo/import-report.txt" || true
-echo "element import report: $demo/import-report.txt"
+if [ -n "${headless:-}" ]; then
+    # Without a window manager only a Wine desktop draws the windows' frames.
+    "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+fi
+if "$build/native-release/bin/tarvon-cli" import --keps "$kova/Kova.KEP" \
+    tests/data/tle_bbs_bulletin_2026-05.txt >"$demo/import-report.txt" 2>&1; then
+    echo "element import report: $demo/import-report.txt"
+else
+    echo "the element import failed; see $demo/import-report.txt" >&2
+fi
 
 echo "== starting Tarvon"
 "$wine" "$kova/Tarvon.exe" &
