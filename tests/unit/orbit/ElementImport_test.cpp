@@ -253,8 +253,7 @@ TEST(ElementFileImport, BinaryFileReadsAsNothing) {
 
 TEST(ElementFileImport, WholeUpdateSavesAndReports) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "element_import_test";
-    fs::create_directories(dir);
+    const fs::path dir = testing::ScratchDirectory("element_import_test");
     const fs::path keps = dir / "Kova.KEP";
     const fs::path empty = dir / "empty.txt";
     ASSERT_TRUE(ReplaceFileContents(empty, {}));

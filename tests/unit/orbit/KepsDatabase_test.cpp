@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/FileReplace.h"
+#include "orbit_helpers.h"
 
 namespace tarvon {
 namespace {
@@ -25,9 +26,8 @@ KepsRecord Named(const char* name, uint16_t catalog, int16_t year = 26, double d
 class KepsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("keps_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
+        dir = testing::ScratchDirectory(std::string("keps_test_") +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
         file = KepsFilePath(dir.string());
     }
     void TearDown() override { fs::remove_all(dir); }

@@ -231,15 +231,6 @@ TEST_F(PassSearchTest, OverheadFlagOnlyWithFlipMode) {
     }
 }
 
-TEST(PassSearchSettingsTest, ComeFromTheRotatorSettings) {
-    GeneralSettings general;
-    general.flip = 1;
-    general.stopPosition = 0;
-    const PassSearchSettings settings = PassSettingsFromRotator(general);
-    EXPECT_TRUE(settings.flip);
-    EXPECT_FALSE(settings.stopSouth);
-}
-
 TEST(PassSearchApproach, StepFollowsTheElevation) {
     struct Case { double el, previous, step; };
     const Case cases[] = {{-1.2, -1.3, step::kApproachFarther}, {-0.7, -0.8, step::kApproachFar},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "orbit/Propagation.h"
+#include "orbit_helpers.h"
 
 namespace tarvon {
 namespace {
@@ -31,7 +32,8 @@ public:
 };
 
 TEST(SatStateLists, RefreshGivesRegisteredStatesTheirNewElements) {
-    const auto file = std::filesystem::temp_directory_path() / "satstatelists_test.KEP";
+    const auto dir = testing::ScratchDirectory("satstatelists_test");
+    const auto file = dir / "Kova.KEP";
     KepsDatabase db;
     AddKepsRecord(db, Record("AO-7", 7530, 12.5));
     AddKepsRecord(db, Record("ISS", 25544, 15.5));
@@ -54,7 +56,7 @@ TEST(SatStateLists, RefreshGivesRegisteredStatesTheirNewElements) {
     ASSERT_TRUE(SaveKepsDatabase(db, file));
     KepsDatabase memory;
     RefreshSatStatesFromKeps(memory, file, lists, 1.0);
-    std::filesystem::remove(file);
+    std::filesystem::remove_all(dir);
 
     EXPECT_EQ(FindKepsByCatalog(memory, 25544), 1);
     for (VectorList* list : {&schedule, &tracking}) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -41,7 +42,9 @@ std::vector<std::string> Lines(const std::string& text) {
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("cli_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        // The process id keeps builds that test side by side apart.
+        dir = fs::temp_directory_path() / ("cli_test_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
         keps = (dir / "Kova.KEP").string();
