@@ -255,6 +255,20 @@ std::string CreateSatelliteKey(Registry& registry, const std::string& name) {
     return registry.Create(RegRoot::LocalMachine, path) ? path : std::string();
 }
 
+std::vector<std::string> SatelliteNames(Registry& registry) {
+    std::vector<std::string> names;
+    auto root = registry.Open(RegRoot::LocalMachine, kSatellitesKeyPath);
+    if (!root) return names;
+    for (uint32_t index = 0; index < 10000; ++index) {
+        std::string subkey;
+        if (root->EnumSubkey(index, subkey) != RegStatus::Ok) break;
+        auto key = registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\" + subkey);
+        std::string name;
+        if (key && RegReadString(*key, "Name", name, 13) && !name.empty()) names.push_back(name);
+    }
+    return names;
+}
+
 int DeleteSatellite(Registry& registry, const std::string& name) {
     std::string path;
     if (!FindSatelliteKey(registry, name, path)) return 0;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Notices.h"
 #include "platform/Registry.h"
@@ -117,6 +118,9 @@ int FindSatelliteKey(Registry& registry, const std::string& name, std::string& p
 // Creates the key of a new satellite, named after it or, when that key exists
 // already, "<name> [0]", "<name> [1]" ... Returns the path, empty on failure.
 std::string CreateSatelliteKey(Registry& registry, const std::string& name);
+
+// The "Name" of every satellite key, in enumeration order (empty names left out).
+std::vector<std::string> SatelliteNames(Registry& registry);
 
 // Deletes the key of the named satellite; 0 when there is none.
 int DeleteSatellite(Registry& registry, const std::string& name);

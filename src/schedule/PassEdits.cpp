@@ -151,6 +151,24 @@ PassRef StartManualPass(ScheduleState& s, const std::string& satName) {
     return pass;
 }
 
+PassRef NewHandEnteredPass(ScheduleState& s, const std::string& satName) {
+    auto pass = std::make_shared<SchedulePass>();
+    pass->satName = satName.substr(0, kSatNameMax);
+    pass->aos = int32_t(std::min<int64_t>(int64_t(s.Now()) + 3600, kNever - kManualPassSeconds));
+    pass->los = pass->aos + kManualPassSeconds;
+    pass->priority = 100;
+    pass->startLead = 25;
+    pass->elevationOk = 1;
+    std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+    if (SatelliteRef satellite = FindSatStateByName(s, satName)) {
+        pass->priority = satellite->priority;
+        pass->startLead = satellite->startLead;
+        pass->minPassTime = satellite->minPassTime;
+        pass->state = satellite->state == 0 ? 0 : 1;
+    }
+    return pass;
+}
+
 NotificationTexts NotificationTextsFor(const SchedulePass& pass, uint32_t displayTime, int32_t biasSeconds) {
     NotificationTexts t;
     t.satellite = pass.satName;

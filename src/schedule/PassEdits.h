@@ -54,6 +54,10 @@ bool HasUnfinishedManualPass(ScheduleState& s);
 // A pass of 900 s from now, first in the schedule, started by the engine at once.
 PassRef StartManualPass(ScheduleState& s, const std::string& satName);
 
+// A pass entered by hand (Add Pass): an hour from now, 15 minutes long, with
+// the satellite's scheduling values when it is scheduled; not yet listed.
+PassRef NewHandEnteredPass(ScheduleState& s, const std::string& satName);
+
 enum class NotificationButton { Ok, Run, Cancel };
 
 // The texts of the pre-pass notification.

@@ -126,6 +126,9 @@ TEST(SatelliteConfig, FindCreateAndDelete) {
     EXPECT_EQ(CreateSatelliteKey(registry, "FO-29"), kRoot + "\\FO-29 [1]");
     EXPECT_EQ(CreateSatelliteKey(registry, "AO-7"), kRoot + "\\AO-7");
 
+    RegWriteString(*registry.Open(RegRoot::LocalMachine, kRoot + "\\AO-7"), "Name", "AO-7");
+    EXPECT_EQ(SatelliteNames(registry), (std::vector<std::string>{"AO-7", "JAS-2"}));
+
     EXPECT_EQ(DeleteSatellite(registry, "JAS-2"), 1);
     EXPECT_EQ(FindSatelliteKey(registry, "JAS-2", path), 0);
     EXPECT_EQ(DeleteSatellite(registry, "JAS-2"), 0);

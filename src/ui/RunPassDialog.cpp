@@ -1,0 +1,93 @@
+#include "ui/RunPassDialog.h"
+
+#include "core/SatelliteConfig.h"
+#include "platform/Notices.h"
+#include "schedule/PassEdits.h"
+#include "ui/PassDialogIds.h"
+#include "win32/Utf8.h"
+
+namespace tarvon {
+namespace {
+
+constexpr DWORD kRunPassHelp = 400;
+
+struct ChoiceState {
+    ScheduleState& schedule;
+    const wchar_t* title;
+    DWORD helpContext;
+    std::string chosen;
+};
+
+ChoiceState& StateOf(HWND dialog) { return *reinterpret_cast<ChoiceState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
+
+void OnInit(HWND dialog, ChoiceState& state) {
+    SetWindowTextW(dialog, state.title);
+    for (const std::string& name : SatelliteNames(state.schedule.services.platform.registry)) {
+        SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
+    }
+}
+
+void Choose(HWND dialog, ChoiceState& state) {
+    const LRESULT index = SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR) return;
+    const LRESULT length = SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_GETTEXTLEN, index, 0);
+    std::wstring name(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name.data()));
+    state.chosen = Narrow(name);
+    EndDialog(dialog, IDOK);
+}
+
+void OnCommand(HWND dialog, WPARAM wParam) {
+    ChoiceState& state = StateOf(dialog);
+    switch (LOWORD(wParam)) {
+    case IDOK: return Choose(dialog, state);
+    case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
+    case IDC_CHOICE_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, state.helpContext); return;
+    case IDC_CHOICE_LIST:
+        if (HIWORD(wParam) == LBN_SELCHANGE) EnableWindow(GetDlgItem(dialog, IDOK), TRUE);
+        if (HIWORD(wParam) == LBN_DBLCLK) Choose(dialog, state);
+        return;
+    default: return;
+    }
+}
+
+INT_PTR CALLBACK ChoiceProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        switch (message) {
+        case WM_INITDIALOG:
+            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
+            OnInit(dialog, *reinterpret_cast<ChoiceState*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            OnCommand(dialog, wParam);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseSatellite(HWND owner, ScheduleState& schedule, const wchar_t* title,
+                                           DWORD helpContext) {
+    ChoiceState state{schedule, title, helpContext, {}};
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
+    if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SATELLITE_CHOICE), owner, ChoiceProc,
+                        reinterpret_cast<LPARAM>(&state)) != IDOK) {
+        return std::nullopt;
+    }
+    return state.chosen;
+}
+
+void RunPassDialog(HWND owner, ScheduleState& schedule) {
+    if (HasUnfinishedManualPass(schedule)) {
+        schedule.services.platform.notices.Show(kSecondManualPassMessage, "Tarvon", NoticeIcon::Exclamation);
+        return;
+    }
+    if (auto name = ChooseSatellite(owner, schedule, L"Run Pass", kRunPassHelp)) StartManualPass(schedule, *name);
+}
+
+}  // namespace tarvon

@@ -1,0 +1,20 @@
+#pragma once
+// "Run Pass": a manual pass of a satellite chosen from the registry; and the
+// satellite list it shares with "Add Pass".
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "schedule/ScheduleState.h"
+
+namespace tarvon {
+
+// The satellite list titled `title`; the chosen name, or nothing on Cancel.
+std::optional<std::string> ChooseSatellite(HWND owner, ScheduleState& schedule, const wchar_t* title,
+                                           DWORD helpContext);
+
+// The Run Pass command of the Tracking menu.
+void RunPassDialog(HWND owner, ScheduleState& schedule);
+
+}  // namespace tarvon
