@@ -49,6 +49,7 @@ void Close(HWND dialog, NotificationButton button) {
 
 void OnCommand(HWND dialog, int id) {
     switch (id) {
+    case IDOK:  // pressed by the engine
     case IDC_NOTIFY_OK: return Close(dialog, NotificationButton::Ok);
     case IDC_NOTIFY_RUN: return Close(dialog, NotificationButton::Run);
     case IDC_NOTIFY_CANCEL: return Close(dialog, NotificationButton::Cancel);
