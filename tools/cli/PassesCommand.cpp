@@ -19,7 +19,7 @@ constexpr const char* kHelp =
     "  --lon DEG     station longitude, WEST positive (as the station record keeps it)\n"
     "  --alt M       station altitude in metres\n"
     "  --start TIME  Unix seconds or ISO UTC time (2026-05-11T12:00:00Z)\n"
-    "  --days N      how far ahead to search, in days (up to 100)\n"
+    "  --days N      how far ahead to search, in days (up to 366)\n"
     "  --flip 0|1    rotator flip mode, for the overhead column (default 0)\n"
     "  --stop S      rotator stop position, south (default) or north\n"
     "Times are Unix seconds; max_el is whole degrees, truncated.\n";
@@ -61,8 +61,7 @@ int RunPasses(const CommandArgs& argList, std::ostream& out) {
     ObserverGeo station = StationFromArgs(args);
     const int32_t start = ParseTime(args.Required("--start"), "--start");
     const double days = ParseReal(args.Required("--days"), "--days");
-    // Longer searches gather enough rounding in their time to blur the seconds.
-    if (days < 0.0 || days > 100.0) throw CliError("--days must lie between 0 and 100");
+    if (days < 0.0 || days > 366.0) throw CliError("--days must lie between 0 and 366");
     const int64_t horizon = start + static_cast<int64_t>(days * 86400.0);
     if (horizon > kUnixNever) throw CliError("the search would run past 2038");
     const PassSearchSettings settings = SettingsFromArgs(args, days);
