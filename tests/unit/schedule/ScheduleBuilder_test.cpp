@@ -85,6 +85,25 @@ TEST_F(ScheduleBuilderTest, MissingPriorityIsTheLowest) {
     EXPECT_EQ(station.state.passes.front()->startLead, 25);
 }
 
+TEST_F(ScheduleBuilderTest, AbsurdRegistryValuesScheduleWithoutHarm) {
+    station.source.passes["A"] = Regular(kStart + 1000, 6000, 3);
+    auto key = station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\A");
+    RegWriteString(*key, "Name", "A");
+    RegWriteDword(*key, "State", 0);
+    RegWriteDword(*key, "Priority", 0xFFFFFFFF);
+    RegWriteDword(*key, "Start Time", 0x80000000);
+    RegWriteDword(*key, "Min Pass Time", 0xFFFFFFFF);
+    RegWriteDword(*key, "Min Elevation", 0x7FFFFFFF);
+    RegWriteString(*key, "Min Pass Time", "not a number");  // a value of the wrong type reads as missing
+    BuildSchedule(station.state);
+    ASSERT_FALSE(station.state.passes.empty());
+    EXPECT_EQ(station.state.passes.front()->priority, 10);
+    EXPECT_EQ(station.state.passes.front()->minPassTime, 0);
+    EXPECT_EQ(station.state.passes.front()->elevationOk, 0);
+    station.world.RunUntil(kStart + kDay);
+    EXPECT_TRUE(station.world.Entries("runner start").empty());  // never high enough
+}
+
 TEST_F(ScheduleBuilderTest, SatelliteMissingFromTheDatabaseIsReported) {
     station.AddSatelliteKey("k1", "GHOST", 0, 5);
     BuildSchedule(station.state);
