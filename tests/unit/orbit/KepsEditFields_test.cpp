@@ -1,0 +1,120 @@
+#include "orbit/KepsEditFields.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "orbit/KepsImportSettings.h"
+#include "platform/memory/MemoryRegistry.h"
+
+namespace tarvon {
+namespace {
+
+KepsRecord Iss() {
+    KepsRecord r;
+    CopyKepsName(r, "ISS (ZARYA)");
+    r.catalogNumber = 25544;
+    r.elementSet = 999;
+    r.epochYear = 26;
+    r.epochDay = 130.51782528;
+    r.decay = 0.00010416;
+    r.inclination = 51.633;
+    r.raan = 165.372;
+    r.eccentricity = 0.000683;
+    r.argPerigee = 119.5893;
+    r.meanAnomaly = 240.5841;
+    r.meanMotion = 15.49330214;
+    r.epochOrbit = 56620;
+    r.beaconMhz = 145.825;
+    std::strcpy(r.modeSchedule, "V 0-255");
+    return r;
+}
+
+TEST(KepsEditFields, ShownInTheDialogsFormats) {
+    KepsRecord r = Iss();
+    r.blon = -10;
+    r.blat = 25;
+    const KepsEditFields f = FormatKepsFields(r);
+    EXPECT_EQ(f.name, "ISS (ZARYA)");
+    EXPECT_EQ(f.catalogNumber, "25544");
+    EXPECT_EQ(f.epoch, "26 130.51782528");
+    EXPECT_EQ(f.meanMotion, "15.493302");
+    EXPECT_EQ(f.decay, "0.000104");
+    EXPECT_EQ(f.orbitNumber, "56620");
+    EXPECT_EQ(f.blon, "-10");
+    EXPECT_EQ(f.blat, "25");
+    EXPECT_EQ(f.beaconMhz, " 145.825000");
+    EXPECT_EQ(f.modeSchedule, "V 0-255");
+    EXPECT_EQ(FormatKepsFields(Iss()).blon, "");
+    EXPECT_EQ(FormatKepsFields(Iss()).blat, "");
+}
+
+TEST(KepsEditFields, UntouchedFieldsKeepTheirFullPrecision) {
+    const KepsRecord r = Iss();
+    const KepsRecord back = ApplyKepsFields(r, FormatKepsFields(r));
+    uint8_t a[kKepsRecordBytes], b[kKepsRecordBytes];
+    EncodeKepsRecord(r, a);
+    EncodeKepsRecord(back, b);
+    EXPECT_EQ(std::memcmp(a, b, sizeof a), 0);
+    EXPECT_EQ(back.decay, 0.00010416);
+    EXPECT_EQ(back.meanMotion, 15.49330214);
+}
+
+TEST(KepsEditFields, EditedFieldsAreStored) {
+    struct Case {
+        void (*edit)(KepsEditFields&);
+        void (*check)(const KepsRecord&);
+    };
+    const Case cases[] = {
+        {[](KepsEditFields& f) { f.epoch = "97 123.5"; },
+         [](const KepsRecord& r) { EXPECT_EQ(r.epochYear, 97); EXPECT_EQ(r.epochDay, 123.5); }},
+        {[](KepsEditFields& f) { f.epoch = "5"; },
+         [](const KepsRecord& r) { EXPECT_EQ(r.epochYear, 5); EXPECT_EQ(r.epochDay, 0.0); }},
+        {[](KepsEditFields& f) { f.meanMotion = "14.2"; }, [](const KepsRecord& r) { EXPECT_EQ(r.meanMotion, 14.2); }},
+        {[](KepsEditFields& f) { f.meanMotion = "abc"; }, [](const KepsRecord& r) { EXPECT_EQ(r.meanMotion, 0.0); }},
+        {[](KepsEditFields& f) { f.catalogNumber = "70000"; },
+         [](const KepsRecord& r) { EXPECT_EQ(r.catalogNumber, 70000 - 65536); }},
+        {[](KepsEditFields& f) { f.blon = "12"; f.blat = "-34"; },
+         [](const KepsRecord& r) { EXPECT_EQ(r.blon, 12); EXPECT_EQ(r.blat, -34); }},
+        // One of the two emptied clears both.
+        {[](KepsEditFields& f) { f.blon = "12"; f.blat = ""; },
+         [](const KepsRecord& r) { EXPECT_EQ(r.blon, kAttitudeNotSet); EXPECT_EQ(r.blat, kAttitudeNotSet); }},
+        {[](KepsEditFields& f) { f.name = "A-NAME-LONGER-THAN-TWELVE"; f.modeSchedule = std::string(80, 'x'); },
+         [](const KepsRecord& r) {
+             EXPECT_STREQ(r.name, "A-NAME-LONGE");
+             EXPECT_EQ(std::strlen(r.modeSchedule), 64u);
+         }},
+    };
+    for (const auto& c : cases) {
+        KepsEditFields f = FormatKepsFields(Iss());
+        c.edit(f);
+        c.check(ApplyKepsFields(Iss(), f));
+    }
+    KepsRecord set = Iss();
+    set.blon = 1;
+    set.blat = 2;
+    KepsEditFields f = FormatKepsFields(set);
+    f.blat.clear();
+    const KepsRecord cleared = ApplyKepsFields(set, f);
+    EXPECT_EQ(FormatKepsFields(cleared).blon, "");
+    EXPECT_EQ(FormatKepsFields(cleared).blat, "");
+}
+
+TEST(KepsImportSettings, DefaultsAndWhatIsStored) {
+    MemoryRegistry registry;
+    KepsImportSettings s = LoadKepsImportSettings(registry, "C:\\Kova");
+    EXPECT_EQ(s.kepsType, 1u);
+    EXPECT_EQ(s.kepsDir, "C:\\Kova");
+    EXPECT_EQ(s.Format(), ElementFormat::TwoLine);
+    SaveKepsImportSettings(registry, "D:\\Keps\\2026\\amsat.txt", 2);
+    s = LoadKepsImportSettings(registry, "C:\\Kova");
+    EXPECT_EQ(s.kepsType, 2u);
+    EXPECT_EQ(s.kepsDir, "D:\\Keps\\2026\\");
+    EXPECT_EQ(s.Format(), ElementFormat::Verbose);
+    EXPECT_EQ(DriveAndFolderOf("C:amsat.txt"), "C:");
+    EXPECT_EQ(DriveAndFolderOf("amsat.txt"), "");
+    EXPECT_EQ(DriveAndFolderOf("/home/keps/a.txt"), "/home/keps/");
+}
+
+}  // namespace
+}  // namespace tarvon
