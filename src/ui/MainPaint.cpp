@@ -37,10 +37,13 @@ void PaintMainWindow(HDC dc, MainWindowState& state) {
     DrawBox(dc, state, l.trackingHeader, L"Satellite    Azm  El  Range  Doplr   MA  CountDwn  Mode");
     DrawBox(dc, state, l.clockBox, nullptr);
     DrawBox(dc, state, l.nextPassBox, nullptr);
-    TextOutW(dc, l.clockBox.left, l.clockBox.top, state.clockText.c_str(),
-             static_cast<int>(state.clockText.size()));
-    TextOutW(dc, l.clockLine2.left, l.clockLine2.top, state.dateText.c_str(),
-             static_cast<int>(state.dateText.size()));
+    {
+        std::lock_guard<std::mutex> lock(state.textMutex);
+        TextOutW(dc, l.clockBox.left, l.clockBox.top, state.clockText.c_str(),
+                 static_cast<int>(state.clockText.size()));
+        TextOutW(dc, l.clockLine2.left, l.clockLine2.top, state.dateText.c_str(),
+                 static_cast<int>(state.dateText.size()));
+    }
     DrawBox(dc, state, l.rotorBox, nullptr);
     DrawRotorDisplay(dc, state, state.rotorAzimuth, state.rotorElevation);
     DrawSchedulePane(dc, state);

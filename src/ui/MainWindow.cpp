@@ -8,6 +8,7 @@
 #include "ui/MainPaint.h"
 #include "ui/SchedulePane.h"
 #include "ui/Toolbar.h"
+#include "ui/WindowSchedulerPorts.h"
 
 namespace tarvon {
 namespace {
@@ -104,6 +105,11 @@ void OnCommand(MainWindowState& state, int id) {
     }
 }
 
+void OnNotifyPass(MainWindowState& state, LPARAM lParam) {
+    std::shared_ptr<SchedulePass> pass = TakeNotifiedPass(lParam);
+    if (pass && state.hooks.openNotification) state.hooks.openNotification(std::move(pass));
+}
+
 void OnClose(MainWindowState& state) {
     state.flags->programRunning = 0;
     state.flags->passCalcKeepGoing = 0;
@@ -162,6 +168,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_TARVON_RUN_SCHEDULER:
             if (state->hooks.runScheduler) state->hooks.runScheduler();
             return 0;
+        case WM_TARVON_NOTIFY_PASS: OnNotifyPass(*state, lParam); return 0;
         case WM_CLOSE: OnClose(*state); return 0;
         case WM_DESTROY: OnDestroy(*state); return 0;
         default: break;

@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "core/ProcessState.h"
@@ -16,6 +18,7 @@ namespace tarvon {
 class Registry;
 struct ScheduleState;
 struct EventLists;
+struct SchedulePass;
 
 // What the station's subsystems contribute to the main window's life. Each
 // hook is optional; start-up fills those whose subsystem exists.
@@ -24,6 +27,7 @@ struct MainWindowHooks {
     std::function<void()> stopServices;       // WM_CLOSE, after the stop flags and events
     std::function<void()> saveAndRelease;     // WM_DESTROY, before the drawing objects go
     std::function<void()> releaseLists;       // WM_DESTROY, after the window values are written
+    std::function<void(std::shared_ptr<SchedulePass>)> openNotification;  // message 2044
 };
 
 struct MainWindowState {
@@ -45,6 +49,8 @@ struct MainWindowState {
     int trackingCount = 2;
     int scheduleTop = 0;
     std::atomic<int> iconic{0};
+    std::atomic<bool> popupMenuOpen{false};
+    std::mutex textMutex;  // guards the clock and date texts, which the clock thread writes
     double rotorAzimuth = 0.0;  // the antenna position the rotor box shows
     double rotorElevation = 0.0;
     std::wstring clockText = L"  :  :   UTC";

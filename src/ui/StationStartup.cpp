@@ -7,12 +7,26 @@
 #include "core/ProcessState.h"
 #include "core/PublicIds.h"
 #include "core/SettingsStore.h"
+#include "hardware/StationSounds.h"
+#include "orbit/KepsDatabase.h"
+#include "orbit/ObserverGeometry.h"
+#include "passrun/PassExecution.h"
+#include "passrun/PassHardware.h"
+#include "passrun/TrackingData.h"
 #include "platform/Waits.h"
+#include "schedule/OrbitPassSource.h"
+#include "schedule/ScheduleBuilder.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/SchedulerEngine.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowSchedulerPorts.h"
+#include "win32/DdeService.h"
 #include "win32/Utf8.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Notices.h"
+#include "win32/Win32Processes.h"
 #include "win32/Win32Registry.h"
+#include "win32/Win32Sounds.h"
 
 namespace tarvon {
 namespace {
@@ -20,18 +34,51 @@ namespace {
 constexpr const char* kSetupIncomplete =
     "Kova setup has not been completed.  You must run the setup program before you can use Kova.";
 constexpr const char* kSetupIncompleteCaption = "Kova Initialisation Error";
+constexpr DWORD kClockThreadStack = 8192;
+constexpr uint32_t kThreadJoinLimitMs = 10000;
 
-// Everything the process owns from start-up to shutdown.
+// The pass runner's sounds as the user set them up; the modem, tracking and
+// map keep the runner's defaults until those controllers exist.
+class StationPassHardware final : public PassHardware {
+public:
+    StationPassHardware(Registry& registry, Sounds& sounds, const Settings& settings)
+        : PassHardware(sounds), registry_(registry), sounds_(sounds), settings_(settings) {}
+    void PlayErrorSound() override { Play(StationSound::Error, ""); }
+    void PlayPrePassSound(const SchedulePass& pass) override { Play(StationSound::PrePass, pass.satName); }
+    void Play(StationSound sound, const std::string& satName) {
+        PlayStationSound(registry_, sounds_, sound, satName, settings_.general.kovaDirectory);
+    }
+
+private:
+    Registry& registry_;
+    Sounds& sounds_;
+    const Settings& settings_;
+};
+
+// Everything the process owns from start-up to shutdown. Members that use
+// others come after them, so they are destroyed first.
 struct Station {
     Win32Registry registry;
     Win32Clock clock;
     RealWaits waits;
     Win32Notices notices;
+    Win32Processes processes;
+    Win32Sounds sounds;
     PlatformServices services{registry, clock, waits, notices};
     Settings settings;
     std::unique_ptr<SyncObjects> sync;
     RunFlags flags;
+    KepsDatabase keps;
     MainWindowState main;
+    StationPassHardware hardware{registry, sounds, settings};
+    TrackingDataBuffers trackingData;
+    std::unique_ptr<DdeService> dde;
+    std::unique_ptr<OrbitPassSource> passSource;
+    WindowSchedulerUi schedulerUi{main};
+    std::unique_ptr<PassExecution> execution;
+    std::unique_ptr<ScheduleState> schedule;
+    std::unique_ptr<WindowClockDisplay> clockDisplay;
+    HANDLE clockThread = nullptr;
 };
 
 // A second copy of the program only brings the first one forward.
@@ -54,6 +101,58 @@ int RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
+DWORD WINAPI ClockThreadEntry(LPVOID parameter) {
+    auto* s = static_cast<Station*>(parameter);
+    try {
+        ClockThread(*s->schedule, *s->clockDisplay);
+    } catch (...) {
+        // The clock is gone; the rest of the station keeps running.
+    }
+    return 0;
+}
+
+void EnableRotatorCommand(Station& s) {
+    const bool configured = s.settings.general.rotatorType != 0;
+    EnableMenuItem(s.main.menu, IDM_ENABLE_ROTATOR, MF_BYCOMMAND | (configured ? MF_ENABLED : MF_GRAYED));
+    SendMessageW(s.main.toolbar, TB_ENABLEBUTTON, IDM_ENABLE_ROTATOR, MAKELPARAM(configured, 0));
+}
+
+void CreateSubsystems(Station& s) {
+    s.passSource = std::make_unique<OrbitPassSource>(s.keps, ObserverFromStation(s.settings.station),
+                                                     PassSettingsFromRotator(s.settings.general), s.clock);
+    s.execution = std::make_unique<PassExecution>(s.services, s.processes, *s.sync, s.settings, s.hardware);
+    s.schedule = std::make_unique<ScheduleState>(
+        ScheduleServices{s.services, *s.sync, s.flags, s.settings, *s.passSource, s.schedulerUi, *s.execution});
+    s.execution->AttachSchedule(*s.schedule);
+    s.clockDisplay = std::make_unique<WindowClockDisplay>(
+        s.main, [&s] { s.hardware.Play(StationSound::TrackAos, ""); });
+    s.main.schedule = s.schedule.get();
+    s.main.events = &s.execution->Events();
+    s.dde = std::make_unique<DdeService>(s.trackingData, s.notices);
+}
+
+void ConnectWindowHooks(Station& s) {
+    s.main.hooks.runScheduler = [&s] { RunScheduler(*s.schedule); };
+    s.main.hooks.stopServices = [&s] {
+        s.execution->RunShutdownEvents();
+        s.dde->Stop();
+    };
+    s.main.hooks.saveAndRelease = [&s] {
+        if (s.clockThread) WaitForSingleObject(s.clockThread, kThreadJoinLimitMs);
+        SaveScheduleFile(*s.schedule, ScheduleFilePath(s.settings));
+    };
+}
+
+// Waits for the worker threads after the window is gone. When one of them
+// cannot finish, the process ends here: everything worth keeping is saved.
+void FinishThreads(Station& s, int exitCode) {
+    bool finished = !s.clockThread || WaitForSingleObject(s.clockThread, kThreadJoinLimitMs) == WAIT_OBJECT_0;
+    finished = s.execution->JoinThreadsWithin(kThreadJoinLimitMs) && finished;
+    if (!finished) ExitProcess(static_cast<UINT>(exitCode));
+    if (s.clockThread) CloseHandle(s.clockThread);
+    s.schedule.reset();
+}
+
 }  // namespace
 
 int RunStation(HINSTANCE instance, int showCommand) {
@@ -65,6 +164,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
         s.notices.Show(kSetupIncomplete, kSetupIncompleteCaption, NoticeIcon::Exclamation);
         return -1;
     }
+    LoadKepsDatabase(s.keps, KepsFilePath(s.settings.general.kovaDirectory));
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -93,16 +193,23 @@ int RunStation(HINSTANCE instance, int showCommand) {
 
     CreateDisplayFont(window, s.settings.window, s.main.display);
     CreateDrawingObjects(s.main.display);
+    CreateSubsystems(s);
+    ConnectWindowHooks(s);
 
-    const bool rotatorConfigured = s.settings.general.rotatorType != 0;
-    EnableMenuItem(s.main.menu, IDM_ENABLE_ROTATOR, MF_BYCOMMAND | (rotatorConfigured ? MF_ENABLED : MF_GRAYED));
-    SendMessageW(s.main.toolbar, TB_ENABLEBUTTON, IDM_ENABLE_ROTATOR, MAKELPARAM(rotatorConfigured, 0));
-
+    EnableRotatorCommand(s);
+    s.dde->Start();
+    s.execution->LoadScheduledEvents();
+    BuildSchedule(*s.schedule);
     ShowWindow(window, showCommand);
+    RunScheduler(*s.schedule);
     LayoutMainWindow(s.main);
     UpdateWindow(window);
+    s.clockThread = CreateThread(nullptr, kClockThreadStack, ClockThreadEntry, &s, 0, nullptr);
+    s.execution->RunStartupEvents();
 
-    return RunMessageLoop();
+    const int exitCode = RunMessageLoop();
+    FinishThreads(s, exitCode);
+    return exitCode;
 }
 
 }  // namespace tarvon
