@@ -4,7 +4,6 @@
 #include <mutex>
 
 #include "core/TimeScales.h"
-#include "orbit/NextEvent.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/OrbitConstants.h"
 #include "platform/Notices.h"
@@ -37,20 +36,6 @@ std::string DopplerText(const SatState& state, const ObserverGeo& observer) {
     return text;
 }
 
-void StartNextEvent(ScheduleState& s, const std::shared_ptr<TrackingEntry>& entry, const ObserverGeo& observer) {
-    TrackingList& list = s.tracking;
-    std::weak_ptr<TrackingEntry> weak = entry;
-    list.nextEventThreads.push_back(StartNextEventThread(entry->state, observer, list.nextEventsRunning,
-        [&s, weak](const NextEvent& event) {
-            std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-            if (auto alive = weak.lock()) {
-                ApplyNextEvent(alive->state, event);
-                SortTrackingDisplay(s.tracking);
-            }
-            s.services.platform.notices.RequestRedraw(RedrawTarget::TrackingPane);
-        }));
-}
-
 void DrawTrackingPane(ScheduleState& s, ClockDisplay& display, int32_t now) {
     std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
     ObserverGeo observer = ObserverFromStation(s.services.settings.station);
@@ -62,7 +47,9 @@ void DrawTrackingPane(ScheduleState& s, ClockDisplay& display, int32_t now) {
         state.now = day;
         if (state.nextEventTime != 0 && now > state.nextEventTime) {
             state.nextEventTime = 0;
-            StartNextEvent(s, entry, observer);
+            s.tracking.StartNextEvent(entry, observer, s.services.sync.scheduleLock, [&s] {
+                s.services.platform.notices.RequestRedraw(RedrawTarget::TrackingPane);
+            });
         }
         UpdateLookAngles(state, observer);
         if (row >= rows) {

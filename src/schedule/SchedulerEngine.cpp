@@ -287,4 +287,9 @@ void RunScheduler(ScheduleState& s) {
     StartWantedCalculation(s);
 }
 
+void SetSchedulingEnabled(ScheduleState& s, bool enabled) {
+    s.services.flags.schedulingEnabled = enabled ? 1 : 0;
+    RunScheduler(s);
+}
+
 }  // namespace tarvon

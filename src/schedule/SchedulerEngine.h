@@ -9,4 +9,8 @@ namespace tarvon {
 // One run. A call made while another run is in progress returns at once.
 void RunScheduler(ScheduleState& s);
 
+// The Scheduling item of the Tracking menu: no pass is started while it is
+// off (a running pass goes on); the engine runs once either way.
+void SetSchedulingEnabled(ScheduleState& s, bool enabled);
+
 }  // namespace tarvon

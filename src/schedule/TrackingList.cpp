@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/TimeScales.h"
+#include "orbit/NextEvent.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/Propagation.h"
 
@@ -18,12 +19,39 @@ bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 
 }  // namespace
 
+void TrackingList::StartNextEvent(const std::shared_ptr<TrackingEntry>& entry, const ObserverGeo& observer,
+                                  std::recursive_mutex& lock, std::function<void()> afterSort) {
+    // Finished searches are cleaned up as new ones start.
+    std::erase_if(workers_, [](Worker& w) {
+        if (!w.done->load()) return false;
+        w.thread.join();
+        return true;
+    });
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    std::weak_ptr<TrackingEntry> weak = entry;
+    workers_.push_back({std::thread([this, weak, copy = entry->state, observer, &lock, afterSort, done] {
+                            try {
+                                const NextEvent event = FindNextEvent(copy, observer, nextEventsRunning);
+                                if (event.found) {
+                                    std::lock_guard<std::recursive_mutex> guard(lock);
+                                    if (auto alive = weak.lock()) {
+                                        ApplyNextEvent(alive->state, event);
+                                        SortTrackingDisplay(*this);
+                                    }
+                                }
+                                if (event.found && afterSort) afterSort();
+                            } catch (...) {
+                                // The entry keeps waiting; the next round tries again.
+                            }
+                            *done = true;
+                        }),
+                        done});
+}
+
 void TrackingList::StopNextEvents() {
     nextEventsRunning = 0;
-    for (std::thread& t : nextEventThreads) {
-        if (t.joinable()) t.join();
-    }
-    nextEventThreads.clear();
+    for (Worker& w : workers_) w.thread.join();
+    workers_.clear();
 }
 
 std::vector<ModeEntry> ParseModeSchedule(const std::string& text) {

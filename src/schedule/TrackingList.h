@@ -3,8 +3,10 @@
 // with their mode schedules and the time of their next AOS or LOS.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,14 +34,24 @@ struct TrackingList {
     std::vector<std::shared_ptr<TrackingEntry>> display;  // ascending next event time
     int count = 2;  // lines the pane reserves
     std::atomic<int> nextEventsRunning{1};
-    std::vector<std::thread> nextEventThreads;
 
     TrackingList() = default;
     TrackingList(const TrackingList&) = delete;
     TrackingList& operator=(const TrackingList&) = delete;
     ~TrackingList() { StopNextEvents(); }
+    // Searches the next AOS or LOS of an entry on a thread of its own, and
+    // re-sorts the display order when it is found (under `lock`).
+    void StartNextEvent(const std::shared_ptr<TrackingEntry>& entry, const ObserverGeo& observer,
+                        std::recursive_mutex& lock, std::function<void()> afterSort);
     // Stops the next-event searches and waits for them (shutdown).
     void StopNextEvents();
+
+private:
+    struct Worker {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    std::list<Worker> workers_;
 };
 
 std::vector<ModeEntry> ParseModeSchedule(const std::string& text);

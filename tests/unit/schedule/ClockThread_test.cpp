@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Schedule_helpers.h"
+#include "core/FileReplace.h"
+#include "orbit/ElementImport.h"
+#include "orbit/ObserverGeometry.h"
 #include "schedule/ClockTexts.h"
 
 namespace tarvon::testing {
@@ -136,6 +139,33 @@ TEST(TrackingList, ModeSchedules) {
     EXPECT_EQ(ModeForPhase(ParseModeSchedule(""), 0), "     ");
     EXPECT_EQ(ParseModeSchedule("010LONGMODE020B")[0].mode, "LONGM");
     EXPECT_EQ(ParseModeSchedule("01").size(), 0u);
+}
+
+TEST(TrackingList, LoadedEntriesGetTheirNextEventFromTheClockRound) {
+    KepsDatabase db;
+    ClearKepsDatabase(db);
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(std::string(TARVON_TEST_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes));
+    ImportReport report;
+    ImportTwoLineFile(bytes, db, report);
+    const int32_t start = 1778544000;  // 2026-05-12, near the elements' epoch
+    TestStation station(start);
+    station.settings.station.latitude = 52.0;
+    RegWriteString(*station.registry.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon"), "Tracking",
+                   "ISS~NOT-THERE~SO-50");
+    LoadTrackingList(station.state.tracking, station.registry, db, ObserverFromStation(station.settings.station),
+                     start);
+    ASSERT_EQ(station.state.tracking.entries.size(), 1u);  // SO-50 lacks its "~", NOT-THERE is unknown
+    EXPECT_EQ(station.state.tracking.count, 2);
+
+    RecordingDisplay display;
+    ClockRoundMemory memory;
+    station.clock.SetNowUnix(start + 2);
+    ClockRound(station.state, display, memory);
+    station.state.tracking.StopNextEvents();
+    const int32_t next = station.state.tracking.entries.front()->state.nextEventTime;
+    EXPECT_GT(next, start);
+    EXPECT_LT(next, start + 86400);
 }
 
 TEST(TrackingList, NamesEndWithATilde) {

@@ -143,6 +143,16 @@ TEST(SchedulerEngine, SchedulingSwitchedOffStartsNothing) {
     EXPECT_TRUE(station.world.Entries("runner start").empty());
 }
 
+TEST(SchedulerEngine, SchedulingBackOnStartsTheDuePass) {
+    TestStation station(900);
+    station.AddPass("A", 1000, 1600, 50);
+    SetSchedulingEnabled(station.state, false);
+    station.world.RunUntil(1100);
+    EXPECT_TRUE(station.world.Entries("runner start").empty());
+    SetSchedulingEnabled(station.state, true);
+    EXPECT_EQ(TimesOf(station.world, "runner start", "A"), Times{1100});
+}
+
 TEST(SchedulerEngine, EmptyScheduleRunsNoTimedEvents) {
     TestStation station(900);
     int walks = 0;
