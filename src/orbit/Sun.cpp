@@ -33,16 +33,21 @@ void UpdateSun(SatState& s) {
     s.shadowCosine = std::sqrt(1.0 - s.shadowSine * s.shadowSine);
 }
 
-bool IsEclipsed(SatState& s, double t) {
+double SunPosition(SatState& s, double t) {
     SunElements& sun = s.sun;
     const double m = (t - sun.epoch) * sun.meanMotion * kTwoPi + sun.meanAnomaly;
     const OrbitPoint p = PointInOrbit(kAstronomicalUnit, sun.eccentricity, m);
     sun.position = MakeOrbitFrame(std::cos(sun.inclination), std::sin(sun.inclination), 0.0, sun.argPerigee).InPlane(p.x, p.y);
+    return p.radius;
+}
+
+bool IsEclipsed(SatState& s, double t) {
+    const double sunDistance = SunPosition(s, t);
     const double r = s.radius;
     const double a = r * kInverseEarthRadius * s.shadowSine;
     const Vec3& x = s.position;
-    const Vec3& sp = sun.position;
-    const double b = (x.x * sp.x + x.y * sp.y + x.z * sp.z) / (r * p.radius) * s.shadowCosine + a;
+    const Vec3& sp = s.sun.position;
+    const double b = (x.x * sp.x + x.y * sp.y + x.z * sp.z) / (r * sunDistance) * s.shadowCosine + a;
     if (b >= 0.0) return false;
     const double g = a - (std::sqrt(r * r - kEarthRadiusSquared) / r) * s.shadowCosine;
     return g > b;
