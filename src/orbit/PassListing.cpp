@@ -6,11 +6,12 @@
 namespace tarvon {
 
 FoundPass FoundPassOf(const SatState& s) {
+    const PassPrediction found = PassPredictionOf(s);
     FoundPass p;
-    p.aos = UnixTimeFromDayNumber(s.aos);
-    p.los = UnixTimeFromDayNumber(s.los);
-    p.maxElevationDeg = static_cast<int32_t>(s.searchElevation * orbit::kRadToDeg);
-    p.overhead = s.overhead;
+    p.aos = UnixTimeFromDayNumber(found.aos);
+    p.los = UnixTimeFromDayNumber(found.los);
+    p.maxElevationDeg = static_cast<int32_t>(found.maxElevation * orbit::kRadToDeg);
+    p.overhead = found.overhead;
     return p;
 }
 

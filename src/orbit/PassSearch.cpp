@@ -55,6 +55,10 @@ bool NeedsOverhead(double a, double m, double l, bool stopSouth) {
     return false;
 }
 
+PassPrediction PassPredictionOf(const SatState& s) {
+    return {s.aos, s.los, s.searchElevation, s.aosAzimuth, s.maxAzimuth, s.azimuth, s.overhead};
+}
+
 namespace {
 
 int GiveUp(SatState& s) {

@@ -72,6 +72,19 @@ double SampleAzimuth(SatState& s, const SearchSample& sample);
 
 int PassSearchStep(SatState& s, ObserverGeo& o, const PassSearchSettings& settings);
 
+// What a completed search leaves in the state, by name.
+struct PassPrediction {
+    double aos = 0.0;           // day number, first second not below the horizon
+    double los = 0.0;           // day number, first second not above it afterwards
+    double maxElevation = 0.0;  // rad, to 5 seconds
+    double aosAzimuth = 0.0;    // rad
+    double maxAzimuth = 0.0;    // rad, 5 seconds before the maximum
+    double losAzimuth = 0.0;    // rad, one second before LOS
+    int32_t overhead = 0;
+};
+// Right after PassSearchStep returned kPassStepFound.
+PassPrediction PassPredictionOf(const SatState& s);
+
 // Whether the pass from AOS azimuth to LOS azimuth through the maximum
 // azimuth must be tracked in the rotator's overhead mode.
 bool NeedsOverhead(double aosAzimuth, double maxAzimuth, double losAzimuth, bool stopSouth);
