@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# At start-up the schedule fills from the satellites and the element database;
+# closing writes "Kova Schedule.DAT", which the tool dumps and which the next
+# start loads again.
+source "$(dirname "$0")/../lib.sh"
+
+seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_registry "$TARVON_SOURCE/tests/e2e/data/schedule_satellites.reg"
+cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
+cp "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" "$WORK/elements.txt"
+cli import --keps 'Z:'"$(echo "$KOVA_DIR/Kova.KEP" | tr / '\\')" 'Z:'"$(echo "$WORK/elements.txt" | tr / '\\')" >/dev/null
+[ -s "$KOVA_DIR/Kova.KEP" ] || fail "no element database"
+
+schedule="$KOVA_DIR/Kova Schedule.DAT"
+schedule_win='Z:'"$(echo "$schedule" | tr / '\\')"
+
+start_tarvon
+probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window"
+sleep 5
+screenshot filled
+probe post --class Tarvon --msg 16 >/dev/null
+wait_exit "$TARVON_PID" 30 || fail "did not close"
+[ -f "$schedule" ] || fail "no schedule file after closing"
+first=$(cli dump "$schedule_win")
+echo "$first" | grep -q '^format word 2007$' || fail "format word: $first"
+records=$(echo "$first" | sed -n 's/^\([0-9]*\) record(s).*/\1/p')
+[ "${records:-0}" -gt 3 ] || fail "only ${records:-0} passes were saved"
+echo "$first" | grep -q 'satName  *ISS' || fail "no ISS pass saved"
+echo "$first" | grep -q 'satName  *FO-29' || fail "no FO-29 pass saved"
+# FO-29 is "Display": its passes are listed with state 1.
+echo "$first" | grep -A10 'satName  *FO-29' | grep -q 'state  *1' || fail "FO-29 pass not Display"
+
+# The next start loads the passes that have not ended, then saves them again.
+first_pass=$(echo "$first" | grep -m1 -A2 'satName' | tr -s ' ')
+start_tarvon
+probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window at the restart"
+sleep 3
+probe post --class Tarvon --msg 16 >/dev/null
+wait_exit "$TARVON_PID" 30 || fail "did not close after the restart"
+second=$(cli dump "$schedule_win")
+echo "$second" | tr -s ' ' | grep -q -F "$(echo "$first_pass" | sed -n 2p)" || fail "the first stored pass was not kept"
+echo "ok"
