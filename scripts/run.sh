@@ -38,6 +38,11 @@ wineserver -k >/dev/null 2>&1 || true
 rm -rf "$demo"
 mkdir -p "$demo/screenshots"
 "$wine" wineboot -i >/dev/null 2>&1 || true
+if [ -n "${headless:-}" ]; then
+    # Without a window manager only a Wine desktop draws the windows' frames.
+    "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+fi
 wineserver -w
 kova="$WINEPREFIX/drive_c/Kova"
 mkdir -p "$kova"
@@ -46,11 +51,6 @@ program='C:\\\\Kova\\\\standin.exe'
 [ -f "$kova/standin.exe" ] || program='C:\\\\Kova\\\\missing-satellite-program.exe'
 sed "s|@PROGRAM@|$program|" demo/station.reg >"$demo/station.reg"
 "$wine" reg import "$demo/station.reg" >/dev/null 2>&1
-if [ -n "${headless:-}" ]; then
-    # Without a window manager only a Wine desktop draws the windows' frames.
-    "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-fi
 if "$build/native-release/bin/tarvon-cli" import --keps "$kova/Kova.KEP" \
     tests/data/tle_bbs_bulletin_2026-05.txt >"$demo/import-report.txt" 2>&1; then
     echo "element import report: $demo/import-report.txt"
