@@ -1,7 +1,9 @@
 #include "passrun/PassHardware.h"
 
+#include "core/Settings.h"
+#include "hardware/StationSounds.h"
 #include "platform/Event.h"
-#include "platform/Sounds.h"
+#include "schedule/SchedulePass.h"
 
 namespace tarvon {
 
@@ -13,8 +15,13 @@ void PassHardware::StopTracking() {}
 
 void PassHardware::SelectSatelliteOnMap(const std::string&) {}
 
-void PassHardware::PlayErrorSound() { sounds_.Beep(BeepKind::Exclamation); }
+void PassHardware::PlayErrorSound() {
+    PlayStationSound(registry_, sounds_, StationSound::Error, "", settings_.general.kovaDirectory);
+}
 
-void PassHardware::PlayPrePassSound(const SchedulePass&) { sounds_.Beep(BeepKind::Question); }
+void PassHardware::PlayPrePassSound(const SchedulePass& pass) {
+    PlayStationSound(registry_, sounds_, StationSound::PrePass, pass.satName,
+                     settings_.general.kovaDirectory);
+}
 
 }  // namespace tarvon

@@ -2,19 +2,22 @@
 // What the pass runner asks of the station's hardware and map: the modem
 // set-up, antenna and radio tracking, the map's satellite and the sounds.
 // The defaults stand in until the real controllers are wired in: the modem
-// is ready at once, tracking and the map are left alone, and the sounds are
-// the system's beeps.
+// is ready at once, tracking and the map are left alone; the sounds are the
+// station's own, as the user set them up.
 #include <string>
 
 namespace tarvon {
 
 class Event;
+class Registry;
 class Sounds;
 struct SchedulePass;
+struct Settings;
 
 class PassHardware {
 public:
-    explicit PassHardware(Sounds& sounds) : sounds_(sounds) {}
+    PassHardware(Registry& registry, Sounds& sounds, const Settings& settings)
+        : registry_(registry), sounds_(sounds), settings_(settings) {}
     virtual ~PassHardware() = default;
 
     // Prepares the modem for the satellite and sets `modemReady` when done.
@@ -26,7 +29,9 @@ public:
     virtual void PlayPrePassSound(const SchedulePass& pass);
 
 private:
+    Registry& registry_;
     Sounds& sounds_;
+    const Settings& settings_;
 };
 
 }  // namespace tarvon
