@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include "platform/Notices.h"
 #include "platform/Waits.h"
@@ -18,25 +20,22 @@ constexpr int32_t kLongestBackwardWalk = 86400;
 // calculation, since the running one walks the queue again.
 thread_local bool tInsideCalculation = false;
 
-void TellNoPasses(ScheduleState& s, ScheduledSatellite& satellite) {
-    if (satellite.toldNoPasses) return;
-    satellite.toldNoPasses = true;
-    std::string text = "Tarvon found no pass of satellite " + satellite.name +
+void TellNoPasses(ScheduleState& s, const std::string& name) {
+    std::string text = "Tarvon found no pass of satellite " + name +
                        " within the schedule period; it never rises above, or never sets below, the horizon of this station.";
     s.services.platform.notices.Show(text, "Tarvon", NoticeIcon::Exclamation);
 }
 
-// One search step of a queued satellite; false when it leaves the queue.
-bool StepSatellite(ScheduleState& s, ScheduledSatellite& satellite, int32_t now) {
+// One search step of a queued satellite; false when it leaves the queue. A
+// satellite found to have no passes here is added to `untold` once.
+bool StepSatellite(ScheduleState& s, ScheduledSatellite& satellite, int32_t now, std::vector<std::string>& untold) {
     const int64_t horizonEnd = int64_t(now) + s.Horizon();
     FoundPass found;
     if (satellite.search->Step(found)) {
         satellite.passFoundSinceQueued = true;
         satellite.searchedFrom = satellite.search->SearchTime();
         AddFoundPass(s, satellite, found);
-        if (found.aos <= horizonEnd) return true;
-        satellite.searchDone = true;
-        return false;
+        return found.aos <= horizonEnd;
     }
     // A whole schedule period searched without a pass: it never rises (or,
     // walking back, never sets) here.
@@ -45,24 +44,33 @@ bool StepSatellite(ScheduleState& s, ScheduledSatellite& satellite, int32_t now)
     const bool nothingAhead = reached > int64_t(satellite.searchedFrom) + span;
     const bool walkedBackTooFar = reached < int64_t(satellite.searchedFrom) - kLongestBackwardWalk;
     if (!nothingAhead && !walkedBackTooFar) return true;
-    satellite.searchDone = true;
-    if (!satellite.passFoundSinceQueued || walkedBackTooFar) TellNoPasses(s, satellite);
+    if ((!satellite.passFoundSinceQueued || walkedBackTooFar) && !satellite.toldNoPasses) {
+        satellite.toldNoPasses = true;
+        untold.push_back(satellite.name);
+    }
     return false;
 }
 
-// One walk over the queue; true while satellites remain queued.
+// One walk over the queue; true while satellites remain queued. The user is
+// told of satellites without passes once the lock is released.
 bool WalkQueue(ScheduleState& s, int32_t now) {
-    std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-    for (auto it = s.queue.begin(); it != s.queue.end();) {
-        const SatelliteRef satellite = *it;
-        if (StepSatellite(s, *satellite, now)) {
-            ++it;
-        } else {
-            satellite->queued = false;
-            it = s.queue.erase(it);
+    std::vector<std::string> untold;
+    bool remaining = false;
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        for (auto it = s.queue.begin(); it != s.queue.end();) {
+            const SatelliteRef satellite = *it;
+            if (StepSatellite(s, *satellite, now, untold)) {
+                ++it;
+            } else {
+                satellite->queued = false;
+                it = s.queue.erase(it);
+            }
         }
+        remaining = !s.queue.empty();
     }
-    return !s.queue.empty();
+    for (const std::string& name : untold) TellNoPasses(s, name);
+    return remaining;
 }
 
 void JoinFinishedThread(ScheduleState& s) {
@@ -72,7 +80,6 @@ void JoinFinishedThread(ScheduleState& s) {
 }  // namespace
 
 void QueueSatellite(ScheduleState& s, const SatelliteRef& satellite) {
-    satellite->searchDone = false;
     satellite->passFoundSinceQueued = false;
     satellite->searchedFrom = satellite->search->SearchTime();
     if (satellite->queued) return;

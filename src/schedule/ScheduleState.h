@@ -29,8 +29,7 @@ struct ScheduledSatellite {
     int32_t minPassTime = 0;  // seconds
     int32_t startLead = 25;
     std::unique_ptr<PassSearch> search;
-    bool searchDone = false;  // passes found up to the horizon
-    bool queued = false;
+    bool queued = false;  // in the pass-calculation queue; out of it once its passes reach the horizon
     bool passFoundSinceQueued = false;
     int32_t searchedFrom = 0;  // search time when queued or at the last pass found
     bool toldNoPasses = false;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "Schedule_helpers.h"
 #include "core/FileReplace.h"
 #include "orbit/ElementImport.h"
@@ -162,8 +165,13 @@ TEST(TrackingList, LoadedEntriesGetTheirNextEventFromTheClockRound) {
     ClockRoundMemory memory;
     station.clock.SetNowUnix(start + 2);
     ClockRound(station.state, display, memory);
+    int32_t next = 0;
+    for (int i = 0; i < 500 && next == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::lock_guard<std::recursive_mutex> lock(station.sync.scheduleLock);
+        next = station.state.tracking.entries.front()->state.nextEventTime;
+    }
     station.state.tracking.StopNextEvents();
-    const int32_t next = station.state.tracking.entries.front()->state.nextEventTime;
     EXPECT_GT(next, start);
     EXPECT_LT(next, start + 86400);
 }
