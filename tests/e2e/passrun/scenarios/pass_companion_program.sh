@@ -16,7 +16,7 @@ start_tarvon
 wait_standin START 120 || fail "the stand-in was not started"
 started=$(standin_lines START | cut -d' ' -f1)
 # Runner at AOS - 25, then the modem's 1.5 s.
-expect_near "$started" $((aos - 25)) 4 "program start"
+expect_near "$started" $((aos - 25)) 6 "program start"
 screenshot pass
 wait_standin 2042 20 || fail "no LOS message"
 expect_eq "$(standin_lines 2041 | cut -d' ' -f3-)" "1 0" "listen-only message"
@@ -24,7 +24,7 @@ expect_eq "$(standin_lines 2042 | cut -d' ' -f3-)" "0 $los" "LOS message"
 
 wait_standin WM_CLOSE $((los + 40 - $(now))) || fail "the stand-in was not closed"
 closed=$(standin_lines WM_CLOSE | cut -d' ' -f1)
-expect_near "$closed" $((los + 10)) 3 "close at LOS + Pass End Time"
+expect_near "$closed" $((los + 10)) 5 "close at LOS + Pass End Time"
 wait_standin EXIT 10 || fail "the stand-in did not end"
 sleep 3
 close_tarvon
