@@ -135,6 +135,7 @@ void AddFoundPass(ScheduleState& s, const ScheduledSatellite& satellite, const F
 void UpdateSatelliteScheduling(ScheduleState& s, const std::string& name, int32_t priority, int32_t state,
                                int32_t minPassTimeMinutes, int32_t minElevation, int32_t startLead) {
     bool added = false;
+    bool missing = false;
     {
         std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
         if (SatelliteRef satellite = FindSatStateByName(s, name)) {
@@ -150,12 +151,13 @@ void UpdateSatelliteScheduling(ScheduleState& s, const std::string& name, int32_
             s.calculationWanted = true;
             added = true;
         } else {
-            // Told outside the lock, so that the clock thread runs on meanwhile.
-            s.services.platform.notices.Show(MissingSatelliteText(name), "Tarvon", NoticeIcon::Exclamation);
-            return;
+            missing = true;
         }
     }
-    if (added) {
+    if (missing) {
+        // Told outside the lock, so that the clock thread runs on meanwhile.
+        s.services.platform.notices.Show(MissingSatelliteText(name), "Tarvon", NoticeIcon::Exclamation);
+    } else if (added) {
         StartWantedCalculation(s);
     } else {
         RunScheduler(s);
