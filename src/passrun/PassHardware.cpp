@@ -1,9 +1,7 @@
 #include "passrun/PassHardware.h"
 
-#include "core/Settings.h"
-#include "hardware/StationSounds.h"
 #include "platform/Event.h"
-#include "schedule/SchedulePass.h"
+#include "platform/Sounds.h"
 
 namespace tarvon {
 
@@ -15,13 +13,8 @@ void PassHardware::StopTracking() {}
 
 void PassHardware::SelectSatelliteOnMap(const std::string&) {}
 
-void PassHardware::PlayErrorSound() {
-    PlayStationSound(registry_, sounds_, StationSound::Error, "", settings_.general.kovaDirectory);
-}
+void PassHardware::PlayErrorSound() { sounds_.Beep(BeepKind::Exclamation); }
 
-void PassHardware::PlayPrePassSound(const SchedulePass& pass) {
-    PlayStationSound(registry_, sounds_, StationSound::PrePass, pass.satName,
-                     settings_.general.kovaDirectory);
-}
+void PassHardware::PlayPrePassSound(const SchedulePass&) { sounds_.Beep(BeepKind::Question); }
 
 }  // namespace tarvon

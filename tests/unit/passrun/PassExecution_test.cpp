@@ -76,7 +76,7 @@ protected:
     Settings settings_;
     NoPasses source_;
     QuietUi ui_;
-    PassHardware hardware_{registry_, sounds_, settings_};
+    PassHardware hardware_{sounds_};
     PassExecution execution_{platform_, processes_, sync_, settings_, hardware_};
     ScheduleState schedule_{
         ScheduleServices{platform_, sync_, flags_, settings_, source_, ui_, execution_, true}};
@@ -125,20 +125,6 @@ TEST_F(PassExecutionTest, TimedEventsFeedTheEnginesWakeAndCount) {
     ASSERT_EQ(processes_.Started().size(), 1u);
     EXPECT_EQ(processes_.Started()[0]->Start().commandLine, "Minute.exe");
     EXPECT_EQ(EventValue("Minute", "Last Success Time"), uint32_t(kNow));
-}
-
-TEST_F(PassExecutionTest, PrePassSoundFollowsTheStationsSoundSetUp) {
-    SchedulePass pass;
-    pass.satName = "SAT-1";
-    execution_.PlayPrePassSound(pass);
-    EXPECT_TRUE(sounds_.Played().empty());  // a fresh station plays nothing
-    auto general = registry_.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\General");
-    RegWriteDword(*general, "Sound Type", 2);
-    RegWriteDword(*general, "PrePass Sound", 1);
-    execution_.PlayPrePassSound(pass);
-    ASSERT_EQ(sounds_.Played().size(), 1u);
-    EXPECT_EQ(sounds_.Played()[0].kind, PlayedSound::Kind::Beep);
-    EXPECT_EQ(sounds_.Played()[0].beep, BeepKind::Question);
 }
 
 TEST_F(PassExecutionTest, StartupAndShutdownEventsRunOnlyWhenAsked) {

@@ -29,8 +29,7 @@ constexpr int32_t kStart = 1796169600;
 // Records what the runner asks of the hardware, with the fake clock's time.
 class RecordingHardware final : public PassHardware {
 public:
-    RecordingHardware(Registry& registry, Sounds& sounds, const Settings& settings, FakeClock& clock)
-        : PassHardware(registry, sounds, settings), clock_(clock) {}
+    RecordingHardware(Sounds& sounds, FakeClock& clock) : PassHardware(sounds), clock_(clock) {}
     void SetModemMode(const std::string& sat, Event& ready) override {
         calls.push_back("modem " + sat + " @" + std::to_string(clock_.NowUnix() - kStart));
         if (modemAnswers) ready.Set();
@@ -106,7 +105,7 @@ protected:
     Settings settings_;
     EngineState engine_;
     EventLists events_;
-    RecordingHardware hardware_{registry_, sounds_, settings_, clock_};
+    RecordingHardware hardware_{sounds_, clock_};
     std::vector<std::string> started_;
     PassRunnerServices services_{platform_, processes_, sync_, settings_, engine_, events_, hardware_,
                                  [this](const std::string& name) {
