@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <ostream>
 
 #include "CliArgs.h"
@@ -13,11 +14,26 @@ constexpr const char* kHelp =
     "Prints a \"Kova Schedule.DAT\" record by record, every field. Times are Unix\n"
     "seconds followed by their ISO UTC form.\n";
 
+// Bytes outside printable ASCII as \xNN, so that a damaged name shows as it is stored.
+std::string Printable(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += char(c);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        }
+    }
+    return out;
+}
+
 std::string Time(int32_t t) { return std::to_string(t) + " (" + FormatIsoTime(t) + ")"; }
 
 void PrintRecord(std::ostream& out, size_t index, const SchedulePass& p) {
     out << "record " << index << "\n"
-        << "  satName                  " << p.satName << "\n"
+        << "  satName                  " << Printable(p.satName) << "\n"
         << "  aos                      " << Time(p.aos) << "\n"
         << "  los                      " << Time(p.los) << "\n"
         << "  minPassTime              " << p.minPassTime << "\n"

@@ -100,6 +100,10 @@ TEST_F(ScheduleCommandTest, DumpPrintsEveryRecordAndRefusesOtherFormats) {
     EXPECT_NE(run.out.find("aos                      1778544000 (2026-05-12T00:00:00Z)"), std::string::npos);
     EXPECT_NE(run.out.find("listenOnly               1"), std::string::npos);
 
+    bytes[2] = 0x01;  // a damaged name is shown byte for byte
+    ASSERT_TRUE(ReplaceFileContents(file, bytes));
+    EXPECT_NE(Cli({"dump", file}).out.find("satName                  \\x01O-91"), std::string::npos);
+
     bytes[0] = 0xD6;  // 2006
     ASSERT_TRUE(ReplaceFileContents(file, bytes));
     const CliResult old = Cli({"dump", file});
