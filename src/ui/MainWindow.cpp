@@ -5,7 +5,11 @@
 #include "core/PublicIds.h"
 #include "core/SettingsStore.h"
 #include "resource.h"
+#include "schedule/ScheduleBuilder.h"
+#include "schedule/SchedulerEngine.h"
+#include "ui/AddPassDialog.h"
 #include "ui/MainPaint.h"
+#include "ui/RunPassDialog.h"
 #include "ui/SchedulePane.h"
 #include "ui/Toolbar.h"
 #include "ui/WindowSchedulerPorts.h"
@@ -86,7 +90,6 @@ void OnWindowPosChanging(MainWindowState& state, WINDOWPOS* pos) {
 void ToggleScheduling(MainWindowState& state) {
     const bool enable = state.flags->schedulingEnabled == 0;
     CheckMenuItem(state.menu, IDM_SCHEDULING, MF_BYCOMMAND | (enable ? MF_CHECKED : MF_UNCHECKED));
-    state.flags->schedulingEnabled = enable ? 1 : 0;
     if (!enable) {
         RECT upper{state.layout.nextPassUpper.left, state.layout.nextPassUpper.top,
                    state.layout.nextPassUpper.right, state.layout.nextPassUpper.bottom};
@@ -95,12 +98,23 @@ void ToggleScheduling(MainWindowState& state) {
         InvalidateRect(state.window, &upper, TRUE);
         InvalidateRect(state.window, &lower, TRUE);
     }
-    if (state.hooks.runScheduler) state.hooks.runScheduler();
+    if (state.schedule) {
+        SetSchedulingEnabled(*state.schedule, enable);
+    } else {
+        state.flags->schedulingEnabled = enable ? 1 : 0;
+    }
 }
 
 void OnCommand(MainWindowState& state, int id) {
     switch (id) {
-        case IDM_SCHEDULING: ToggleScheduling(state); break;
+        case IDM_SCHEDULING: ToggleScheduling(state); return;
+        default: break;
+    }
+    if (!state.schedule) return;
+    switch (id) {
+        case IDM_RUN_PASS: RunPassDialog(state.window, *state.schedule); break;
+        case IDM_ADD_PASS: AddPassDialog(state.window, *state.schedule); break;
+        case IDM_REDO_SCHEDULE: RedoSchedule(*state.schedule); break;
         default: break;
     }
 }

@@ -18,7 +18,9 @@
 #include "schedule/ScheduleBuilder.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/SchedulerEngine.h"
+#include "schedule/TrackingList.h"
 #include "ui/MainWindow.h"
+#include "ui/NotificationDialog.h"
 #include "ui/WindowSchedulerPorts.h"
 #include "win32/DdeService.h"
 #include "win32/Utf8.h"
@@ -95,6 +97,7 @@ bool ActivateRunningInstance() {
 int RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsNotificationDialogMessage(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -133,6 +136,9 @@ void CreateSubsystems(Station& s) {
 
 void ConnectWindowHooks(Station& s) {
     s.main.hooks.runScheduler = [&s] { RunScheduler(*s.schedule); };
+    s.main.hooks.openNotification = [&s](std::shared_ptr<SchedulePass> pass) {
+        NotificationDialog(s.main.instance, *s.schedule, pass);
+    };
     s.main.hooks.stopServices = [&s] {
         s.execution->RunShutdownEvents();
         s.dde->Stop();
@@ -199,6 +205,12 @@ int RunStation(HINSTANCE instance, int showCommand) {
     EnableRotatorCommand(s);
     s.dde->Start();
     s.execution->LoadScheduledEvents();
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.sync->scheduleLock);
+        LoadTrackingList(s.schedule->tracking, s.registry, s.keps, ObserverFromStation(s.settings.station),
+                         s.clock.NowUnix());
+        s.main.trackingCount = s.schedule->tracking.count;
+    }
     BuildSchedule(*s.schedule);
     ShowWindow(window, showCommand);
     RunScheduler(*s.schedule);

@@ -1,6 +1,7 @@
 #include "ui/WindowSchedulerPorts.h"
 
 #include "core/PublicIds.h"
+#include "ui/PassDialogIds.h"
 #include "ui/SchedulePane.h"
 #include "win32/Utf8.h"
 
@@ -42,7 +43,7 @@ std::shared_ptr<SchedulePass> TakeNotifiedPass(LPARAM lParam) {
 
 void WindowSchedulerUi::PressNotificationOk(uintptr_t notifyWindow) {
     // A dialog that is already gone makes this a harmless no-op.
-    PostMessageW(reinterpret_cast<HWND>(notifyWindow), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostMessageW(reinterpret_cast<HWND>(notifyWindow), WM_COMMAND, MAKEWPARAM(IDC_NOTIFY_OK, BN_CLICKED), 0);
 }
 
 void WindowSchedulerUi::CloseProgramWindow(uintptr_t programWindow) {
