@@ -19,7 +19,7 @@ struct StringValue {
 };
 
 // One registry value of the record; the order is the order of the save.
-struct ValueSpec {
+struct SatelliteValue {
     const char* name;
     std::variant<StringValue, DwordField, DoubleField, int> where;  // int: index into uplink/downlink
     uint32_t newDefault = 0;  // for DWORD values
@@ -28,7 +28,7 @@ struct ValueSpec {
 constexpr uint32_t kPath = 260;
 
 // The values written before the directories are made.
-const ValueSpec kIdentityValues[] = {
+const SatelliteValue kIdentityValues[] = {
     {"Name", StringValue{&SatelliteConfig::name, 12}},
     {"BBS Callsign", StringValue{&SatelliteConfig::bbsCallsign, 10}},
     {"NUP Callsign", StringValue{&SatelliteConfig::nupCallsign, 10}},
@@ -49,7 +49,7 @@ const ValueSpec kIdentityValues[] = {
 };
 
 // In the order they are made: each parent before its children.
-const ValueSpec kDirectoryValues[] = {
+const SatelliteValue kDirectoryValues[] = {
     {"Satellite Directory", StringValue{&SatelliteConfig::satelliteDirectory, kPath}},
     {"Message Directory", StringValue{&SatelliteConfig::messageDirectory, kPath}},
     {"My Message Directory", StringValue{&SatelliteConfig::myMessageDirectory, kPath}},
@@ -63,7 +63,7 @@ const ValueSpec kDirectoryValues[] = {
 };
 
 // Everything else; "DSP Mode" is handled apart for its fixed 4-byte form.
-const ValueSpec kRadioAndOptionValues[] = {
+const SatelliteValue kRadioAndOptionValues[] = {
     {"Uplink 1", 0}, {"Uplink 2", 1}, {"Uplink 3", 2}, {"Uplink 4", 3},
     {"Downlink 1", 4}, {"Downlink 2", 5}, {"Downlink 3", 6}, {"Downlink 4", 7},
     {"Default Uplink", &SatelliteConfig::defaultUplink, 1},
@@ -123,37 +123,37 @@ double& Frequency(SatelliteConfig& c, int index) {
 
 template <typename Table, typename Visit>
 void ForEach(const Table& table, Visit visit) {
-    for (const ValueSpec& spec : table) visit(spec);
+    for (const SatelliteValue& value : table) visit(value);
 }
 
-void ReadValue(RegKey& key, const ValueSpec& spec, SatelliteConfig& c) {
-    if (auto* s = std::get_if<StringValue>(&spec.where)) {
-        RegReadString(key, spec.name, c.*(s->field), s->bufferSize);
-    } else if (auto* d = std::get_if<DwordField>(&spec.where)) {
-        RegReadDword(key, spec.name, c.**d);
-    } else if (auto* f = std::get_if<DoubleField>(&spec.where)) {
-        RegReadDouble(key, spec.name, c.**f);
+void ReadValue(RegKey& key, const SatelliteValue& value, SatelliteConfig& c) {
+    if (auto* s = std::get_if<StringValue>(&value.where)) {
+        RegReadString(key, value.name, c.*(s->field), s->bufferSize);
+    } else if (auto* d = std::get_if<DwordField>(&value.where)) {
+        RegReadDword(key, value.name, c.**d);
+    } else if (auto* f = std::get_if<DoubleField>(&value.where)) {
+        RegReadDouble(key, value.name, c.**f);
     } else {
-        RegReadDouble(key, spec.name, Frequency(c, std::get<int>(spec.where)));
+        RegReadDouble(key, value.name, Frequency(c, std::get<int>(value.where)));
     }
 }
 
-void WriteValue(RegKey& key, const ValueSpec& spec, SatelliteConfig& c) {
-    if (auto* s = std::get_if<StringValue>(&spec.where)) {
+void WriteValue(RegKey& key, const SatelliteValue& value, SatelliteConfig& c) {
+    if (auto* s = std::get_if<StringValue>(&value.where)) {
         // Never more than the field holds, so every reader's buffer fits it.
         const std::string& text = c.*(s->field);
-        RegWriteString(key, spec.name, std::string_view(text).substr(0, s->bufferSize - 1));
-    } else if (auto* d = std::get_if<DwordField>(&spec.where)) {
-        RegWriteDword(key, spec.name, c.**d);
-    } else if (auto* f = std::get_if<DoubleField>(&spec.where)) {
-        RegWriteDouble(key, spec.name, c.**f);
+        RegWriteString(key, value.name, std::string_view(text).substr(0, s->bufferSize - 1));
+    } else if (auto* d = std::get_if<DwordField>(&value.where)) {
+        RegWriteDword(key, value.name, c.**d);
+    } else if (auto* f = std::get_if<DoubleField>(&value.where)) {
+        RegWriteDouble(key, value.name, c.**f);
     } else {
-        RegWriteDouble(key, spec.name, Frequency(c, std::get<int>(spec.where)));
+        RegWriteDouble(key, value.name, Frequency(c, std::get<int>(value.where)));
     }
 }
 
-void SetDefault(const ValueSpec& spec, SatelliteConfig& c) {
-    if (auto* d = std::get_if<DwordField>(&spec.where)) c.**d = spec.newDefault;
+void SetDefault(const SatelliteValue& value, SatelliteConfig& c) {
+    if (auto* d = std::get_if<DwordField>(&value.where)) c.**d = value.newDefault;
 }
 
 void WriteDspMode(RegKey& key, const std::string& mode) {
@@ -179,8 +179,8 @@ bool IsDriveRoot(const std::string& path) {
 
 std::unique_ptr<SatelliteConfig> NewSatelliteConfig() {
     auto config = std::make_unique<SatelliteConfig>();
-    ForEach(kIdentityValues, [&](const ValueSpec& s) { SetDefault(s, *config); });
-    ForEach(kRadioAndOptionValues, [&](const ValueSpec& s) { SetDefault(s, *config); });
+    ForEach(kIdentityValues, [&](const SatelliteValue& s) { SetDefault(s, *config); });
+    ForEach(kRadioAndOptionValues, [&](const SatelliteValue& s) { SetDefault(s, *config); });
     return config;
 }
 
@@ -188,9 +188,9 @@ std::unique_ptr<SatelliteConfig> LoadSatelliteConfig(RegKey& key) {
     auto config = std::make_unique<SatelliteConfig>();
     config->isExisting = 1;
     config->accepted = 0;
-    ForEach(kIdentityValues, [&](const ValueSpec& s) { ReadValue(key, s, *config); });
-    ForEach(kDirectoryValues, [&](const ValueSpec& s) { ReadValue(key, s, *config); });
-    ForEach(kRadioAndOptionValues, [&](const ValueSpec& s) { ReadValue(key, s, *config); });
+    ForEach(kIdentityValues, [&](const SatelliteValue& s) { ReadValue(key, s, *config); });
+    ForEach(kDirectoryValues, [&](const SatelliteValue& s) { ReadValue(key, s, *config); });
+    ForEach(kRadioAndOptionValues, [&](const SatelliteValue& s) { ReadValue(key, s, *config); });
     RegReadString(key, kDspModeName, config->dspMode, kDspModeBuffer);
     if (config->dspMode.size() > kDspModeBytes) config->dspMode.resize(kDspModeBytes);
     return config;
@@ -198,15 +198,15 @@ std::unique_ptr<SatelliteConfig> LoadSatelliteConfig(RegKey& key) {
 
 int SaveSatelliteConfig(RegKey& key, SatelliteConfig* config, Notices& notices) {
     if (!config) return 0;
-    ForEach(kIdentityValues, [&](const ValueSpec& s) { WriteValue(key, s, *config); });
+    ForEach(kIdentityValues, [&](const SatelliteValue& s) { WriteValue(key, s, *config); });
     if (config->satelliteType == 0) {
-        ForEach(kDirectoryValues, [&](const ValueSpec& s) {
+        ForEach(kDirectoryValues, [&](const SatelliteValue& s) {
             std::string& path = config->*(std::get<StringValue>(s.where).field);
             if (!path.empty()) EnsureDirectory(path, notices);
         });
     }
-    ForEach(kDirectoryValues, [&](const ValueSpec& s) { WriteValue(key, s, *config); });
-    ForEach(kRadioAndOptionValues, [&](const ValueSpec& s) { WriteValue(key, s, *config); });
+    ForEach(kDirectoryValues, [&](const SatelliteValue& s) { WriteValue(key, s, *config); });
+    ForEach(kRadioAndOptionValues, [&](const SatelliteValue& s) { WriteValue(key, s, *config); });
     WriteDspMode(key, config->dspMode);
     return 1;
 }
