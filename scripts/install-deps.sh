@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     googletest libbenchmark-dev
-    wine wine64 fonts-wine xvfb x11-apps imagemagick socat libhamlib-utils
+    wine wine64 fonts-wine xvfb x11-apps imagemagick socat libhamlib-utils python3
 )
 
 missing=()
