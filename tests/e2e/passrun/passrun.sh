@@ -37,10 +37,10 @@ le32() { printf '%b' "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($
 # "Kova Schedule.DAT" with one pass per argument "NAME:AOS:LOS:LISTENONLY":
 # priority 50, state 0, start lead 25, elevation good.
 write_schedule() {
-    local file="$KOVA_DIR/Kova Schedule.DAT" spec name aos los listen
+    local file="$KOVA_DIR/Kova Schedule.DAT" entry name aos los listen
     printf '\xd7\x07' >"$file"  # format word 2007
-    for spec in "$@"; do
-        IFS=: read -r name aos los listen <<<"$spec"
+    for entry in "$@"; do
+        IFS=: read -r name aos los listen <<<"$entry"
         {
             printf '%s' "$name"
             head -c $((12 - ${#name})) /dev/zero
