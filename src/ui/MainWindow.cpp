@@ -141,7 +141,6 @@ void OnDestroy(MainWindowState& state) {
     DeleteDisplayObjects(state.display);
     SaveWindowPlacement(*state.registry, state.settings->general, state.settings->window);
     Sleep(100);
-    if (state.hooks.releaseLists) state.hooks.releaseLists();
     PostQuitMessage(0);
 }
 

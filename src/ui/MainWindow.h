@@ -26,7 +26,6 @@ struct MainWindowHooks {
     std::function<void()> runScheduler;       // message 2043, WM_TIMECHANGE, the Scheduling toggle
     std::function<void()> stopServices;       // WM_CLOSE, after the stop flags and events
     std::function<void()> saveAndRelease;     // WM_DESTROY, before the drawing objects go
-    std::function<void()> releaseLists;       // WM_DESTROY, after the window values are written
     std::function<void(std::shared_ptr<SchedulePass>)> openNotification;  // message 2044
 };
 
