@@ -24,21 +24,35 @@ fail() {
     exit 1
 }
 
-# An X server of our own on the first free display from :40.
+# An X server of our own on the first free display from :40. A display whose
+# previous server is still going away can refuse the new one: take the next.
 start_display() {
     local n=40
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
+    for _ in $(seq 20); do
+        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        for _ in $(seq 50); do
+            if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null || true
+        n=$((n + 1))
+    done
     fail "Xvfb did not start"
 }
 
 cleanup() {
     local rc=$?
     wineserver -k >/dev/null 2>&1 || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    if [ -n "${XVFB_PID:-}" ]; then
+        # Waited for, so that its display is free for the next scenario.
+        kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
+    fi
     exit $rc
 }
 trap cleanup EXIT
@@ -97,9 +111,17 @@ wait_exit() {
 # Runs the probe; its output without carriage returns.
 probe() { "$WINE" "$TARVON_BIN/probe.exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 
-# Saves a PNG of the whole screen as a test artefact.
+# Saves a PNG of the whole screen as a test artefact. A capture can fail
+# while windows change under it; it is tried again, and never fails the test.
 screenshot() {
-    xwd -root -display "$DISPLAY" 2>/dev/null | convert xwd:- "png:$ARTIFACTS/$SCENARIO-$1.png" 2>/dev/null
+    local attempt
+    for attempt in 1 2 3; do
+        xwd -root -display "$DISPLAY" 2>/dev/null | convert xwd:- "png:$ARTIFACTS/$SCENARIO-$1.png" 2>/dev/null &&
+            return 0
+        sleep 0.5
+    done
+    echo "note [$SCENARIO]: no screenshot '$1'" >&2
+    return 0
 }
 
 expect_eq() { [ "$1" == "$2" ] || fail "$3: expected '$2', got '$1'"; }
