@@ -1,0 +1,184 @@
+#include "orbit/ObserverDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <vector>
+
+#include "core/FileReplace.h"
+#include "orbit/ObserverFields.h"
+#include "orbit_helpers.h"
+
+namespace tarvon {
+namespace {
+namespace fs = std::filesystem;
+
+ObserverRecord Obs(const char* name, double lat, double lon, double elev = 0.0) {
+    ObserverRecord r;
+    std::strncpy(r.name, name, kObserverNameChars);
+    r.latitude = lat;
+    r.longitude = lon;
+    r.elevation = elev;
+    return r;
+}
+
+std::vector<std::string> Names(const fs::path& file) {
+    std::vector<std::string> names;
+    for (const ObserverRecord& r : ReadObserverRecords(file)) names.push_back(r.name);
+    return names;
+}
+
+class ObserverFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = testing::ScratchDirectory(std::string("obs_") +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        file = ObserverFilePath(dir.string());
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::vector<uint8_t> Bytes() {
+        std::vector<uint8_t> b;
+        ReadWholeFile(file, b);
+        return b;
+    }
+    void Append(const std::vector<uint8_t>& more) {
+        std::vector<uint8_t> b = Bytes();
+        b.insert(b.end(), more.begin(), more.end());
+        ASSERT_TRUE(ReplaceFileContents(file, b));
+    }
+    fs::path dir, file;
+};
+
+TEST(ObserverRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
+    const ObserverBytes b = EncodeObserverRecord(Obs("G3ZCZ", 1.5, -2.0, 100.0));
+    EXPECT_EQ(std::memcmp(b.data(), "G3ZCZ\0", 6), 0);
+    // 1.5 = 0x3FF8..., -2.0 = 0xC000..., 100.0 = 0x4059...
+    EXPECT_EQ(b[26 + 7], 0x3F);
+    EXPECT_EQ(b[26 + 6], 0xF8);
+    EXPECT_EQ(b[34 + 7], 0xC0);
+    EXPECT_EQ(b[42 + 7], 0x40);
+    EXPECT_EQ(b[42 + 6], 0x59);
+    const ObserverRecord back = DecodeObserverRecord(b);
+    EXPECT_STREQ(back.name, "G3ZCZ");
+    EXPECT_EQ(back.longitude, -2.0);
+}
+
+TEST(ObserverRecordLayout, AnUnterminatedNameStopsAt25Characters) {
+    ObserverBytes b;
+    b.fill('A');
+    EXPECT_EQ(std::strlen(DecodeObserverRecord(b).name), 25u);
+}
+
+TEST(ObserverRecordCheck, DamagedRecordsAreNotUsable) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        ObserverRecord record;
+        bool usable;
+    } cases[] = {
+        {Obs("Home", 52.2, 0.1, 20), true},
+        {Obs("South Pole", -90, 180, 2835), true},
+        {Obs("", 10, 10), false},
+        {Obs("bad\x01name", 10, 10), false},
+        {Obs("Lat", 91, 0), false},
+        {Obs("Lon", 0, -180.5), false},
+        {Obs("NaN", nan, 0), false},
+        {Obs("Huge", 0, 1e300), false},
+        {Obs("Deep", 0, 0, -20000), false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsUsableObserver(c.record), c.usable) << c.record.name;
+}
+
+TEST_F(ObserverFileTest, SavesAppendOrReplaceAndReadBackInOrder) {
+    EXPECT_TRUE(Names(file).empty());
+    EXPECT_EQ(SaveObserverRecord(file, Obs("A", 1, 2, 3)), ObserverSaveResult::Appended);
+    EXPECT_EQ(SaveObserverRecord(file, Obs("B", 4, 5, 6)), ObserverSaveResult::Appended);
+    EXPECT_EQ(SaveObserverRecord(file, Obs("a", 7, 8, 9)), ObserverSaveResult::Appended);  // case matters
+    EXPECT_EQ(SaveObserverRecord(file, Obs("A", -10, -20, 30)), ObserverSaveResult::Replaced);
+    EXPECT_EQ(Bytes().size(), 3 * kObserverRecordBytes);
+    EXPECT_EQ(Names(file), (std::vector<std::string>{"A", "B", "a"}));
+    ObserverRecord found;
+    ASSERT_TRUE(FindObserverRecord(file, "A", found));
+    EXPECT_EQ(found.latitude, -10.0);
+    EXPECT_EQ(found.longitude, -20.0);
+    EXPECT_EQ(found.elevation, 30.0);
+    EXPECT_FALSE(FindObserverRecord(file, "C", found));
+}
+
+TEST_F(ObserverFileTest, DeleteRemovesOnlyTheNamedRecord) {
+    for (const char* n : {"A", "B", "C"}) SaveObserverRecord(file, Obs(n, 1, 1));
+    EXPECT_EQ(DeleteObserverRecord(file, "B"), ObserverDeleteResult::Deleted);
+    EXPECT_EQ(DeleteObserverRecord(file, "B"), ObserverDeleteResult::NotFound);
+    EXPECT_EQ(Names(file), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(DeleteObserverRecord(file, "A"), ObserverDeleteResult::Deleted);
+    EXPECT_EQ(DeleteObserverRecord(file, "C"), ObserverDeleteResult::Deleted);
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(fs::file_size(file), 0u);
+    EXPECT_EQ(DeleteObserverRecord(dir / "missing.obs", "A"), ObserverDeleteResult::NotFound);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
+}
+
+TEST_F(ObserverFileTest, DamagedFileIsReadSafelyAndKeptByRewrites) {
+    SaveObserverRecord(file, Obs("Good", 10, 20));
+    ObserverBytes garbage;
+    garbage.fill(0xFF);  // unterminated name of 0xFF bytes, NaN coordinates
+    Append(std::vector<uint8_t>(garbage.begin(), garbage.end()));
+    const ObserverBytes absurd = EncodeObserverRecord(Obs("Far", 1e9, 0));
+    Append(std::vector<uint8_t>(absurd.begin(), absurd.end()));
+    Append({1, 2, 3});  // a truncated record
+    EXPECT_EQ(Names(file), std::vector<std::string>{"Good"});
+    ObserverRecord r;
+    EXPECT_FALSE(FindObserverRecord(file, "Far", r));
+    ObserverGeo geo;
+    EXPECT_FALSE(LoadObserverGeo(file, "Far", geo));
+
+    // An append lands on a record boundary; the damaged whole records stay.
+    EXPECT_EQ(SaveObserverRecord(file, Obs("New", 0, 0)), ObserverSaveResult::Appended);
+    const std::vector<uint8_t> b = Bytes();
+    ASSERT_EQ(b.size(), 4 * kObserverRecordBytes);
+    EXPECT_TRUE(std::equal(garbage.begin(), garbage.end(), b.begin() + kObserverRecordBytes));
+    EXPECT_EQ(Names(file), (std::vector<std::string>{"Good", "New"}));
+}
+
+TEST_F(ObserverFileTest, GeometryIsRadiansWestPositiveKilometres) {
+    SaveObserverRecord(file, Obs("Boulder", 40.0, -105.0, 1650.0));
+    ObserverGeo geo;
+    ASSERT_TRUE(LoadObserverGeo(file, "Boulder", geo));
+    EXPECT_STREQ(geo.name, "Boulder");
+    EXPECT_DOUBLE_EQ(geo.latitude, 40.0 * 0.017453292519943295);
+    EXPECT_DOUBLE_EQ(geo.longitude, 105.0 * 0.017453292519943295);
+    EXPECT_DOUBLE_EQ(geo.height, 1.65);
+}
+
+TEST(ObserverFields, SignsComeFromTheButtonsAndBadTextIsRefused) {
+    struct Case {
+        ObserverFieldTexts fields;
+        bool saved;
+        double lat, lon;
+    } cases[] = {
+        {{"Home", "52.2", "0.12", "20", false, true}, true, 52.2, -0.12},
+        {{"Typed minus", "-33.9", "-18.4", "0", false, false}, true, 33.9, 18.4},  // N and E win
+        {{"Cape", " 33.9 ", "18.4", "10", true, false}, true, -33.9, 18.4},
+        {{"   ", "1", "1", "0", false, false}, false, 0, 0},
+        {{"Lat", "91", "1", "0", false, false}, false, 0, 0},
+        {{"Lon", "1", "east", "0", false, false}, false, 0, 0},
+        {{"Elev", "1", "1", "", false, false}, false, 0, 0},
+        {{"Elev", "1", "1", "12x", false, false}, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ObserverRecord r;
+        const std::string message = ObserverRecordFromFields(c.fields, r);
+        EXPECT_EQ(message.empty(), c.saved) << c.fields.name << ": " << message;
+        if (!c.saved) continue;
+        EXPECT_DOUBLE_EQ(r.latitude, c.lat);
+        EXPECT_DOUBLE_EQ(r.longitude, c.lon);
+        const ObserverFieldTexts shown = FieldsFromObserverRecord(r);
+        EXPECT_EQ(shown.south, c.lat < 0);
+        EXPECT_EQ(shown.west, c.lon < 0);
+    }
+}
+
+}  // namespace
+}  // namespace tarvon
