@@ -1,0 +1,184 @@
+#include "orbit/MapProjection.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "core/TimeScales.h"
+#include "orbit/MapScene.h"
+#include "orbit/ObserverGeometry.h"
+#include "orbit/OrbitConstants.h"
+#include "orbit_helpers.h"
+
+namespace tarvon {
+namespace {
+
+constexpr double kDeg = 0.017453292519943295;
+
+TEST(MapProjection, PositionsLandOnTheirPixels) {
+    struct Case {
+        double lat, west;
+        int shift;
+        MapPoint expected;
+    } cases[] = {
+        {0, 0, -17, {243, 130}},
+        {45, 90, -17, {113, 65}},
+        {-45, 270, -17, {373, 195}},
+        {-45, -90, -17, {373, 195}},   // the same meridian, another turn
+        {0, 179.9, -17, {503, 130}},
+        {0, 180.5, -17, {503, 130}},   // truncation towards zero on both sides of 260
+        {90, 0, 290, {30, 0}},
+        {-90, 270, 145, {15, 260}},
+        {0, 0, 145, {405, 130}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ProjectToMap(c.lat, c.west, c.shift), c.expected) << c.lat << " " << c.west << " " << c.shift;
+    }
+}
+
+TEST(MapProjection, PictureIsCutWhereTheOriginMovesIt) {
+    EXPECT_EQ(PictureSplit(MapOriginAt(0).shift), 0);
+    EXPECT_EQ(PictureSplit(MapOriginAt(1).shift), 307);
+    EXPECT_EQ(PictureSplit(MapOriginAt(2).shift), 162);
+    EXPECT_STREQ(MapOriginAt(7).label, "170W");  // out of range: the first origin
+}
+
+TEST(MapReadout, PixelsReadBackAsPositions) {
+    const double k = kMapDegreesPerPixel;
+    struct Case {
+        int x, y;
+        uint32_t origin;
+        double lat, west;
+    } cases[] = {
+        {242, 130, 0, 0.0, 0.0},
+        {300, 65, 0, 65 * k, -58 * k},
+        {100, 200, 0, -70 * k, 141 * k},
+        {510, 0, 0, 130 * k, 253 * k},
+        {242, 130, 1, 0.0, -147.0},
+        {100, 130, 2, 0.0, 141 * k + 113 - 360},
+    };
+    for (const Case& c : cases) {
+        const MapPosition p = MapReadout(c.x, c.y, c.origin);
+        EXPECT_NEAR(p.latitude, c.lat, 1e-9) << c.x << "," << c.y << " origin " << c.origin;
+        EXPECT_NEAR(p.westLongitude, c.west, 1e-9) << c.x << "," << c.y << " origin " << c.origin;
+    }
+}
+
+// The readout under a marker names the marker's position, for every origin.
+TEST(MapReadout, AgreesWithTheProjectionForEveryOrigin) {
+    for (uint32_t origin = 0; origin < kMapOriginCount; ++origin) {
+        for (double west = -170; west < 180; west += 37) {
+            for (double lat : {-60.0, 0.0, 45.0}) {
+                const MapPoint p = ProjectToMap(lat, west, MapOriginAt(origin).shift);
+                const MapPosition back = MapReadout(p.x, p.y, origin);
+                double dw = std::fabs(back.westLongitude - west);
+                if (dw > 180) dw = 360 - dw;
+                EXPECT_LT(dw, 2.5 * kMapDegreesPerPixel) << "origin " << origin << " west " << west;
+                EXPECT_LT(std::fabs(back.latitude - lat), 1.1 * kMapDegreesPerPixel);
+            }
+        }
+    }
+}
+
+TEST(AcquisitionCircle, WorkedPoints) {
+    const double h60 = 6378.16;  // beta = 60 degrees
+    struct Case {
+        double lat, west, height;
+        size_t k;
+        MapPoint expected;
+    } cases[] = {
+        {0, 0, h60, 0, {243, 43}},     // 60 N on the body's meridian
+        {0, 0, h60, 25, {243, 216}},   // 60 S
+        {60, 0, h60, 0, {503, 43}},    // over the pole to 60 N, 180 W
+        {60, 0, h60, 25, {243, 130}},  // due south to the equator
+    };
+    for (const Case& c : cases) {
+        const auto points = AcquisitionCircle(c.lat * kDeg, c.west * kDeg, c.height, -17);
+        EXPECT_EQ(points[c.k], c.expected) << c.lat << " k=" << c.k;
+    }
+}
+
+TEST(MapPolyline, LinesLeavingOneSideComeBackAtTheOther) {
+    struct Case {
+        std::vector<MapPoint> points;
+        bool closed;
+        std::vector<MapSegment> expected;
+    } cases[] = {
+        {{{510, 100}, {10, 120}}, false, {{{510, 100}, {520, 110}}, {{0, 110}, {10, 120}}}},
+        {{{10, 120}, {510, 100}}, false, {{{10, 120}, {0, 110}}, {{520, 110}, {510, 100}}}},
+        {{{200, 10}, {400, 20}}, false, {{{200, 10}, {400, 20}}}},  // long, but not across the side
+        {{{100, 50}, {120, 60}, {500, 70}},
+         true,
+         {{{100, 50}, {120, 60}}, {{120, 60}, {0, 69}}, {{520, 69}, {500, 70}}, {{500, 70}, {520, 67}},
+          {{0, 67}, {100, 50}}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MapPolyline(c.points.data(), c.points.size(), c.closed), c.expected);
+    }
+}
+
+TEST(GroundTrack, SpanCoversOneOrbitAheadOrBehind) {
+    const GroundTrackSpan ahead = GroundTrackSpanAt(100.0, 13.0, true);
+    EXPECT_DOUBLE_EQ(ahead.start, 100.0);
+    EXPECT_DOUBLE_EQ(ahead.end, 100.0 + 1.0 / 13.0);
+    EXPECT_DOUBLE_EQ(ahead.step, 1.0 / (130 * 13.0));
+    const GroundTrackSpan behind = GroundTrackSpanAt(100.0, 13.0, false);
+    EXPECT_DOUBLE_EQ(behind.start, 100.0 - 1.0 / 13.0);
+    EXPECT_DOUBLE_EQ(behind.end, 100.0);
+}
+
+// A real low orbiter's track over the date line never draws a line across
+// the map, and its marker is where the look angles put the satellite.
+TEST(MapScene, LowOrbiterTrackAndMarker) {
+    const KepsDatabase db = testing::ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
+    const int slot = FindKepsByName(db, "ISS");
+    ASSERT_GE(slot, 0);
+    MapScene scene;
+    scene.time = DayNumberFromUnixTime(testing::kBulletinTime);
+    ShowSatelliteInScene(scene, db.slots[slot], scene.time);
+    ObserverGeo station = testing::Observer(52.2, 0.12, 20);
+    UpdateMapScene(scene, station);
+
+    SatState look = testing::StateAt(db, "ISS", testing::kBulletinTime);
+    ObserverGeo lookStation = testing::Observer(52.2, 0.12, 20);
+    UpdateLookAngles(look, lookStation);
+    EXPECT_NEAR(scene.body.subLatitude, look.subLatitude, 1e-9);
+    EXPECT_NEAR(scene.body.subLongitude, look.subLongitude, 1e-9);
+    EXPECT_NEAR(scene.body.elevation, look.elevation, 1e-9);
+
+    MapPoint track[kGroundTrackPoints];
+    ComputeGroundTrack(scene, GroundTrackSpanAt(scene.time, scene.body.meanMotion, true), -17, track);
+    int edgeCrossings = 0;
+    for (const MapSegment& s : MapPolyline(track, kGroundTrackPoints, false)) {
+        EXPECT_LT(std::abs(s.to.x - s.from.x), 100) << s.from.x << "->" << s.to.x;
+        edgeCrossings += (s.to.x == 0 || s.to.x == kMapWidth);
+    }
+    EXPECT_EQ(edgeCrossings, 1);  // one orbit goes round the map once
+}
+
+TEST(MapScene, SunStandsOverTheTropicOfTheSeason) {
+    struct Case {
+        const char* when;
+        int32_t unixTime;
+        double lat, west;  // degrees, the true Sun's; the model keeps within 1.5
+    } cases[] = {
+        {"June solstice, noon at Greenwich", 1781956800, 23.4, -0.4},
+        {"December solstice, noon", 1797854400, -23.4, 0.4},
+        {"March equinox, 18:00", 1774029600, 0.0, 88.1},
+    };
+    for (const Case& c : cases) {
+        MapScene scene;
+        ShowSunInScene(scene);
+        scene.time = DayNumberFromUnixTime(c.unixTime);
+        ObserverGeo station = testing::Observer(52.2, 0.12, 20);
+        UpdateMapScene(scene, station);
+        EXPECT_NEAR(scene.body.subLatitude / kDeg, c.lat, 1.5) << c.when;
+        EXPECT_NEAR(SignedWestLongitude(scene.body.subLongitude) / kDeg, c.west, 1.5) << c.when;
+        EXPECT_NEAR(scene.sun.subLatitude, scene.body.subLatitude, 1e-9) << c.when;
+        EXPECT_FALSE(scene.visible);
+    }
+}
+
+}  // namespace
+}  // namespace tarvon
