@@ -12,6 +12,7 @@
 #include "orbit/ObserverGeometry.h"
 #include "platform/memory/FakeClock.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryStationLog.h"
 #include "platform/memory/RecordingNotices.h"
 #include "platform/memory/ScriptedWaits.h"
 #include "schedule/DryRun.h"
@@ -35,7 +36,8 @@ struct Station {
     MemoryRegistry registry;
     ScriptedWaits waits{&clock};
     RecordingNotices notices;
-    PlatformServices platform{registry, clock, waits, notices};
+    MemoryStationLog log;
+    PlatformServices platform{registry, clock, waits, notices, log};
     SyncObjects sync;
     RunFlags flags;
     Settings settings;

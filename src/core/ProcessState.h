@@ -13,6 +13,7 @@ class Registry;
 class Clock;
 class Waits;
 class Notices;
+class StationLog;
 
 // The system services the portable code reaches through interfaces.
 struct PlatformServices {
@@ -20,6 +21,7 @@ struct PlatformServices {
     Clock& clock;
     Waits& waits;
     Notices& notices;
+    StationLog& log;
 };
 
 struct SyncObjects {

@@ -37,7 +37,7 @@ void StartRunOfKey(EventRunServices& services, const std::string& path) {
     // The run's thread owns the key from here on and closes it when done.
     std::shared_ptr<RegKey> key = services.platform.registry.Open(RegRoot::LocalMachine, path);
     if (!key) return;
-    services.threads.Start([&services, key] { EventRunThread(services, *key); });
+    services.threads.Start("event run", [&services, key] { EventRunThread(services, *key); });
 }
 
 // The outcome of a program run: its result when it ended by itself.

@@ -16,6 +16,7 @@ PassExecution::PassExecution(PlatformServices& platform, Processes& processes, S
       sync_(sync),
       settings_(settings),
       hardware_(hardware),
+      threads_(platform.log),
       eventServices_{platform, processes, sync, threads_},
       processes_(processes) {}
 
@@ -58,7 +59,7 @@ void PassExecution::StartEventRun(const std::string& name) {
 
 void PassExecution::StartPassRunner(std::shared_ptr<SchedulePass> pass) {
     if (!runnerServices_) return;
-    threads_.Start([this, pass] { PassRunnerThread(*runnerServices_, pass); });
+    threads_.Start("pass runner", [this, pass] { PassRunnerThread(*runnerServices_, pass); });
 }
 
 int32_t PassExecution::MaxBeforePassLead(const std::string& satName) {

@@ -2,19 +2,18 @@
 
 #include <chrono>
 
+#include "core/ExceptionBarrier.h"
+
 namespace tarvon {
 
 WorkerThreads::~WorkerThreads() { JoinAll(); }
 
-void WorkerThreads::Start(std::function<void()> work) {
+void WorkerThreads::Start(std::string place, std::function<void()> work) {
     auto done = std::make_shared<std::atomic<bool>>(false);
     std::lock_guard<std::mutex> lock(mutex_);
     JoinFinishedLocked();
-    workers_.push_back(Worker{std::thread([work = std::move(work), done] {
-                                  try {
-                                      work();
-                                  } catch (...) {
-                                  }
+    workers_.push_back(Worker{std::thread([this, place = std::move(place), work = std::move(work), done] {
+                                  RunGuarded(log_, place, work);
                                   done->store(true);
                               }),
                               done});

@@ -8,20 +8,23 @@
 #include <list>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace tarvon {
 
+class StationLog;
+
 class WorkerThreads {
 public:
-    WorkerThreads() = default;
+    explicit WorkerThreads(StationLog& log) : log_(log) {}
     WorkerThreads(const WorkerThreads&) = delete;
     WorkerThreads& operator=(const WorkerThreads&) = delete;
     ~WorkerThreads();
 
     // Runs `work` on a new thread. An exception thrown by it ends that thread
-    // quietly instead of the process.
-    void Start(std::function<void()> work);
+    // instead of the process, and is recorded in the log as caught at `place`.
+    void Start(std::string place, std::function<void()> work);
 
     // Waits for every thread started so far, and for those they start meanwhile.
     void JoinAll();
@@ -38,6 +41,7 @@ private:
     };
     void JoinFinishedLocked();
 
+    StationLog& log_;
     std::mutex mutex_;
     std::list<Worker> workers_;
 };

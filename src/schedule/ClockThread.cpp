@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <mutex>
 
+#include "core/ExceptionBarrier.h"
 #include "core/TimeScales.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/OrbitConstants.h"
@@ -47,7 +48,7 @@ void DrawTrackingPane(ScheduleState& s, ClockDisplay& display, int32_t now) {
         state.now = day;
         if (state.nextEventTime != 0 && now > state.nextEventTime) {
             state.nextEventTime = 0;
-            s.tracking.StartNextEvent(entry, observer, s.services.sync.scheduleLock, [&s] {
+            s.tracking.StartNextEvent(entry, observer, s.services.sync.scheduleLock, s.services.platform.log, [&s] {
                 s.services.platform.notices.RequestRedraw(RedrawTarget::TrackingPane);
             });
         }
@@ -112,11 +113,8 @@ void ClockThread(ScheduleState& s, ClockDisplay& display) {
     waits.Sleep(kStartDelayMs);
     ClockRoundMemory memory;
     while (!s.services.sync.shutdown.IsSet()) {
-        try {
-            ClockRound(s, display, memory);
-        } catch (...) {
-            // A round that fails is skipped; the clock keeps going.
-        }
+        // A round that fails is skipped; the clock keeps going.
+        RunGuarded(s.services.platform.log, "clock round", [&] { ClockRound(s, display, memory); });
         if (waits.WaitAny({&s.services.sync.shutdown}, kRoundMs) == 0) break;
     }
 }

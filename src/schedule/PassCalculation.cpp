@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ExceptionBarrier.h"
 #include "platform/Notices.h"
 #include "platform/Waits.h"
 #include "schedule/ScheduleBuilder.h"
@@ -109,9 +110,8 @@ void StartPassCalculation(ScheduleState& s) {
     JoinFinishedThread(s);
     s.services.sync.passCalcIdle.Reset();
     s.calculationThread = std::thread([&s] {
-        try {
-            RunPassCalculation(s);
-        } catch (...) {
+        // The queue stays as it was; the next calculation that starts goes on with it.
+        if (!RunGuarded(s.services.platform.log, "pass calculation", [&s] { RunPassCalculation(s); })) {
             s.services.sync.passCalcIdle.Set();
         }
     });

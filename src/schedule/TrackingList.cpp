@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/ExceptionBarrier.h"
 #include "core/TimeScales.h"
 #include "orbit/NextEvent.h"
 #include "orbit/ObserverGeometry.h"
@@ -20,7 +21,7 @@ bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 }  // namespace
 
 void TrackingList::StartNextEvent(const std::shared_ptr<TrackingEntry>& entry, const ObserverGeo& observer,
-                                  std::recursive_mutex& lock, std::function<void()> afterSort) {
+                                  std::recursive_mutex& lock, StationLog& log, std::function<void()> afterSort) {
     // Finished searches are cleaned up as new ones start.
     std::erase_if(workers_, [](Worker& w) {
         if (!w.done->load()) return false;
@@ -29,8 +30,9 @@ void TrackingList::StartNextEvent(const std::shared_ptr<TrackingEntry>& entry, c
     });
     auto done = std::make_shared<std::atomic<bool>>(false);
     std::weak_ptr<TrackingEntry> weak = entry;
-    workers_.push_back({std::thread([this, weak, copy = entry->state, observer, &lock, afterSort, done] {
-                            try {
+    workers_.push_back({std::thread([this, weak, copy = entry->state, observer, &lock, &log, afterSort, done] {
+                            // On an exception the entry keeps waiting; the next round tries again.
+                            RunGuarded(log, "next-event search", [&] {
                                 const NextEvent event = FindNextEvent(copy, observer, nextEventsRunning);
                                 if (event.found) {
                                     std::lock_guard<std::recursive_mutex> guard(lock);
@@ -40,9 +42,7 @@ void TrackingList::StartNextEvent(const std::shared_ptr<TrackingEntry>& entry, c
                                     }
                                 }
                                 if (event.found && afterSort) afterSort();
-                            } catch (...) {
-                                // The entry keeps waiting; the next round tries again.
-                            }
+                            });
                             *done = true;
                         }),
                         done});

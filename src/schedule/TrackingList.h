@@ -14,6 +14,7 @@
 #include "orbit/KepsDatabase.h"
 #include "orbit/SatState.h"
 #include "platform/Registry.h"
+#include "platform/StationLog.h"
 
 namespace tarvon {
 
@@ -42,7 +43,7 @@ struct TrackingList {
     // Searches the next AOS or LOS of an entry on a thread of its own, and
     // re-sorts the display order when it is found (under `lock`).
     void StartNextEvent(const std::shared_ptr<TrackingEntry>& entry, const ObserverGeo& observer,
-                        std::recursive_mutex& lock, std::function<void()> afterSort);
+                        std::recursive_mutex& lock, StationLog& log, std::function<void()> afterSort);
     // Stops the next-event searches and waits for them (shutdown).
     void StopNextEvents();
 

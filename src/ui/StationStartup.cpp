@@ -2,11 +2,16 @@
 
 #include <commctrl.h>
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
+#include "core/ExceptionBarrier.h"
+#include "core/LoggedNotices.h"
 #include "core/ProcessState.h"
 #include "core/PublicIds.h"
 #include "core/SettingsStore.h"
+#include "core/StationLogFile.h"
 #include "hardware/StationSounds.h"
 #include "orbit/KepsDatabase.h"
 #include "orbit/ObserverGeometry.h"
@@ -66,7 +71,10 @@ struct Station {
     Win32Notices notices;
     Win32Processes processes;
     Win32Sounds sounds;
-    PlatformServices services{registry, clock, waits, notices};
+    StationLogFile log{clock};
+    // Every message box of the station is also on record in the log.
+    LoggedNotices loggedNotices{notices, log};
+    PlatformServices services{registry, clock, waits, loggedNotices, log};
     Settings settings;
     std::unique_ptr<SyncObjects> sync;
     RunFlags flags;
@@ -82,6 +90,15 @@ struct Station {
     std::unique_ptr<WindowClockDisplay> clockDisplay;
     HANDLE clockThread = nullptr;
 };
+
+// The log lives in the suite directory; without one, in the directory the
+// station started in (a file dialog may change the current one later).
+void OpenStationLog(Station& s) {
+    std::error_code ec;
+    std::filesystem::path folder = s.settings.general.kovaDirectory;
+    if (folder.empty()) folder = std::filesystem::current_path(ec);
+    s.log.Open(folder);
+}
 
 // A second copy of the program only brings the first one forward.
 bool ActivateRunningInstance() {
@@ -106,11 +123,7 @@ int RunMessageLoop() {
 
 DWORD WINAPI ClockThreadEntry(LPVOID parameter) {
     auto* s = static_cast<Station*>(parameter);
-    try {
-        ClockThread(*s->schedule, *s->clockDisplay);
-    } catch (...) {
-        // The clock is gone; the rest of the station keeps running.
-    }
+    RunGuarded(s->log, "clock thread", [s] { ClockThread(*s->schedule, *s->clockDisplay); });
     return 0;
 }
 
@@ -131,7 +144,7 @@ void CreateSubsystems(Station& s) {
         s.main, [&s] { s.hardware.Play(StationSound::TrackAos, ""); });
     s.main.schedule = s.schedule.get();
     s.main.events = &s.execution->Events();
-    s.dde = std::make_unique<DdeService>(s.trackingData, s.notices);
+    s.dde = std::make_unique<DdeService>(s.trackingData, s.loggedNotices);
 }
 
 void ConnectWindowHooks(Station& s) {
@@ -154,7 +167,10 @@ void ConnectWindowHooks(Station& s) {
 void FinishThreads(Station& s, int exitCode) {
     bool finished = !s.clockThread || WaitForSingleObject(s.clockThread, kThreadJoinLimitMs) == WAIT_OBJECT_0;
     finished = s.execution->JoinThreadsWithin(kThreadJoinLimitMs) && finished;
-    if (!finished) ExitProcess(static_cast<UINT>(exitCode));
+    if (!finished) {
+        s.log.Record("Tarvon ended without waiting for a thread that did not finish");
+        ExitProcess(static_cast<UINT>(exitCode));
+    }
     if (s.clockThread) CloseHandle(s.clockThread);
     s.schedule.reset();
 }
@@ -170,6 +186,8 @@ int RunStation(HINSTANCE instance, int showCommand) {
         s.notices.Show(kSetupIncomplete, kSetupIncompleteCaption, NoticeIcon::Exclamation);
         return -1;
     }
+    OpenStationLog(s);
+    s.log.Record("Tarvon started");
     LoadKepsDatabase(s.keps, KepsFilePath(s.settings.general.kovaDirectory));
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
@@ -221,6 +239,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
 
     const int exitCode = RunMessageLoop();
     FinishThreads(s, exitCode);
+    s.log.Record("Tarvon ended");
     return exitCode;
 }
 

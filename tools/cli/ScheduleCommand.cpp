@@ -11,6 +11,7 @@
 #include "orbit/ObserverGeometry.h"
 #include "passrun/ScheduledEvents.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryStationLog.h"
 #include "platform/memory/RegExportFile.h"
 #include "platform/memory/ScriptedWaits.h"
 #include "schedule/DryRun.h"
@@ -103,7 +104,8 @@ int RunSchedule(const CommandArgs& argList, std::ostream& out) {
 
     ScriptedWaits waits(&clock);
     PrintedNotices notices(out);
-    PlatformServices platform{registry, clock, waits, notices};
+    MemoryStationLog log;
+    PlatformServices platform{registry, clock, waits, notices, log};
     SyncObjects sync;
     RunFlags flags;
     OrbitPassSource source(db, ObserverFromStation(settings.station), PassSettingsFromRotator(settings.general), clock);

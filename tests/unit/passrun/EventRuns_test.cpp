@@ -11,6 +11,7 @@
 #include "platform/memory/FakeClock.h"
 #include "platform/memory/FakeProcesses.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryStationLog.h"
 #include "platform/memory/RecordingNotices.h"
 #include "platform/memory/ScriptedWaits.h"
 
@@ -51,10 +52,11 @@ protected:
     FakeClock clock_{int64_t{kNow} * 1000};
     ScriptedWaits waits_{&clock_};
     RecordingNotices notices_;
-    PlatformServices platform_{registry_, clock_, waits_, notices_};
+    MemoryStationLog log_;
+    PlatformServices platform_{registry_, clock_, waits_, notices_, log_};
     FakeProcesses processes_;
     SyncObjects sync_;
-    WorkerThreads threads_;
+    WorkerThreads threads_{log_};
     EventRunServices services_{platform_, processes_, sync_, threads_};
 };
 

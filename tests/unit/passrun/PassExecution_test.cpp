@@ -10,6 +10,7 @@
 #include "platform/memory/FakeClock.h"
 #include "platform/memory/FakeProcesses.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryStationLog.h"
 #include "platform/memory/RecordingNotices.h"
 #include "platform/memory/RecordingSounds.h"
 #include "platform/memory/ScriptedWaits.h"
@@ -68,8 +69,9 @@ protected:
     FakeClock clock_{int64_t{kNow} * 1000};
     ScriptedWaits waits_{&clock_};
     RecordingNotices notices_;
+    MemoryStationLog log_;
     RecordingSounds sounds_;
-    PlatformServices platform_{registry_, clock_, waits_, notices_};
+    PlatformServices platform_{registry_, clock_, waits_, notices_, log_};
     FakeProcesses processes_;
     SyncObjects sync_;
     RunFlags flags_;

@@ -12,6 +12,7 @@
 #include "platform/memory/FakeClock.h"
 #include "platform/memory/FakeProcesses.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryStationLog.h"
 #include "platform/memory/RecordingNotices.h"
 #include "platform/memory/RecordingSounds.h"
 #include "platform/memory/ScriptedWaits.h"
@@ -98,8 +99,9 @@ protected:
     FakeClock clock_{int64_t{kStart} * 1000};
     ScriptedWaits waits_{&clock_};
     RecordingNotices notices_;
+    MemoryStationLog log_;
     RecordingSounds sounds_;
-    PlatformServices platform_{registry_, clock_, waits_, notices_};
+    PlatformServices platform_{registry_, clock_, waits_, notices_, log_};
     FakeProcesses processes_;
     SyncObjects sync_;
     Settings settings_;
@@ -218,7 +220,7 @@ TEST_F(PassRunnerTest, ShutdownAtAnyWaitEndsTheRunnerWithoutRecording) {
     for (size_t stop : stopAt) {
         SyncObjects sync;
         ScriptedWaits waits(&clock_);
-        PlatformServices platform{registry_, clock_, waits, notices_};
+        PlatformServices platform{registry_, clock_, waits, notices_, log_};
         FakeProcesses processes;
         processes.OnStart([](FakeProgram&) { return true; });  // never shows a window
         events_.events.clear();
@@ -358,7 +360,7 @@ TEST_F(PassRunnerTest, SupervisionEndsAtLosPlusSixtyOrWhenTheEngineEndsThePass) 
     PassRunnerTest::SetUp();
     clock_.SetNowUnix(kStart);
     ScriptedWaits waits(&clock_);
-    PlatformServices platform{registry_, clock_, waits, notices_};
+    PlatformServices platform{registry_, clock_, waits, notices_, log_};
     PassRunnerServices services{platform, processes_, sync_, settings_, engine_, events_, hardware_,
                                 services_.startEventRun};
     waits.OnWait([&](const WaitCall& call) {

@@ -220,7 +220,7 @@ TEST_F(ScheduleBuilderTest, BackgroundCalculationFillsTheSchedule) {
     station.AddSatelliteKey("k1", "A", 0, 5);
     station.AddSatelliteKey("k2", "B", 0, 5);
     RealWaits waits;
-    PlatformServices platform{station.registry, station.clock, waits, station.notices};
+    PlatformServices platform{station.registry, station.clock, waits, station.notices, station.log};
     ScheduleState state(ScheduleServices{platform, station.sync, station.flags, station.settings, station.source,
                                          station.world, station.world, false});
     station.world.Attach(state);

@@ -10,6 +10,7 @@
 #include "core/Settings.h"
 #include "platform/memory/FakeClock.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryStationLog.h"
 #include "platform/memory/RecordingNotices.h"
 #include "platform/memory/ScriptedWaits.h"
 #include "schedule/DryRun.h"
@@ -34,7 +35,8 @@ struct TestStation {
     MemoryRegistry registry;
     ScriptedWaits waits{&clock};
     RecordingNotices notices;
-    PlatformServices platform{registry, clock, waits, notices};
+    MemoryStationLog log;
+    PlatformServices platform{registry, clock, waits, notices, log};
     SyncObjects sync;
     RunFlags flags;
     Settings settings;

@@ -1,0 +1,67 @@
+#include "core/StationLogFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "ScratchDir.h"
+#include "core/LoggedNotices.h"
+#include "platform/memory/FakeClock.h"
+#include "platform/memory/MemoryStationLog.h"
+#include "platform/memory/RecordingNotices.h"
+
+namespace tarvon::testing {
+namespace {
+
+constexpr int64_t kNoonMs = 1700049600000;  // 2023-11-15 12:00:00 UTC
+
+std::string Contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(StationLogFile, EachRecordIsOneTimedLine) {
+    ScratchDir dir;
+    FakeClock clock(kNoonMs);
+    StationLogFile log(clock);
+    log.Record("before the suite directory is known");
+    log.Open(dir.Path());
+    log.Record("Tarvon started");
+    clock.Advance(61000);
+    log.Record("two\r\nlines");
+    EXPECT_EQ(Contents(dir / kStationLogFileName),
+              "2023-11-15 12:00:00 UTC  Tarvon started\r\n"
+              "2023-11-15 12:01:01 UTC  two  lines\r\n");
+}
+
+TEST(StationLogFile, FullFileBecomesThePreviousOne) {
+    ScratchDir dir;
+    FakeClock clock(kNoonMs);
+    const std::string record(40, 'x');  // 68 bytes a line with its time
+    StationLogFile log(clock, 150);
+    log.Open(dir.Path());
+    for (int i = 0; i < 5; ++i) log.Record(record + std::to_string(i));
+    // Two lines fit; the third starts a new file, the fifth replaces the previous one.
+    EXPECT_THAT(Contents(dir / kStationLogFileName), ::testing::HasSubstr(record + "4"));
+    EXPECT_THAT(Contents(dir / kPreviousStationLogFileName), ::testing::HasSubstr(record + "3"));
+    EXPECT_THAT(Contents(dir / kPreviousStationLogFileName), ::testing::Not(::testing::HasSubstr(record + "1")));
+    EXPECT_LE(std::filesystem::file_size(dir / kStationLogFileName), 150u);
+}
+
+TEST(LoggedNotices, MessagesShownAreRecorded) {
+    RecordingNotices shown;
+    MemoryStationLog log;
+    LoggedNotices notices(shown, log);
+    shown.ScriptAnswer(NoticeAnswer::No);
+    EXPECT_EQ(notices.Show("Error running program.", "Tarvon", NoticeIcon::Exclamation, NoticeButtons::YesNo),
+              NoticeAnswer::No);
+    ASSERT_EQ(shown.Shown().size(), 1u);
+    EXPECT_THAT(log.Lines(), ::testing::ElementsAre("Message \"Tarvon\": Error running program."));
+}
+
+}  // namespace
+}  // namespace tarvon::testing
