@@ -21,6 +21,9 @@ screenshot filled
 probe post --class Tarvon --msg 16 >/dev/null
 wait_exit "$TARVON_PID" 30 || fail "did not close"
 [ -f "$schedule" ] || fail "no schedule file after closing"
+# The station log in the suite directory tells of the run.
+grep -q 'UTC  Tarvon started' "$KOVA_DIR/Tarvon.log" || fail "no start in the station log"
+grep -q 'UTC  Tarvon ended' "$KOVA_DIR/Tarvon.log" || fail "no end in the station log"
 first=$(cli dump "$schedule_win")
 echo "$first" | grep -q '^format word 2007$' || fail "format word: $first"
 records=$(echo "$first" | sed -n 's/^\([0-9]*\) record(s).*/\1/p')
