@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of fuzz/ with clang and runs each for a bounded
-# time (FUZZ_SECONDS, default 60), starting from the element files of the test
+# time (FUZZ_SECONDS, default 30), starting from the element files of the test
 # data. Exits non-zero when a target finds a crash.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${FUZZ_BUILD:-$root/build/fuzz}"
-seconds="${FUZZ_SECONDS:-60}"
+seconds="${FUZZ_SECONDS:-30}"
 
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null

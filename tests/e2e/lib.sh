@@ -1,7 +1,8 @@
 # Shared harness of the end-to-end scenarios; sourced by scenarios/*.sh.
-# A scenario gets: its own work folder ($WORK, also the station's Kova
-# Directory as $KOVA_DIR / $KOVA_DIR_WIN), an X server of its own, the shared
-# Wine prefix with SOFTWARE\Kova cleared, and these helpers.
+# A scenario gets, so that any number of them run side by side: its own work
+# folder ($WORK, also the station's Kova Directory as $KOVA_DIR /
+# $KOVA_DIR_WIN), its own Wine prefix (a fresh copy of one made once), its own
+# X server, free TCP ports on request, and these helpers.
 set -euo pipefail
 
 : "${TARVON_BIN:?built programs folder}" "${E2E_WORK:?e2e work folder}" "${TARVON_SOURCE:?source tree}"
@@ -10,13 +11,16 @@ WORK="$E2E_WORK/$SCENARIO"
 ARTIFACTS="$E2E_WORK/artifacts"
 KOVA_DIR="$WORK/kova"
 KOVA_DIR_WIN="Z:$(echo "$KOVA_DIR" | tr / '\\')"
-rm -rf "$WORK"
-mkdir -p "$WORK" "$KOVA_DIR" "$ARTIFACTS"
 
-export WINEPREFIX="$E2E_WORK/prefix"
+export WINEPREFIX="$WORK/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 WINE=$(command -v wine64 || command -v wine)
+
+# A previous run's Wine server of this scenario must not outlive its folder.
+[ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1 || true
+rm -rf "$WORK"
+mkdir -p "$WORK" "$KOVA_DIR" "$ARTIFACTS"
 
 fail() {
     echo "FAIL [$SCENARIO]: $*" >&2
@@ -24,70 +28,74 @@ fail() {
     exit 1
 }
 
-# An X server of our own on the first free display from :40. A display whose
-# previous server is still going away can refuse the new one: take the next.
+# An X server of our own. Xvfb picks a free display itself (-displayfd), so
+# scenarios started together never race for one; it answers once it is ready.
 start_display() {
-    local n=40
-    for _ in $(seq 20); do
-        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        for _ in $(seq 50); do
-            if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$XVFB_PID" 2>/dev/null || true
-        n=$((n + 1))
-    done
-    fail "Xvfb did not start"
+    local fifo="$WORK/display.fifo" n=""
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    read -r -t 30 n <"$fifo" || true
+    rm -f "$fifo"
+    [ -n "$n" ] || fail "Xvfb did not start"
+    export DISPLAY=":$n"
 }
 
 cleanup() {
     local rc=$?
+    # Only this scenario's Wine server: WINEPREFIX is our own.
     wineserver -k >/dev/null 2>&1 || true
     if [ -n "${XVFB_PID:-}" ]; then
-        # Waited for, so that its display is free for the next scenario.
         kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
     fi
     exit $rc
 }
 trap cleanup EXIT
 
-# The prefix is made once and shared; each scenario starts from an empty
-# SOFTWARE\Kova.
+# Each scenario's prefix is a copy of one template (see make_prefix.sh):
+# files hard-linked, except the registry files, which the Wine server
+# rewrites; copies of our own keep the template safe whatever it does.
 prepare_prefix() {
-    mkdir -p "$WINEPREFIX"
-    (
-        flock 9
-        if [ ! -f "$WINEPREFIX/system.reg" ]; then
-            "$WINE" wineboot -i >/dev/null 2>&1 || true
-            # A Wine desktop draws the windows' frames and captions, which a
-            # bare X server without a window manager would not.
-            "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-            "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-            wineserver -w
-        fi
-    ) 9>"$E2E_WORK/prefix.lock"
-    "$WINE" reg delete 'HKLM\Software\Kova' /f >/dev/null 2>&1 || true
+    bash "$TARVON_SOURCE/tests/e2e/make_prefix.sh" || fail "no Wine prefix template"
+    cp -al "$E2E_WORK/prefix-template" "$WINEPREFIX"
+    local file
+    for file in "$E2E_WORK/prefix-template"/*.reg; do
+        cp --remove-destination "$file" "$WINEPREFIX/"
+    done
 }
 
-# Imports a .reg file after replacing @KOVA_DIR@ with the station's folder.
+# A TCP port nobody listens on now, for a daemon or emulator of this scenario.
+free_port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
+
+# Registry values are gathered in one .reg file and imported by one
+# `wine reg import` at the next apply_registry or start_tarvon: every Wine
+# program started costs a second or more, many more on a busy machine.
+PENDING_REG="$WORK/pending.reg"
+
+# Adds a .reg file (its header line dropped) with @KOVA_DIR@ replaced by the
+# station's folder.
 seed_registry() {
-    local file="$WORK/seed.reg"
     local escaped=${KOVA_DIR_WIN//\\/\\\\\\\\}
-    sed "s|@KOVA_DIR@|$escaped|g" "$1" >"$file"
-    "$WINE" reg import "$file" >/dev/null 2>&1 || fail "reg import of $1"
+    sed -e '1{/^REGEDIT4/d;/^Windows Registry Editor/d}' -e "s|@KOVA_DIR@|$escaped|g" "$1" >>"$PENDING_REG"
 }
 
-# Adds one DWORD value (decimal or 0x..) under HKLM.
-reg_dword() { "$WINE" reg add "HKLM\\$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
+# A value of key HKLM\KEY: reg_sz KEY NAME TEXT, reg_dword KEY NAME NUMBER
+# (decimal or 0x..).
+reg_quoted() { local text=${1//\\/\\\\}; printf '"%s"' "${text//\"/\\\"}"; }
+reg_sz() { printf '\n[HKEY_LOCAL_MACHINE\\%s]\n%s=%s\n' "$1" "$(reg_quoted "$2")" "$(reg_quoted "$3")" >>"$PENDING_REG"; }
+reg_dword() { printf '\n[HKEY_LOCAL_MACHINE\\%s]\n%s=dword:%08x\n' "$1" "$(reg_quoted "$2")" $(($3)) >>"$PENDING_REG"; }
 
-# Starts Tarvon.exe in the background; its pid is in TARVON_PID.
+apply_registry() {
+    [ -s "$PENDING_REG" ] || return 0
+    { echo REGEDIT4; cat "$PENDING_REG"; } >"$WORK/seed.reg"
+    rm -f "$PENDING_REG"
+    "$WINE" reg import "$WORK/seed.reg" >/dev/null 2>&1 || fail "reg import of $WORK/seed.reg"
+}
+
+# Starts Tarvon.exe in the background (registry values applied first); its
+# pid is in TARVON_PID.
 start_tarvon() {
+    apply_registry
     "$WINE" "$TARVON_BIN/Tarvon.exe" "$@" >"$WORK/tarvon.out" 2>&1 &
     TARVON_PID=$!
 }

@@ -10,10 +10,10 @@ now() { date +%s; }
 
 # Satellite key NAME with Program PROGRAM (a registry text: backslashes as is).
 add_satellite() {
-    local key="HKLM\\Software\\Kova\\Satellites\\$1"
-    "$WINE" reg add "$key" /v Name /t REG_SZ /d "$1" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v State /t REG_DWORD /d 2 /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Program /t REG_SZ /d "$2" /f >/dev/null 2>&1
+    local key="Software\\Kova\\Satellites\\$1"
+    reg_sz "$key" Name "$1"
+    reg_dword "$key" State 2
+    reg_sz "$key" Program "$2"
 }
 
 # The stand-in as a satellite's Program, logging to $WORK/standin.log.
@@ -21,14 +21,14 @@ standin_program() { echo "$STANDIN_WIN --log $WORK_WIN\\standin.log $* %s"; }
 
 # A scheduled event: NAME RUN TIME ASSOCIATE SATELLITE PROGRAM.
 add_event() {
-    local key="HKLM\\Software\\Kova\\Tarvon\\Events\\$1"
-    "$WINE" reg add "$key" /v Name /t REG_SZ /d "$1" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Run /t REG_DWORD /d "$2" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Time /t REG_DWORD /d "$3" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Associate /t REG_DWORD /d "$4" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Satellite /t REG_SZ /d "$5" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Program /t REG_SZ /d "$6" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Active /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    local key="Software\\Kova\\Tarvon\\Events\\$1"
+    reg_sz "$key" Name "$1"
+    reg_dword "$key" Run "$2"
+    reg_dword "$key" Time "$3"
+    reg_dword "$key" Associate "$4"
+    reg_sz "$key" Satellite "$5"
+    reg_sz "$key" Program "$6"
+    reg_dword "$key" Active 1
 }
 
 # Four bytes, little-endian, of a non-negative number.

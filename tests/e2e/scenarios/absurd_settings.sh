@@ -5,12 +5,12 @@ source "$(dirname "$0")/../lib.sh"
 
 seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
 long_name=$(printf 'F%.0s' $(seq 200))
-"$WINE" reg add 'HKLM\Software\Kova\Tarvon' /v 'Font Name' /t REG_SZ /d "$long_name" /f >/dev/null 2>&1
+reg_sz 'Software\Kova\Tarvon' 'Font Name' "$long_name"
 reg_dword 'Software\Kova\Tarvon' 'Map Speed' 0xffffffff
 reg_dword 'Software\Kova\Tarvon' 'Schedule Days' 0xffffffff
 reg_dword 'Software\Kova\Tarvon' cyHeight 40
 reg_dword 'Software\Kova\Rotator' 'Pacing Delay' 0xffffffff
-"$WINE" reg add 'HKLM\Software\Kova\Station' /v Callsign /t REG_SZ /d "$long_name" /f >/dev/null 2>&1
+reg_sz 'Software\Kova\Station' Callsign "$long_name"
 
 start_tarvon
 probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window"

@@ -7,9 +7,10 @@ source "$(dirname "$0")/../passrun/passrun.sh"
 
 seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
 add_satellite SAT-1 "$(standin_program)"
+apply_registry
 t=$(now)
-aos=$((t + 90))
-los=$((aos + 120))
+aos=$((t + 60))
+los=$((aos + 40))
 write_schedule "SAT-1:$aos:$los:1"
 start_tarvon
 

@@ -9,6 +9,7 @@ cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
 schedule="$KOVA_DIR/Kova Schedule.DAT"
 schedule_win='Z:'"$(echo "$schedule" | tr / '\\')"
 
+apply_registry
 aos=$(( $(date +%s) + 200 ))
 los=$(( aos + 600 ))
 python3 - "$schedule" "$aos" "$los" <<'PY'

@@ -8,10 +8,12 @@ source "$(dirname "$0")/../passrun/passrun.sh"
 seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
 add_satellite MISSING "$WORK_WIN\\NO-SUCH-PROGRAM.EXE %s"
 add_satellite HIDDEN "$(standin_program --no-window)"
+apply_registry
 t=$(now)
-write_schedule "NOKEY:$((t + 40)):$((t + 100)):0" \
-    "MISSING:$((t + 60)):$((t + 120)):0" \
-    "HIDDEN:$((t + 130)):$((t + 290)):0"
+# NOKEY's start holds decisions for 30 s, so MISSING starts about t + 35.
+write_schedule "NOKEY:$((t + 30)):$((t + 90)):0" \
+    "MISSING:$((t + 45)):$((t + 105)):0" \
+    "HIDDEN:$((t + 75)):$((t + 235)):0"
 start_tarvon
 
 box=$(probe msgbox --title Tarvon --timeout 90) || fail "no message for the missing program"

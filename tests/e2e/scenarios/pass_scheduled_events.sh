@@ -9,6 +9,7 @@ add_satellite SAT-1 "$(standin_program)"
 events_key='Software\Kova\Tarvon\Events'
 add_event Before 0 60 1 SAT-1 "$STANDIN_WIN --no-window --exit-after 2 --log $WORK_WIN\\before.log BEFORE"
 add_event Minutely 3 60 0 "" "$STANDIN_WIN --no-window --exit-after 1 --log $WORK_WIN\\minutely.log MINUTELY"
+apply_registry
 t=$(now)
 aos=$((t + 100))
 write_schedule "SAT-1:$aos:$((aos + 120)):0"
