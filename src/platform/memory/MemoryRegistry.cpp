@@ -175,13 +175,4 @@ std::vector<RegValue> MemoryRegistry::ListValues(RegRoot root, std::string_view 
     return values;
 }
 
-std::vector<std::string> MemoryRegistry::ListSubkeys(RegRoot root, std::string_view path) {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    std::vector<std::string> names;
-    if (std::shared_ptr<Node> node = state_->Find(root, path, false)) {
-        for (const auto& entry : node->subkeys) names.push_back(entry.second->name);
-    }
-    return names;
-}
-
 }  // namespace tarvon

@@ -29,11 +29,9 @@ public:
     std::unique_ptr<RegKey> Create(RegRoot root, std::string_view path) override;
     RegStatus DeleteKey(RegRoot root, std::string_view path) override;
 
-    // The values of a key in name order (empty when the key does not exist);
-    // what an export needs and RegKey does not offer.
+    // The values of a key in name order (empty when the key does not exist),
+    // which RegKey does not offer.
     std::vector<RegValue> ListValues(RegRoot root, std::string_view path);
-    // The stored names of a key's subkeys in enumeration order.
-    std::vector<std::string> ListSubkeys(RegRoot root, std::string_view path);
 
     struct State;
 

@@ -4,11 +4,19 @@
 #include <string>
 
 #include "platform/memory/RegExportFile.h"
-#include "platform/memory/RegFileText.h"
 #include "platform/memory/Utf16Le.h"
 
 namespace tarvon {
 namespace {
+
+constexpr std::string_view kRegedit4Header = "REGEDIT4";
+constexpr std::string_view kVersion5Header = "Windows Registry Editor Version 5.00";
+constexpr std::string_view kLocalMachineName = "HKEY_LOCAL_MACHINE";
+constexpr std::string_view kCurrentUserName = "HKEY_CURRENT_USER";
+
+// Types whose bytes are text (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ): UTF-16
+// in a version 5 file, 8-bit in REGEDIT4.
+bool IsTextType(uint32_t type) { return type == 1 || type == 2 || type == 7; }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 

@@ -6,6 +6,7 @@
 
 #include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/RecordingNotices.h"
+#include "ScratchDir.h"
 
 namespace tarvon {
 namespace {
@@ -21,24 +22,6 @@ RegValue ValueOf(MemoryRegistry& registry, const std::string& subkey, const std:
         if (v.name == name) return v;
     }
     return {};
-}
-
-TEST(SatelliteConfig, NewRecordDefaults) {
-    auto c = NewSatelliteConfig();
-    EXPECT_EQ(c->isExisting, 0u);
-    EXPECT_EQ(c->startTime, 25u);
-    EXPECT_EQ(c->run, 2u);
-    EXPECT_EQ(c->defaultUplink, 1u);
-    EXPECT_EQ(c->uplinkMode, 2u);
-    EXPECT_EQ(c->txBuffer, 4096u);
-    EXPECT_EQ(c->rxBuffer, 16384u);
-    EXPECT_EQ(c->speed, 19200u);
-    EXPECT_EQ(c->retryTime, 3000u);
-    EXPECT_EQ(c->dirPriority, 5u);
-    EXPECT_EQ(c->bdcstCustom, 2u);
-    EXPECT_EQ(c->procThreshold, 1500u);
-    EXPECT_EQ(c->satGatePriority, 9u);
-    EXPECT_EQ(c->priority, 0u);
 }
 
 TEST(SatelliteConfig, NameDefaultsFollowNameAndType) {
@@ -142,9 +125,7 @@ TEST(SatelliteConfig, StoredDirectoriesNeverEndInABackslash) {
 
 TEST(SatelliteConfig, PacSatSaveMakesItsDirectoriesAndReportsFailures) {
     namespace fs = std::filesystem;
-    const fs::path base = fs::temp_directory_path() / "tarvon-satconfig";
-    fs::remove_all(base);
-    fs::create_directories(base);
+    const testing::ScratchDir base;
     MemoryRegistry registry;
     RecordingNotices notices;
     auto c = NewSatelliteConfig();
@@ -160,7 +141,6 @@ TEST(SatelliteConfig, PacSatSaveMakesItsDirectoriesAndReportsFailures) {
     std::string stored;
     RegReadString(*key, "Satellite Directory", stored, 260);
     EXPECT_EQ(stored, (base / "SAT").string());
-    fs::remove_all(base);
 }
 
 }  // namespace

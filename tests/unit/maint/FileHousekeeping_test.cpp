@@ -10,6 +10,7 @@
 
 #include "platform/Registry.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "ScratchDir.h"
 
 namespace tarvon {
 namespace {
@@ -20,15 +21,6 @@ constexpr int32_t kDay = 86400;
 
 class FileHousekeepingTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("tarvon-fh-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
     std::string Dir(const std::string& name) {
         fs::create_directories(root_ / name);
         return (root_ / name).string();
@@ -56,7 +48,7 @@ protected:
         return names;
     }
 
-    fs::path root_;
+    testing::ScratchDir root_;
     MemoryRegistry registry_;
 };
 

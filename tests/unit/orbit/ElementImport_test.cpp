@@ -9,6 +9,7 @@
 
 #include "core/FileReplace.h"
 #include "orbit/ElementLineReader.h"
+#include "ScratchDir.h"
 #include "orbit_helpers.h"
 
 namespace tarvon {
@@ -253,7 +254,7 @@ TEST(ElementFileImport, BinaryFileReadsAsNothing) {
 
 TEST(ElementFileImport, WholeUpdateSavesAndReports) {
     namespace fs = std::filesystem;
-    const fs::path dir = testing::ScratchDirectory("element_import_test");
+    const testing::ScratchDir dir;
     const fs::path keps = dir / "Kova.KEP";
     const fs::path empty = dir / "empty.txt";
     ASSERT_TRUE(ReplaceFileContents(empty, {}));
@@ -272,7 +273,6 @@ TEST(ElementFileImport, WholeUpdateSavesAndReports) {
     KepsDatabase reloaded;
     LoadKepsDatabase(reloaded, keps);
     EXPECT_GE(FindKepsByName(reloaded, "ao-40"), 0);
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/FileReplace.h"
-#include "orbit_helpers.h"
+#include "ScratchDir.h"
 
 namespace tarvon {
 namespace {
@@ -25,14 +25,9 @@ KepsRecord Named(const char* name, uint16_t catalog, int16_t year = 26, double d
 
 class KepsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = testing::ScratchDirectory(std::string("keps_test_") +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        file = KepsFilePath(dir.string());
-    }
-    void TearDown() override { fs::remove_all(dir); }
     void Write(const std::vector<uint8_t>& bytes) { ASSERT_TRUE(ReplaceFileContents(file, bytes)); }
-    fs::path dir, file;
+    testing::ScratchDir dir;
+    fs::path file = KepsFilePath(dir.Path().string());
 };
 
 TEST(KepsRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {

@@ -10,7 +10,7 @@
 
 #include "core/FileReplace.h"
 #include "orbit/ObserverFields.h"
-#include "orbit_helpers.h"
+#include "ScratchDir.h"
 
 namespace tarvon {
 namespace {
@@ -33,12 +33,6 @@ std::vector<std::string> Names(const fs::path& file) {
 
 class ObserverFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = testing::ScratchDirectory(std::string("obs_") +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        file = ObserverFilePath(dir.string());
-    }
-    void TearDown() override { fs::remove_all(dir); }
     std::vector<uint8_t> Bytes() {
         std::vector<uint8_t> b;
         ReadWholeFile(file, b);
@@ -49,7 +43,8 @@ protected:
         b.insert(b.end(), more.begin(), more.end());
         ASSERT_TRUE(ReplaceFileContents(file, b));
     }
-    fs::path dir, file;
+    testing::ScratchDir dir;
+    fs::path file = ObserverFilePath(dir.Path().string());
 };
 
 TEST(ObserverRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
@@ -117,7 +112,7 @@ TEST_F(ObserverFileTest, DeleteRemovesOnlyTheNamedRecord) {
     EXPECT_TRUE(fs::exists(file));
     EXPECT_EQ(fs::file_size(file), 0u);
     EXPECT_EQ(DeleteObserverRecord(dir / "missing.obs", "A"), ObserverDeleteResult::NotFound);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);  // no temporary left
 }
 
 TEST_F(ObserverFileTest, DamagedFileIsReadSafelyAndKeptByRewrites) {

@@ -48,11 +48,12 @@ TEST(SolveKepler, SatisfiesKeplersEquation) {
     }
 }
 
-TEST(SolveKepler, StopsOnInputThatIsNoEllipse) {
-    // Garbage from an element file must not hang the caller.
-    SolveKepler(1.0, 1.5);
-    SolveKepler(1.0, NAN);
-    SolveKepler(NAN, 0.1);
+TEST(SolveKepler, InputThatIsNoEllipseEndsInNotANumber) {
+    // Garbage from an element file must neither hang the caller nor pass for
+    // an anomaly.
+    EXPECT_TRUE(std::isnan(SolveKepler(1.0, 1.5)));
+    EXPECT_TRUE(std::isnan(SolveKepler(1.0, NAN)));
+    EXPECT_TRUE(std::isnan(SolveKepler(NAN, 0.1)));
 }
 
 TEST(Propagation, SemiMajorAxisAndCircularRadius) {

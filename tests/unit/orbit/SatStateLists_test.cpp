@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "orbit/Propagation.h"
-#include "orbit_helpers.h"
+#include "ScratchDir.h"
 
 namespace tarvon {
 namespace {
@@ -32,7 +32,7 @@ public:
 };
 
 TEST(SatStateLists, RefreshGivesRegisteredStatesTheirNewElements) {
-    const auto dir = testing::ScratchDirectory("satstatelists_test");
+    const testing::ScratchDir dir;
     const auto file = dir / "Kova.KEP";
     KepsDatabase db;
     AddKepsRecord(db, Record("AO-7", 7530, 12.5));
@@ -56,7 +56,6 @@ TEST(SatStateLists, RefreshGivesRegisteredStatesTheirNewElements) {
     ASSERT_TRUE(SaveKepsDatabase(db, file));
     KepsDatabase memory;
     RefreshSatStatesFromKeps(memory, file, lists, 1.0);
-    std::filesystem::remove_all(dir);
 
     EXPECT_EQ(FindKepsByCatalog(memory, 25544), 1);
     for (VectorList* list : {&schedule, &tracking}) {

@@ -1,7 +1,6 @@
 #include "orbit_helpers.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "core/FileReplace.h"
 #include "core/Settings.h"
@@ -40,13 +39,6 @@ ObserverGeo Observer(double latitudeDeg, double westLongitudeDeg, double altitud
     station.longitude = westLongitudeDeg;
     station.altitude = altitudeM;
     return ObserverFromStation(station);
-}
-
-std::filesystem::path ScratchDirectory(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
 }
 
 }  // namespace tarvon::testing

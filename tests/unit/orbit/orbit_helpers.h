@@ -1,7 +1,6 @@
 #pragma once
 // Real element sets and stations for the orbit tests.
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,9 +15,6 @@ KepsDatabase ImportedTwoLine(const std::string& name);
 // The state of the named satellite at a Unix time.
 SatState StateAt(const KepsDatabase& db, const char* name, int32_t unixTime);
 ObserverGeo Observer(double latitudeDeg, double westLongitudeDeg, double altitudeM);
-// A fresh, empty directory of this test process; builds that test side by
-// side never share one.
-std::filesystem::path ScratchDirectory(const std::string& name);
 
 // 2001-09-23 00:00:00 UTC, within a day of the amateur file's epochs.
 constexpr int32_t kAmateurFileTime = 1001203200;

@@ -46,29 +46,5 @@ TEST(MainLayoutTest, WindowSnapsToWholeLines) {
     EXPECT_EQ(SnappedWindowHeight(overhead + 20 * 12, 28, 12, 4, kFrame), overhead + 20 * 12);
 }
 
-TEST(MainLayoutTest, BoxesStackBelowTheToolbar) {
-    MainLayout l;
-    l.toolbarHeight = 28;
-    l.scheduleLines = 5;
-    l.trackingLines = 2;
-    PlaceBoxes(l, 8, 12, kFrame);
-    const int y0 = 31;
-    EXPECT_EQ(l.clockBox.top, y0);
-    EXPECT_EQ(l.clockBox.bottom, y0 + 24);
-    EXPECT_EQ(l.nextPassBox.top, y0 + 29);
-    EXPECT_EQ(l.rotorBox.top, l.nextPassBox.bottom + 5);
-    EXPECT_EQ(l.rotorBox.bottom - l.rotorBox.top, 125);
-    EXPECT_EQ(l.schedulePane.top, y0 + 14);
-    EXPECT_EQ(l.schedulePane.bottom - l.schedulePane.top, 60);
-    EXPECT_EQ(l.trackingHeader.top, l.schedulePane.bottom + 5);
-    EXPECT_EQ(l.trackingPane.top, l.trackingHeader.bottom + 2);
-    EXPECT_EQ(l.clockBox.right, 12 * 8 + 5);
-    EXPECT_EQ(l.schedulePane.left, 12 * 8 + 13);
-    EXPECT_EQ(l.schedulePane.right, 17 + 68 * 8 + 11);
-    EXPECT_EQ(l.scrollBar.left, l.schedulePane.right - 17);
-    EXPECT_EQ(l.windowWidth, 17 + 2 * (34 * 8 + 4) + 13);
-    EXPECT_EQ(l.windowHeight, 28 + 9 * 12 + 2 * 4 + 19 + 19 + 15);
-}
-
 }  // namespace
 }  // namespace tarvon
