@@ -12,6 +12,10 @@
 #define WM_TARVON_RUN_SCHEDULER 2043
 #define WM_TARVON_NOTIFY_PASS 2044
 
+/* The station's own messages to its main window (WM_APP and up). */
+#define WM_TARVON_SHOW_NOTICE 0x8001
+#define WM_TARVON_ROTOR_MOVED 0x8002
+
 /* Messages posted to the satellite program's main window. */
 #define WM_VANT_LISTEN_ONLY 2041
 #define WM_VANT_LOS 2042

@@ -45,7 +45,13 @@ void PaintMainWindow(HDC dc, MainWindowState& state) {
                  static_cast<int>(state.dateText.size()));
     }
     DrawBox(dc, state, l.rotorBox, nullptr);
-    DrawRotorDisplay(dc, state, state.rotorAzimuth, state.rotorElevation);
+    double azimuth, elevation;
+    {
+        std::lock_guard<std::mutex> lock(state.rotorMutex);
+        azimuth = state.rotorAzimuth;
+        elevation = state.rotorElevation;
+    }
+    DrawRotorDisplay(dc, state, azimuth, elevation);
     DrawSchedulePane(dc, state);
     SelectObject(dc, oldFont);
 }

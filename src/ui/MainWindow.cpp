@@ -8,10 +8,12 @@
 #include "schedule/ScheduleBuilder.h"
 #include "schedule/SchedulerEngine.h"
 #include "ui/AddPassDialog.h"
+#include "ui/EnableRotatorDialog.h"
 #include "ui/MainPaint.h"
 #include "ui/RunPassDialog.h"
 #include "ui/SchedulePane.h"
 #include "ui/Toolbar.h"
+#include "ui/TrackingWindow.h"
 #include "ui/WindowSchedulerPorts.h"
 
 namespace tarvon {
@@ -108,6 +110,7 @@ void ToggleScheduling(MainWindowState& state) {
 void OnCommand(MainWindowState& state, int id) {
     switch (id) {
         case IDM_SCHEDULING: ToggleScheduling(state); return;
+        case IDM_ENABLE_ROTATOR: EnableRotatorDialog(state); return;
         default: break;
     }
     if (!state.schedule) return;
@@ -184,7 +187,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_TARVON_NOTIFY_PASS: OnNotifyPass(*state, lParam); return 0;
         case WM_CLOSE: OnClose(*state); return 0;
         case WM_DESTROY: OnDestroy(*state); return 0;
-        default: break;
+        default:
+            if (HandleTrackingMessage(*state, message, wParam, lParam)) return 0;
+            break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

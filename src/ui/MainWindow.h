@@ -16,6 +16,8 @@
 namespace tarvon {
 
 class Registry;
+class TrackingController;
+struct KepsDatabase;
 struct ScheduleState;
 struct EventLists;
 struct SchedulePass;
@@ -37,6 +39,8 @@ struct MainWindowState {
     RunFlags* flags = nullptr;
     ScheduleState* schedule = nullptr;  // once the schedule is built
     EventLists* events = nullptr;       // once the scheduled events are loaded
+    TrackingController* tracking = nullptr;  // once the rotator is set up
+    const KepsDatabase* keps = nullptr;
     MainWindowHooks hooks;
 
     HWND window = nullptr;
@@ -50,7 +54,8 @@ struct MainWindowState {
     std::atomic<int> iconic{0};
     std::atomic<bool> popupMenuOpen{false};
     std::mutex textMutex;  // guards the clock and date texts, which the clock thread writes
-    double rotorAzimuth = 0.0;  // the antenna position the rotor box shows
+    std::mutex rotorMutex;  // guards the rotor box's position, which the tracking threads write
+    double rotorAzimuth = 0.0;
     double rotorElevation = 0.0;
     std::wstring clockText = L"  :  :   UTC";
     std::wstring dateText;

@@ -13,11 +13,12 @@
 #include "core/SettingsStore.h"
 #include "core/StationLogFile.h"
 #include "hardware/StationSounds.h"
+#include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
 #include "orbit/ObserverGeometry.h"
 #include "passrun/PassExecution.h"
 #include "passrun/PassHardware.h"
-#include "passrun/TrackingData.h"
+#include "hardware/TrackingData.h"
 #include "platform/Waits.h"
 #include "schedule/OrbitPassSource.h"
 #include "schedule/ScheduleBuilder.h"
@@ -26,9 +27,11 @@
 #include "schedule/TrackingList.h"
 #include "ui/MainWindow.h"
 #include "ui/NotificationDialog.h"
+#include "ui/TrackingWindow.h"
 #include "ui/WindowSchedulerPorts.h"
 #include "win32/DdeService.h"
 #include "win32/Utf8.h"
+#include "win32/RrLibrary.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Notices.h"
 #include "win32/Win32Processes.h"
@@ -44,17 +47,22 @@ constexpr const char* kSetupIncompleteCaption = "Kova Initialisation Error";
 constexpr DWORD kClockThreadStack = 8192;
 constexpr uint32_t kThreadJoinLimitMs = 10000;
 
-// The pass runner's sounds as the user set them up; the modem, tracking and
-// map keep the runner's defaults until those controllers exist.
+// The pass runner's sounds as the user set them up and the tracking
+// controller; the modem and map keep the runner's defaults until those
+// controllers exist.
 class StationPassHardware final : public PassHardware {
 public:
     StationPassHardware(Registry& registry, Sounds& sounds, const Settings& settings)
         : PassHardware(sounds), registry_(registry), sounds_(sounds), settings_(settings) {}
+    void StartTracking(const std::string& satName) override { tracking->StartTracking(false, false, satName); }
+    void StopTracking() override { tracking->StartTracking(true, true, ""); }
     void PlayErrorSound() override { Play(StationSound::Error, ""); }
     void PlayPrePassSound(const SchedulePass& pass) override { Play(StationSound::PrePass, pass.satName); }
     void Play(StationSound sound, const std::string& satName) {
         PlayStationSound(registry_, sounds_, sound, satName, settings_.general.kovaDirectory);
     }
+
+    TrackingController* tracking = nullptr;  // set once it exists, before any pass can run
 
 private:
     Registry& registry_;
@@ -82,6 +90,13 @@ struct Station {
     MainWindowState main;
     StationPassHardware hardware{registry, sounds, settings};
     TrackingDataBuffers trackingData;
+    RrLibrary rr;
+    // The tracking controller's messages are shown by the window's thread,
+    // so a failure never holds start-up or a pass.
+    PostedNotices postedNotices{loggedNotices, log, main};
+    PlatformServices trackingPlatform{registry, clock, waits, postedNotices, log};
+    WindowRotorDisplay rotorDisplay{main};
+    std::unique_ptr<TrackingController> tracking;
     std::unique_ptr<DdeService> dde;
     std::unique_ptr<OrbitPassSource> passSource;
     WindowSchedulerUi schedulerUi{main};
@@ -145,6 +160,12 @@ void CreateSubsystems(Station& s) {
     s.main.schedule = s.schedule.get();
     s.main.events = &s.execution->Events();
     s.dde = std::make_unique<DdeService>(s.trackingData, s.loggedNotices);
+    s.tracking = std::make_unique<TrackingController>(TrackingServices{
+        s.trackingPlatform, *s.sync, s.settings, s.keps, ObserverFromStation(s.settings.station), s.trackingData,
+        s.rotorDisplay, &s.rr, [&s] { s.hardware.Play(StationSound::Error, ""); }});
+    s.hardware.tracking = s.tracking.get();
+    s.main.tracking = s.tracking.get();
+    s.main.keps = &s.keps;
 }
 
 void ConnectWindowHooks(Station& s) {
@@ -159,6 +180,8 @@ void ConnectWindowHooks(Station& s) {
     s.main.hooks.saveAndRelease = [&s] {
         if (s.clockThread) WaitForSingleObject(s.clockThread, kThreadJoinLimitMs);
         SaveScheduleFile(*s.schedule, ScheduleFilePath(s.settings));
+        s.tracking->StartTracking(true, true, "");
+        s.tracking->Shutdown();
     };
 }
 
@@ -221,6 +244,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
     ConnectWindowHooks(s);
 
     EnableRotatorCommand(s);
+    s.tracking->InitRotator();
     s.dde->Start();
     s.execution->LoadScheduledEvents();
     {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "passrun/TrackingData.h"
+#include "hardware/TrackingData.h"
 #include "platform/Notices.h"
 
 namespace tarvon {

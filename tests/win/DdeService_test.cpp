@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "passrun/TrackingData.h"
+#include "hardware/TrackingData.h"
 #include "platform/memory/RecordingNotices.h"
 
 namespace tarvon {

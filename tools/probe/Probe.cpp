@@ -8,7 +8,9 @@
 //   probe rect --class C [--title T]                     left top right bottom
 //   probe move --class C --x N --y N                      moves a window (keeps its size)
 //   probe foreground                                     class and title of the foreground window
-//   probe post --class C [--title T] --msg N [--wparam N] [--lparam N]
+//   probe post --class C [--title T] --msg N [--wparam N] [--lparam N | --atom TEXT]
+//                                                        (--atom: lParam is a global atom of TEXT,
+//                                                        which the receiver deletes)
 //   probe press --title T --button CAPTION               clicks a dialog's button
 //   probe text --title T --id N                          a dialog control's text
 //   probe menu --class C --id N                          "checked"/"unchecked", "grayed"/"enabled"
@@ -114,8 +116,10 @@ int Foreground() {
 int Post(const Args& a) {
     HWND w = Target(a);
     if (!w) return 1;
+    LPARAM lParam = static_cast<LPARAM>(a.Number("--lparam", 0));
+    if (a.options.count("--atom")) lParam = GlobalAddAtomW(a.Wide("--atom").c_str());
     return PostMessageW(w, static_cast<UINT>(a.Number("--msg", 0)), static_cast<WPARAM>(a.Number("--wparam", 0)),
-                        static_cast<LPARAM>(a.Number("--lparam", 0)))
+                        lParam)
                ? 0
                : 1;
 }

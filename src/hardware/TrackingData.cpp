@@ -1,4 +1,4 @@
-#include "passrun/TrackingData.h"
+#include "hardware/TrackingData.h"
 
 #include <algorithm>
 #include <bit>

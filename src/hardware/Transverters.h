@@ -1,0 +1,20 @@
+#pragma once
+// The station's transverters under SOFTWARE\Kova\Transverters: which local
+// oscillator lies between the radio and a satellite frequency.
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace tarvon {
+
+constexpr const char* kTransvertersKeyPath = "SOFTWARE\\Kova\\Transverters";
+
+// The offset (MHz) of the first transverter covering `mhz`: its "TX IF" for
+// transmitting when "TX" is set, its "RX IF" for receiving when "RX" is
+// set; 0 when none covers the frequency.
+double TransverterOffset(Registry& registry, double mhz, bool transmit);
+
+// The key of the transverter whose "Name" is exactly `name`.
+int FindTransverterKey(Registry& registry, const std::string& name, std::string& path);
+
+}  // namespace tarvon

@@ -1,0 +1,89 @@
+#include "ui/EnableRotatorDialog.h"
+
+#include <mutex>
+#include <string>
+
+#include "hardware/TrackingController.h"
+#include "orbit/KepsDatabase.h"
+#include "ui/EnableRotatorIds.h"
+#include "win32/Utf8.h"
+
+namespace tarvon {
+namespace {
+
+constexpr DWORD kHelpContext = 406;
+constexpr const wchar_t* kStopLine = L"[STOP]";
+
+MainWindowState& StateOf(HWND dialog) {
+    return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+}
+
+void AddLine(HWND dialog, const std::wstring& line) {
+    SendDlgItemMessageW(dialog, IDC_ROTATOR_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+// Every type that tracks by the station's own predictions offers the
+// satellites of the element database.
+void OnInit(HWND dialog, MainWindowState& state) {
+    AddLine(dialog, kStopLine);
+    const uint32_t type = state.settings->general.rotatorType;
+    if (type < kRotatorLevel1 || !state.keps) return;
+    std::lock_guard<std::recursive_mutex> lock(state.sync->scheduleLock);
+    for (const KepsRecord& record : state.keps->slots) {
+        const std::string name(record.name, strnlen(record.name, sizeof record.name));
+        if (!name.empty()) AddLine(dialog, Widen(name));
+    }
+}
+
+void Choose(HWND dialog, MainWindowState& state) {
+    const LRESULT index = SendDlgItemMessageW(dialog, IDC_ROTATOR_LIST, LB_GETCURSEL, 0, 0);
+    if (index != LB_ERR && state.tracking) {
+        const LRESULT length = SendDlgItemMessageW(dialog, IDC_ROTATOR_LIST, LB_GETTEXTLEN, index, 0);
+        std::wstring line(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+        SendDlgItemMessageW(dialog, IDC_ROTATOR_LIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(line.data()));
+        if (line == kStopLine) {
+            state.tracking->StartTracking(true, true, "");
+        } else {
+            state.tracking->StartTracking(false, true, Narrow(line));
+        }
+    }
+    EndDialog(dialog, IDOK);
+}
+
+void OnCommand(HWND dialog, WPARAM wParam) {
+    MainWindowState& state = StateOf(dialog);
+    switch (LOWORD(wParam)) {
+        case IDOK: Choose(dialog, state); return;
+        case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
+        case IDC_ROTATOR_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+        case IDC_ROTATOR_LIST:
+            if (HIWORD(wParam) == LBN_DBLCLK) Choose(dialog, state);
+            return;
+        default: return;
+    }
+}
+
+INT_PTR CALLBACK EnableRotatorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        switch (message) {
+            case WM_INITDIALOG:
+                SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
+                OnInit(dialog, *reinterpret_cast<MainWindowState*>(lParam));
+                return TRUE;
+            case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
+            default: return FALSE;
+        }
+    } catch (...) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+}
+
+}  // namespace
+
+void EnableRotatorDialog(MainWindowState& state) {
+    DialogBoxParamW(state.instance, MAKEINTRESOURCEW(IDD_ENABLE_ROTATOR), state.window, EnableRotatorProc,
+                    reinterpret_cast<LPARAM>(&state));
+}
+
+}  // namespace tarvon

@@ -1,0 +1,80 @@
+#include "ui/TrackingWindow.h"
+
+#include <memory>
+#include <string>
+
+#include "core/PublicIds.h"
+
+namespace tarvon {
+namespace {
+
+struct PendingNotice {
+    Notices* shown;
+    std::string text, caption;
+    NoticeIcon icon;
+};
+
+void ShowPendingNotice(LPARAM lParam) {
+    std::unique_ptr<PendingNotice> notice(reinterpret_cast<PendingNotice*>(lParam));
+    notice->shown->Show(notice->text, notice->caption, notice->icon);
+}
+
+// Message 2032 from another program names the satellite by a global atom
+// (a pointer into the sender's memory would mean nothing here); the atom is
+// deleted once read. Stopping needs no name.
+void OnStartTrackingMessage(MainWindowState& state, WPARAM stop, LPARAM atom) {
+    char name[256] = {};
+    if (atom != 0) {
+        GlobalGetAtomNameA(static_cast<ATOM>(atom), name, sizeof name);
+        GlobalDeleteAtom(static_cast<ATOM>(atom));
+    }
+    if (stop == 0 && name[0] == 0) return;
+    state.tracking->StartTracking(stop != 0, true, name);
+}
+
+void RedrawRotorBox(MainWindowState& state) {
+    const Box& b = state.layout.rotorBox;
+    RECT r{b.left, b.top, b.right, b.bottom};
+    InvalidateRect(state.window, &r, TRUE);
+}
+
+}  // namespace
+
+bool HandleTrackingMessage(MainWindowState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TARVON_SHOW_NOTICE: ShowPendingNotice(lParam); return true;
+        case WM_TARVON_ROTOR_MOVED: RedrawRotorBox(state); return true;
+        default: break;
+    }
+    TrackingController* tracking = state.tracking;
+    switch (message) {
+        case WM_TARVON_SELECT_UPLINK: if (tracking) tracking->SelectLink(static_cast<char>(wParam), true); return true;
+        case WM_TARVON_SELECT_DOWNLINK: if (tracking) tracking->SelectLink(static_cast<char>(wParam), false); return true;
+        case WM_TARVON_DOWNLINK_OFFSET: if (tracking) tracking->SetFineOffset(static_cast<int32_t>(wParam)); return true;
+        case WM_TARVON_START_TRACKING: if (tracking) OnStartTrackingMessage(state, wParam, lParam); return true;
+        default: return false;
+    }
+}
+
+void WindowRotorDisplay::ShowRotorPosition(double azimuth, double elevation) {
+    {
+        std::lock_guard<std::mutex> lock(state_.rotorMutex);
+        state_.rotorAzimuth = azimuth;
+        state_.rotorElevation = elevation;
+    }
+    PostMessageW(state_.window, WM_TARVON_ROTOR_MOVED, 0, 0);
+}
+
+NoticeAnswer PostedNotices::Show(std::string_view text, std::string_view caption, NoticeIcon icon,
+                                 NoticeButtons buttons) {
+    if (buttons != NoticeButtons::Ok) return shown_.Show(text, caption, icon, buttons);
+    auto notice = std::make_unique<PendingNotice>(PendingNotice{&shown_, std::string(text), std::string(caption), icon});
+    if (PostMessageW(state_.window, WM_TARVON_SHOW_NOTICE, 0, reinterpret_cast<LPARAM>(notice.get()))) {
+        notice.release();
+    } else {
+        log_.Record("Not shown (no window): " + std::string(caption) + ": " + std::string(text));
+    }
+    return NoticeAnswer::Ok;
+}
+
+}  // namespace tarvon

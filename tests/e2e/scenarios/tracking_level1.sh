@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# A pass started by the engine, tracked through the driver library: the real
+# rotctld and rigctld dummy daemons receive the satellite's position and the
+# Doppler-corrected downlink and uplink as the orbit model has them at the
+# same instants; the DDE service serves the live data; the rotor display
+# follows; at the end the antenna parks (an absurd stored park azimuth is
+# brought within the rotator's travel).
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/../passrun/passrun.sh"
+source "$(dirname "$0")/../tracking/tracking.sh"
+
+rot=$(free_port)
+rig=$(free_port)
+start_daemon rotctld "$rot"
+start_daemon rigctld "$rig"
+iss_satellite
+t=$(now)
+aos=$((t + 40))
+los=$((aos + 20))
+station_beside_track $((aos + 10))
+level1_rotator "$rot" "$rig"
+reg_dword 'Software\Kova\Rotator' Park 1
+reg_dword 'Software\Kova\Rotator' 'Park Az' 9999
+reg_dword 'Software\Kova\Rotator' 'Park El' 45
+apply_registry
+write_schedule "ISS:$aos:$los:0"
+start_tarvon
+probe find --class Tarvon --timeout 30 >/dev/null || fail "no main window"
+
+dde() { "$WINE" "$TARVON_BIN/ddeclient.exe" Tarvon Tracking request "$@" 2>/dev/null | tr -d '\r'; }
+sleep $((aos + 5 - $(now)))
+text=$(dde text | sed -n 3p | xxd -r -p | tr -d '\0')
+[[ "$text" =~ ^SNISS\ AZ[0-9.]+\ EL[0-9.]+\ UP[0-9]+\ UMLSB\ DN[0-9]+\ DMUSB$ ]] || fail "tracking text '$text'"
+record=$(dde TrackData)
+expect_eq "$(echo "$record" | sed -n 2p)" "data 69" "TrackData size"
+expect_eq "$(echo "$record" | sed -n 3p | cut -d' ' -f1-4)" "49 53 53 00" "TrackData name"
+screenshot tracking
+
+sleep $((los + 14 - $(now)))
+close_tarvon
+
+mapfile -t moves < <(positions "$rot")
+mapfile -t downs < <(downlinks "$rig")
+mapfile -t ups < <(uplinks "$rig")
+# Steps every 2 s from AOS - 25 (the start lead) to LOS + 10 (Pass End Time), then the park.
+[ ${#moves[@]} -ge 20 ] && [ ${#moves[@]} -le 31 ] || fail "${#moves[@]} positions sent"
+expect_eq "$(echo "${moves[-1]}" | cut -d' ' -f2-)" "360.00 45.00" "park position"
+[ ${#downs[@]} -ge 19 ] && [ ${#ups[@]} -ge 19 ] || fail "${#downs[@]} downlinks, ${#ups[@]} uplinks"
+
+# Three instants: early, middle, late. Positions are whole degrees of the
+# second the step ran in; the frequencies follow the range rate.
+for i in 2 $((${#moves[@]} / 2)) $((${#moves[@]} - 3)); do
+    read -r when az el <<<"${moves[$i]}"
+    read -r view_az view_el rate <<<"$(look "${when%.*}")"
+    expect_close "$az" "$view_az" 1.5 "azimuth at $when"
+    expect_close "$el" "$view_el" 1.5 "elevation at $when"
+    j=$((i < ${#downs[@]} ? i : ${#downs[@]} - 1))
+    read -r when down <<<"${downs[$j]}"
+    read -r _ _ rate <<<"$(look "${when%.*}")"
+    expect_close "$down" "437.8e6 * (1 - $rate / 299792.458)" 400 "downlink at $when"
+    read -r when up <<<"${ups[$j]}"
+    read -r _ _ rate <<<"$(look "${when%.*}")"
+    expect_close "$up" "145.99e6 * (1 + $rate / 299792.458)" 150 "uplink at $when"
+done
+# Approaching, then receding: the downlink falls through 437.8 MHz.
+read -r _ first <<<"${downs[0]}"
+read -r _ last <<<"${downs[-1]}"
+expect_close "$first" "437.8e6 + 6000" 5000 "downlink while approaching"
+expect_close "$last" "437.8e6 - 6000" 5000 "downlink while receding"
+grep -aq 'rig_set_mode called.*USB' "$WORK/rigctld-$rig.log" || fail "downlink mode not set"
+grep -q "Tracking ISS" "$KOVA_DIR/Tarvon.log" || fail "no tracking line in the station log"
+echo "ok"

@@ -1,0 +1,109 @@
+# Helpers of the tracking scenarios; sourced after ../lib.sh and
+# ../passrun/passrun.sh. The hamlib dummy daemons on ports of our own with
+# their command logs, the ISS in the element database, a station placed under
+# one of its passes, and the orbit model's view (tarvon-cli look) to compare.
+
+KEPS_WIN="$KOVA_DIR_WIN\\Kova.KEP"
+DAEMON_PIDS=()
+# The daemons go with the scenario; its exit code stays what it was.
+trap 'rc=$?; for p in "${DAEMON_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done; (exit $rc); cleanup' EXIT
+
+cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# start_daemon rotctld|rigctld PORT: the dummy device, logging every call with
+# its time to $WORK/<daemon>-<port>.log; its pid is in DAEMON_PID.
+start_daemon() {
+    "$1" -m 1 -T 127.0.0.1 -t "$2" -vvvv -Z >"$WORK/$1-$2.log" 2>&1 &
+    DAEMON_PID=$!
+    DAEMON_PIDS+=("$DAEMON_PID")
+    for _ in $(seq 50); do
+        (exec 3<>"/dev/tcp/127.0.0.1/$2") 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "$1 did not listen on $2"
+}
+
+# A little-endian double as a .reg hex value.
+reg_double() {
+    local hex
+    hex=$(python3 -c 'import struct,sys; print(",".join("%02x" % b for b in struct.pack("<d", float(sys.argv[1]))))' "$3")
+    printf '\n[HKEY_LOCAL_MACHINE\\%s]\n"%s"=hex:%s\n' "$1" "$2" "$hex" >>"$PENDING_REG"
+}
+
+# The Level1 rotator type, reaching the daemons on ports $1 (rotctld) and $2 (rigctld).
+level1_rotator() {
+    reg_dword 'Software\Kova\Rotator' 'Rotator Type' 2
+    reg_sz 'Software\Kova\Rotator' 'Rotctld Host' 127.0.0.1
+    reg_dword 'Software\Kova\Rotator' 'Rotctld Port' "$1"
+    reg_sz 'Software\Kova\Rotator' 'Rigctld Host' 127.0.0.1
+    reg_dword 'Software\Kova\Rotator' 'Rigctld Port' "$2"
+}
+
+# The ISS: element set, satellite key without a program (a pass then lasts
+# until the engine ends it), downlink 437.8 MHz USB, uplink 145.99 MHz LSB.
+iss_satellite() {
+    cli import --keps "$KEPS_WIN" "Z:$(echo "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" | tr / '\\')" \
+        >/dev/null || fail "element import"
+    local key='Software\Kova\Satellites\ISS'
+    reg_sz "$key" Name ISS
+    reg_dword "$key" State 2
+    reg_double "$key" 'Downlink 1' 437.8
+    reg_double "$key" 'Uplink 1' 145.99
+    reg_dword "$key" 'Downlink Mode' 3
+    reg_dword "$key" 'Uplink Mode' 4
+}
+
+# look TIME: "azimuth elevation range_rate" of the ISS from the station.
+look() {
+    cli look --keps "$KEPS_WIN" --sat ISS --lat "$STATION_LAT" --lon "$STATION_LON" --alt 100 --time "$1" |
+        awk '$1 == "azimuth" {a = $2} $1 == "elevation" {e = $2} $1 == "range_rate" {r = $2} END {print a, e, r}'
+}
+
+# The station 4 degrees beside the ISS's ground track at time $1, square to
+# its motion: the closest approach comes then, some 60 degrees up.
+station_beside_track() {
+    local before after
+    before=$(subpoint $(($1 - 5)))
+    after=$(subpoint $(($1 + 5)))
+    read -r STATION_LAT STATION_LON <<<"$(python3 -c '
+import math, sys
+la0, lo0, la1, lo1 = map(float, sys.argv[1:])
+dlo = (lo1 - lo0 + 180) % 360 - 180
+north, east = la1 - la0, -dlo * math.cos(math.radians(la0))
+n = math.hypot(north, east)
+lat = (la0 + la1) / 2 + 4 * east / n
+lon = ((lo0 + dlo / 2) + 4 * north / n / math.cos(math.radians(lat))) % 360
+print("%.4f %.4f" % (lat, lon if lon < 180 else lon - 360))' $before $after)"
+    reg_sz 'Software\Kova\General' 'Kova Directory' "$KOVA_DIR_WIN"
+    reg_sz 'Software\Kova\Station' Callsign G0TST
+    reg_double 'Software\Kova\Station' Latitude "$STATION_LAT"
+    reg_double 'Software\Kova\Station' Longitude "$STATION_LON"
+    reg_double 'Software\Kova\Station' Altitude 100
+    reg_dword 'Software\Kova\Tarvon' 'Schedule Days' 1
+}
+
+# "latitude longitude" (west positive) of the point under the ISS at time $1.
+subpoint() {
+    cli look --keps "$KEPS_WIN" --sat ISS --lat 0 --lon 0 --alt 0 --time "$1" |
+        awk '$1 == "sub_lat" {la = $2} $1 == "sub_lon" {lo = $2} END {print la, lo}'
+}
+
+# "UNIXTIME VALUE..." per command a daemon carried out: rotctld positions
+# ("az el") or rigctld downlink ("freq") and uplink ("tx_freq") frequencies.
+daemon_calls() {
+    local log=$1 pattern=$2
+    grep -a "$pattern" "$log" 2>/dev/null | python3 -c '
+import sys, re, datetime
+for line in sys.stdin:
+    stamp = datetime.datetime.strptime(line[:26], "%Y-%m-%dT%H:%M:%S.%f").replace(tzinfo=datetime.timezone.utc)
+    values = re.findall(r"(?:az|el|freq)=(-?[0-9.]+)", line[27:])
+    print("%.3f %s" % (stamp.timestamp(), " ".join(values)))'
+}
+positions() { daemon_calls "$WORK/rotctld-$1.log" ': rot_set_position called'; }
+downlinks() { daemon_calls "$WORK/rigctld-$1.log" ': rig_set_freq called'; }
+uplinks() { daemon_calls "$WORK/rigctld-$1.log" ': rig_set_split_freq called'; }
+
+# Fails unless |$1 - $2| <= $3 (decimal numbers).
+expect_close() {
+    python3 -c "import sys; sys.exit(0 if abs($1 - ($2)) <= $3 else 1)" || fail "$4: $1 is not within $3 of $2"
+}
