@@ -13,6 +13,8 @@ KepsDatabase SeededDatabase() {
         r.catalogNumber = catalog;
         r.epochYear = 26;
         r.epochDay = 100.0;
+        r.inclination = 98.0;
+        r.meanMotion = 14.5;
         r.beaconMhz = 145.8;
         r.blon = 10;
         r.blat = 20;
@@ -29,6 +31,11 @@ void CheckImport(const KepsDatabase& before, const KepsDatabase& after, const Im
         const KepsRecord& now = after.slots[i];
         if (std::memchr(now.name, 0, sizeof now.name) == nullptr) std::abort();
         if (std::memchr(now.modeSchedule, 0, sizeof now.modeSchedule) == nullptr) std::abort();
+        // Whatever an import stores can be propagated.
+        uint8_t wasBytes[kKepsRecordBytes], nowBytes[kKepsRecordBytes];
+        EncodeKepsRecord(was, wasBytes);
+        EncodeKepsRecord(now, nowBytes);
+        if (std::memcmp(wasBytes, nowBytes, kKepsRecordBytes) != 0 && !ElementsCanBeAnOrbit(now)) std::abort();
         if (IsFreeSlot(was)) {
             if (!IsFreeSlot(now)) {
                 ++added;

@@ -20,16 +20,31 @@ bool ImportTwoLineFile(std::span<const uint8_t> bytes, KepsDatabase& db, ImportR
 // True when at least one "Satellite:" block was read.
 bool ImportVerboseFile(std::span<const uint8_t> bytes, KepsDatabase& db, ImportReport& report);
 
-// Adds, updates or keeps, and says which.
+// Adds, updates or keeps, and says which; elements that cannot be an orbit
+// are refused.
 void ApplyImportedRecord(KepsDatabase& db, const KepsRecord& record, ImportReport& report);
 
-enum class ImportOutcome { Imported, NothingFound, ElementFileUnreadable, KepsFileUnwritable };
+enum class ImportOutcome { Imported, NothingFound, ElementFileUnreadable, KepsFileUnwritable, DatabaseDamaged };
 
-// The whole update: reads the element file, imports it into `db` (adding
-// "No Satellites Found!" when nothing was read) and saves `kepsFile`. An
-// unreadable element file changes nothing; a database that could not be
-// saved stays changed in memory only.
-ImportOutcome ImportElementFile(const std::filesystem::path& elementFile, ElementFormat format, KepsDatabase& db,
-                                const std::filesystem::path& kepsFile, ImportReport& report);
+// What to do when the database file itself is damaged: leave it untouched,
+// or move it aside (to DamagedKepsPath) and go on with its sound slots.
+enum class DamagedDatabase { Refuse, SetAside };
+
+struct ImportResult {
+    ImportOutcome outcome = ImportOutcome::Imported;
+    KepsFileCheck database;  // as the database file was found
+};
+
+// "Kova.KEP.damaged" beside the database.
+std::filesystem::path DamagedKepsPath(const std::filesystem::path& kepsFile);
+
+// The whole update. Loads `db` from `kepsFile` first (the file is the
+// reference, whatever another program saved meanwhile), imports the element
+// file into it (adding "No Satellites Found!" when nothing was read) and saves
+// it. An unreadable element file or a refused damaged database changes no
+// file; a database that could not be saved stays as it was on disk.
+ImportResult ImportElementFile(const std::filesystem::path& elementFile, ElementFormat format, KepsDatabase& db,
+                               const std::filesystem::path& kepsFile, ImportReport& report,
+                               DamagedDatabase onDamage = DamagedDatabase::Refuse);
 
 }  // namespace tarvon

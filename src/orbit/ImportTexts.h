@@ -7,6 +7,7 @@ constexpr const char* kKepsUpdated = ": Keps Updated";
 constexpr const char* kOldKeps = ": Old Keps - Not Updated";
 constexpr const char* kDatabaseFull = ": Database Full - Not Added";
 constexpr const char* kNoCatalogNumber = ": No Catalog Number - Not Imported";
+constexpr const char* kInvalidElements = ": Invalid Elements - Not Imported";
 constexpr const char* kNoSatellitesFound = "No Satellites Found!";
 constexpr const char* kKepsFileUnopened = "Keps file unable to be opened";
 constexpr const char* kUpdateKepsTitle = "Update Keps";

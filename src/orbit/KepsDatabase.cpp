@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include <cstring>
+#include <system_error>
 #include <vector>
 
 #include "core/FileReplace.h"
@@ -33,12 +34,64 @@ std::filesystem::path KepsFilePath(const std::string& kovaDirectory) {
     return std::filesystem::path(kovaDirectory) / kKepsFileName;
 }
 
-void LoadKepsDatabase(KepsDatabase& db, const std::filesystem::path& file) {
+KepsFileCheck DecodeKepsDatabase(std::span<const uint8_t> bytes, KepsDatabase& db) {
     ClearKepsDatabase(db);
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(file, bytes)) return;
+    KepsFileCheck check;
+    check.present = true;
+    check.fileBytes = bytes.size();
     const size_t whole = std::min(bytes.size(), kKepsFileBytes) / kKepsRecordBytes;
-    for (size_t i = 0; i < whole; ++i) DecodeKepsRecord(bytes.data() + i * kKepsRecordBytes, db.slots[i]);
+    for (size_t i = 0; i < whole; ++i) {
+        DecodeKepsRecord(bytes.data() + i * kKepsRecordBytes, db.slots[i]);
+        if (IsDamagedSlot(db.slots[i])) check.damagedSlots.push_back(static_cast<int>(i));
+    }
+    return check;
+}
+
+KepsFileCheck LoadKepsDatabase(KepsDatabase& db, const std::filesystem::path& file) {
+    ClearKepsDatabase(db);
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return {};
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(file, bytes)) {
+        KepsFileCheck check;
+        check.present = check.unreadable = true;
+        return check;
+    }
+    return DecodeKepsDatabase(bytes, db);
+}
+
+std::string DescribeKepsDamage(const KepsFileCheck& check) {
+    std::vector<std::string> parts;
+    if (check.unreadable) parts.push_back("it cannot be read");
+    if (check.WrongSize()) {
+        parts.push_back("it is " + std::to_string(check.fileBytes) + " bytes long instead of " +
+                        std::to_string(kKepsFileBytes));
+    }
+    const std::vector<int>& slots = check.damagedSlots;
+    if (!slots.empty()) {
+        // Runs of neighbours as ranges, counted from 1 as the edit dialog does.
+        std::string list;
+        for (size_t i = 0; i < slots.size();) {
+            size_t last = i;
+            while (last + 1 < slots.size() && slots[last + 1] == slots[last] + 1) ++last;
+            if (!list.empty()) list += ", ";
+            list += std::to_string(slots[i] + 1);
+            if (last > i) list += "-" + std::to_string(slots[last] + 1);
+            i = last + 1;
+        }
+        parts.push_back((slots.size() == 1 ? "slot " + list + " holds" : "slots " + list + " hold") +
+                        " elements that cannot be an orbit");
+    }
+    std::string text;
+    for (const std::string& part : parts) text += (text.empty() ? "" : "; ") + part;
+    return text;
+}
+
+std::string KepsDamageNotice(const std::string& fileName, const KepsFileCheck& check) {
+    return "The element database " + fileName + " is damaged: " + DescribeKepsDamage(check) +
+           ".\n\nOnly the satellites of its sound slots are predicted, and the file is left as it is. "
+           "Importing elements with \"tarvon-cli import --repair\" sets it aside and starts a new database "
+           "with its sound slots.";
 }
 
 bool SaveKepsDatabase(const KepsDatabase& db, const std::filesystem::path& file) {
@@ -55,7 +108,7 @@ int FindKepsByName(const KepsDatabase& db, const char* name) {
     // An empty name would match the first free slot.
     if (name[0] == '\0') return -1;
     for (int i = 0; i < kKepsSlots; ++i) {
-        if (EqualIgnoringCase(db.slots[i].name, name)) return i;
+        if (EqualIgnoringCase(db.slots[i].name, name) && IsUsableSlot(db.slots[i])) return i;
     }
     return -1;
 }
@@ -63,7 +116,7 @@ int FindKepsByName(const KepsDatabase& db, const char* name) {
 int FindKepsByCatalog(const KepsDatabase& db, uint32_t catalogNumber) {
     if (catalogNumber == 0) return -1;
     for (int i = 0; i < kKepsSlots; ++i) {
-        if (db.slots[i].catalogNumber == catalogNumber) return i;
+        if (db.slots[i].catalogNumber == catalogNumber && IsUsableSlot(db.slots[i])) return i;
     }
     return -1;
 }

@@ -1,9 +1,12 @@
 #include "orbit/KepsRecord.h"
 
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <initializer_list>
 #include <type_traits>
+
+#include "orbit/OrbitConstants.h"
 
 namespace tarvon {
 namespace {
@@ -28,6 +31,43 @@ void Get(const uint8_t*& in, T& value) {
 void ClearKepsRecord(KepsRecord& record) { record = KepsRecord{}; }
 
 bool IsFreeSlot(const KepsRecord& record) { return record.name[0] == '\0'; }
+
+namespace {
+
+// Slower than one revolution in 100 days the orbit would reach beyond
+// 900,000 km, where the Sun, not the Earth, holds a body.
+constexpr double kSlowestMeanMotion = 0.01;
+// The two-line format cannot carry a larger first derivative of the mean
+// motion; nothing that still orbits comes near it.
+constexpr double kLargestDecay = 1.0;
+
+bool Within(double value, double low, double high) { return value >= low && value <= high; }
+
+}  // namespace
+
+bool ElementsCanBeAnOrbit(const KepsRecord& r) {
+    for (double v : {r.epochDay, r.decay, r.inclination, r.raan, r.eccentricity, r.argPerigee, r.meanAnomaly,
+                     r.meanMotion, r.beaconMhz}) {
+        if (!std::isfinite(v)) return false;
+    }
+    // Two digits as element files give them, or a full year of the span the
+    // day-number scale counts exactly.
+    const bool yearOk = Within(r.epochYear, 0, 99) || Within(r.epochYear, 1901, 2099);
+    const bool dayOk = r.epochDay >= 1.0 && r.epochDay < 367.0;
+    const bool anglesOk = Within(r.inclination, 0.0, 180.0) && std::fabs(r.raan) <= 360.0 &&
+                          std::fabs(r.argPerigee) <= 360.0 && std::fabs(r.meanAnomaly) <= 360.0;
+    if (!yearOk || !dayOk || !anglesOk || r.beaconMhz < 0.0) return false;
+    if (r.eccentricity < 0.0 || r.eccentricity >= 1.0 || r.meanMotion < kSlowestMeanMotion ||
+        std::fabs(r.decay) >= kLargestDecay) {
+        return false;
+    }
+    const double semiMajorAxis = orbit::kSemiMajorAxisFactor * std::pow(1440.0 / r.meanMotion, 2.0 / 3.0);
+    return semiMajorAxis * (1.0 - r.eccentricity) > orbit::kEarthRadius;
+}
+
+bool IsDamagedSlot(const KepsRecord& record) { return !IsFreeSlot(record) && !ElementsCanBeAnOrbit(record); }
+
+bool IsUsableSlot(const KepsRecord& record) { return !IsFreeSlot(record) && ElementsCanBeAnOrbit(record); }
 
 void CopyKepsName(KepsRecord& record, const char* name) {
     std::memset(record.name, 0, sizeof record.name);

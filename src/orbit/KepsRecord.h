@@ -32,6 +32,14 @@ struct KepsRecord {
 
 void ClearKepsRecord(KepsRecord& record);
 bool IsFreeSlot(const KepsRecord& record);
+// Whether the elements describe an orbit around the Earth that propagation
+// can follow: every number finite, a real epoch, an ellipse whose perigee
+// clears the ground and whose period the Earth can hold. Anything else would
+// only predict nonsense, so it is never imported and never propagated.
+bool ElementsCanBeAnOrbit(const KepsRecord& record);
+// A slot in use whose elements cannot be an orbit, and one that may be propagated.
+bool IsDamagedSlot(const KepsRecord& record);
+bool IsUsableSlot(const KepsRecord& record);
 void CopyKepsName(KepsRecord& record, const char* name);
 
 // Little-endian, field by field. Decoding terminates both texts, whatever

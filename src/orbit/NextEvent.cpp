@@ -1,7 +1,5 @@
 #include "orbit/NextEvent.h"
 
-#include <cmath>
-
 #include "core/TimeScales.h"
 #include "orbit/PassSearch.h"
 
@@ -13,50 +11,23 @@ NextEvent FindNextEvent(const SatState& state, const ObserverGeo& observer, cons
     SatState c = state;
     ObserverGeo o = observer;
     c.now += kTenSeconds;
-    c.searchState = kSearchStart;
     c.sunTime = 0.0;
-    const double start = c.now;
-    while (running.load() && std::fabs(c.now - start) <= giveUpDays) {
-        const SearchSample x = EvaluateForSearch(c, o);
-        const double above = x.tanElevation;  // compared with 0 only
-        switch (c.searchState) {
-        case kSearchStart:
-            c.now += kOneMinute;
-            c.searchElevation = SampleElevation(c, x);
-            c.searchState = above > 0.0 ? kSearchDescending : kSearchBelowHorizon;
-            break;
-        case kSearchBelowHorizon:
-            if (above > 0.0) {
-                c.now -= kOneSecond;
-                c.searchState = kSearchAosBack;
-            } else {
-                const double el = SampleElevation(c, x);
-                c.now += ApproachStep(el, c.searchElevation);
-                c.searchElevation = el;
-            }
-            break;
-        case kSearchDescending:
-            if (above >= 0.0) {
-                c.now += kOneMinute;
-            } else {
-                c.now -= kOneSecond;
-                c.searchState = kSearchLosBack;
-            }
-            break;
-        case kSearchAosBack:
-            if (above >= 0.0) {
-                c.now -= kOneSecond;
-            } else {
-                return {true, kNextEventAos, UnixTimeFromDayNumber(c.now + kOneSecond)};
-            }
-            break;
-        case kSearchLosBack:
-            if (above <= 0.0) {
-                c.now -= kOneSecond;
-            } else {
-                return {true, kNextEventLos, UnixTimeFromDayNumber(c.now + kOneSecond)};
-            }
-            break;
+    c.searchStart = c.now;
+    // Only the start differs from a pass search: inside a pass the next event
+    // is its LOS ahead, not its AOS behind. From there on the pass search's
+    // own steps find the crossing, and the first one it finds is the event.
+    c.searchElevation = SampleElevation(c, EvaluateForSearch(c, o));
+    c.searchState = c.searchElevation > 0.0 ? kSearchDescending : kSearchBelowHorizon;
+    c.now += kOneMinute;
+    PassSearchSettings settings;
+    settings.giveUpDays = giveUpDays;
+    while (running.load()) {
+        const int32_t before = c.searchState;
+        const int result = PassSearchStep(c, o, settings);
+        if (result == kPassStepFound) return {true, kNextEventLos, UnixTimeFromDayNumber(c.los)};
+        if (result == kPassStepNoPass) break;
+        if (before == kSearchAosBack && c.searchState != kSearchAosBack) {
+            return {true, kNextEventAos, UnixTimeFromDayNumber(c.aos)};
         }
     }
     return {};

@@ -22,9 +22,9 @@ std::vector<SatStateList*> SatStateLists::Snapshot() const {
     return lists_;
 }
 
-void RefreshSatStatesFromKeps(KepsDatabase& db, const std::filesystem::path& kepsFile, SatStateLists& lists,
-                              double stationRangeRate) {
-    LoadKepsDatabase(db, kepsFile);
+KepsFileCheck RefreshSatStatesFromKeps(KepsDatabase& db, const std::filesystem::path& kepsFile, SatStateLists& lists,
+                                       double stationRangeRate) {
+    KepsFileCheck check = LoadKepsDatabase(db, kepsFile);
     for (SatStateList* list : lists.Snapshot()) {
         list->ForEachSatState([&](SatState& s) {
             const int slot = FindKepsByCatalog(db, s.catalogNumber);
@@ -32,6 +32,7 @@ void RefreshSatStatesFromKeps(KepsDatabase& db, const std::filesystem::path& kep
         });
         list->AfterRefresh();
     }
+    return check;
 }
 
 SatState* FindSatStateByName(SatStateList& list, const char* name) {

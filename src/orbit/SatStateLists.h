@@ -35,9 +35,10 @@ private:
 
 // Reloads the database from `kepsFile` (the caller saved it first) and gives
 // every registered state whose catalogue number is in the table its new
-// elements; other states keep theirs.
-void RefreshSatStatesFromKeps(KepsDatabase& db, const std::filesystem::path& kepsFile, SatStateLists& lists,
-                              double stationRangeRate);
+// elements; other states, damaged slots' included, keep theirs. Returns what
+// the load found wrong with the file.
+KepsFileCheck RefreshSatStatesFromKeps(KepsDatabase& db, const std::filesystem::path& kepsFile, SatStateLists& lists,
+                                       double stationRangeRate);
 
 // The first state of the list whose name is exactly `name` (case matters).
 SatState* FindSatStateByName(SatStateList& list, const char* name);

@@ -1,3 +1,4 @@
+#include <cctype>
 #include <cmath>
 #include <cstring>
 
@@ -13,6 +14,13 @@ constexpr const char* kSatelliteLabel = "Satellite:";
 constexpr size_t kNameColumn = 11;  // after the label and one blank
 
 bool StartsWith(const std::string& line, const char* label) { return line.rfind(label, 0) == 0; }
+
+bool IsBlank(const char* text) {
+    for (; *text; ++text) {
+        if (!std::isspace(static_cast<unsigned char>(*text))) return false;
+    }
+    return true;
+}
 
 // Stores the value of one labelled line; false when the line carries none of
 // the block's labels.
@@ -64,11 +72,16 @@ bool ImportVerboseFile(std::span<const uint8_t> bytes, KepsDatabase& db, ImportR
             more = reader.Next(line);
             continue;
         }
-        found = true;
         KepsRecord record;
         CopyKepsName(record, line.size() > kNameColumn ? line.c_str() + kNameColumn : "");
         while ((more = reader.Next(line)) && !StartsWith(line, kSatelliteLabel) && StoreLabelledValue(line, record)) {
         }
+        if (IsBlank(record.name)) {
+            // A nameless satellite would be stored as a free slot and lost at
+            // the next addition; the two-line reader skips such sets too.
+            continue;
+        }
+        found = true;
         if (record.catalogNumber == 0) {
             // Catalogue 0 matches no slot, so it would be added again at every
             // import.

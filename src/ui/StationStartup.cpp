@@ -211,7 +211,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
     }
     OpenStationLog(s);
     s.log.Record("Tarvon started");
-    LoadKepsDatabase(s.keps, KepsFilePath(s.settings.general.kovaDirectory));
+    const KepsFileCheck kepsCheck = LoadKepsDatabase(s.keps, KepsFilePath(s.settings.general.kovaDirectory));
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -260,6 +260,13 @@ int RunStation(HINSTANCE instance, int showCommand) {
     UpdateWindow(window);
     s.clockThread = CreateThread(nullptr, kClockThreadStack, ClockThreadEntry, &s, 0, nullptr);
     s.execution->RunStartupEvents();
+    if (kepsCheck.Damaged()) {
+        // Told once the station runs: the box's own message loop keeps the
+        // window served while nobody is there to answer it.
+        const std::string& dir = s.settings.general.kovaDirectory;
+        s.loggedNotices.Show(KepsDamageNotice((dir.empty() ? "" : dir + "\\") + kKepsFileName, kepsCheck),
+                             "Tarvon Error", NoticeIcon::Exclamation);
+    }
 
     const int exitCode = RunMessageLoop();
     FinishThreads(s, exitCode);

@@ -72,8 +72,9 @@ int32_t ParseTime(const std::string& text, const std::string& what) {
                                                         [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
     if (allDigits && text != "-") {
         const int64_t t = ParseInteger(text, what);
-        if (t < std::numeric_limits<int32_t>::min() || t > std::numeric_limits<int32_t>::max()) {
-            throw CliError(what + " is outside 1901-2038: '" + text + "'");
+        // The orbit time scale starts in 1970: earlier times have no day number.
+        if (t < 0 || t > std::numeric_limits<int32_t>::max()) {
+            throw CliError(what + " is outside 1970-2038: '" + text + "'");
         }
         return static_cast<int32_t>(t);
     }
@@ -105,7 +106,7 @@ int32_t ParseTime(const std::string& text, const std::string& what) {
     st.wMinute = static_cast<uint16_t>(minute);
     st.wSecond = static_cast<uint16_t>(second);
     int32_t t = 0;
-    if (year < 1902 || year > 2037 || !SystemTimeToUnixTime(st, t)) {
+    if (year < 1970 || year > 2037 || !SystemTimeToUnixTime(st, t)) {
         throw CliError("bad time for " + what + ": '" + text + "'");
     }
     return t;
@@ -118,6 +119,20 @@ std::string FormatIsoTime(int32_t unixTime) {
     std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02uZ", unsigned{st.wYear}, unsigned{st.wMonth},
                   unsigned{st.wDay}, unsigned{st.wHour}, unsigned{st.wMinute}, unsigned{st.wSecond});
     return text;
+}
+
+std::string Printable(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += char(c);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        }
+    }
+    return out;
 }
 
 }  // namespace tarvon::cli

@@ -1,6 +1,7 @@
 #pragma once
 // Argument parsing shared by every subcommand: "--name VALUE" options,
-// "--name" flags, positional arguments, and the numbers and times they carry.
+// "--name" flags, positional arguments, the numbers and times they carry, and
+// the way times and stored texts are printed.
 #include <cstdint>
 #include <initializer_list>
 #include <map>
@@ -40,8 +41,11 @@ private:
 double ParseReal(const std::string& text, const std::string& what);
 int64_t ParseInteger(const std::string& text, const std::string& what);
 // Unix seconds, or an ISO UTC time "YYYY-MM-DD[THH:MM[:SS]][Z]" (a blank may
-// stand for the T).
+// stand for the T), from 1970 to 2038.
 int32_t ParseTime(const std::string& text, const std::string& what);
 std::string FormatIsoTime(int32_t unixTime);
+// Bytes outside printable ASCII (and the backslash) as \xNN, so that a damaged
+// name shows as it is stored and cannot steer the terminal.
+std::string Printable(const std::string& text);
 
 }  // namespace tarvon::cli

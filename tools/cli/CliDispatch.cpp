@@ -31,7 +31,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     for (const Command& c : kCommands) {
         if (args[0] != c.name) continue;
         try {
-            return c.run(CommandArgs(args.begin() + 1, args.end()), out);
+            return c.run(CommandArgs(args.begin() + 1, args.end()), out, err);
         } catch (const CliError& e) {
             err << "tarvon-cli " << c.name << ": " << e.what() << "\n";
             return 2;

@@ -11,16 +11,17 @@ using CommandArgs = std::vector<std::string>;
 struct Command {
     const char* name;
     const char* summary;
-    int (*run)(const CommandArgs& args, std::ostream& out);
+    // Results go to `out`, warnings about what they rest on to `err`.
+    int (*run)(const CommandArgs& args, std::ostream& out, std::ostream& err);
 };
 
 // Each subcommand, in its own file. They throw CliError for bad usage.
-int RunImport(const CommandArgs& args, std::ostream& out);
-int RunKeps(const CommandArgs& args, std::ostream& out);
-int RunPasses(const CommandArgs& args, std::ostream& out);
-int RunLook(const CommandArgs& args, std::ostream& out);
-int RunSchedule(const CommandArgs& args, std::ostream& out);
-int RunDump(const CommandArgs& args, std::ostream& out);
+int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunKeps(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunPasses(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunLook(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunSchedule(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunDump(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 // argv without the program name. Usage errors become one line on `err` and
 // a non-zero result.

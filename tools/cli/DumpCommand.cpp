@@ -14,21 +14,6 @@ constexpr const char* kHelp =
     "Prints a \"Kova Schedule.DAT\" record by record, every field. Times are Unix\n"
     "seconds followed by their ISO UTC form.\n";
 
-// Bytes outside printable ASCII as \xNN, so that a damaged name shows as it is stored.
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            out += char(c);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-            out += escaped;
-        }
-    }
-    return out;
-}
-
 std::string Time(int32_t t) { return std::to_string(t) + " (" + FormatIsoTime(t) + ")"; }
 
 void PrintRecord(std::ostream& out, size_t index, const SchedulePass& p) {
@@ -55,7 +40,7 @@ void PrintRecord(std::ostream& out, size_t index, const SchedulePass& p) {
 
 }  // namespace
 
-int RunDump(const CommandArgs& argList, std::ostream& out) {
+int RunDump(const CommandArgs& argList, std::ostream& out, std::ostream&) {
     const CliArgs args(argList, {}, {});
     if (args.Help()) {
         out << kHelp;

@@ -9,15 +9,20 @@ namespace tarvon::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "usage: tarvon-cli import --keps FILE [--verbose] ELEMENT_FILE\n"
+    "usage: tarvon-cli import --keps FILE [--verbose] [--repair] ELEMENT_FILE\n"
     "Imports a NASA two-line element file (or, with --verbose, a Sarnet verbose one)\n"
     "into the element database FILE (a Kova.KEP, created when missing) and prints\n"
-    "one report line per satellite read.\n";
+    "one report line per satellite read. Names are printed with bytes outside\n"
+    "printable ASCII as \\xNN.\n"
+    "A damaged database (of the wrong size, unreadable, or with slots whose elements\n"
+    "cannot be an orbit) is left untouched and nothing is imported, unless --repair\n"
+    "is given: then it is moved to FILE.damaged and the import goes into a new\n"
+    "database that keeps its sound slots.\n";
 
 }  // namespace
 
-int RunImport(const CommandArgs& argList, std::ostream& out) {
-    const CliArgs args(argList, {"--keps"}, {"--verbose"});
+int RunImport(const CommandArgs& argList, std::ostream& out, std::ostream& err) {
+    const CliArgs args(argList, {"--keps"}, {"--verbose", "--repair"});
     if (args.Help()) {
         out << kHelp;
         return 0;
@@ -26,15 +31,29 @@ int RunImport(const CommandArgs& argList, std::ostream& out) {
     if (args.Positionals().size() != 1) throw CliError("give exactly one element file");
     const std::string elementFile = args.Positionals()[0];
     KepsDatabase db;
-    LoadKepsDatabase(db, keps);
     ImportReport report;
-    const ImportOutcome outcome = ImportElementFile(
-        elementFile, args.Flag("--verbose") ? ElementFormat::Verbose : ElementFormat::TwoLine, db, keps, report);
-    if (outcome == ImportOutcome::ElementFileUnreadable) {
+    const ImportResult result =
+        ImportElementFile(elementFile, args.Flag("--verbose") ? ElementFormat::Verbose : ElementFormat::TwoLine, db,
+                          keps, report, args.Flag("--repair") ? DamagedDatabase::SetAside : DamagedDatabase::Refuse);
+    const std::string damage = DescribeKepsDamage(result.database);
+    switch (result.outcome) {
+    case ImportOutcome::ElementFileUnreadable:
         throw CliError(std::string(texts::kKepsFileUnopened) + ": '" + elementFile + "'");
+    case ImportOutcome::DatabaseDamaged:
+        throw CliError("element database '" + keps + "' is damaged: " + damage +
+                       "; nothing was imported and the file is unchanged (--repair moves it aside and starts anew "
+                       "with its sound slots)");
+    default:
+        break;
     }
-    for (const auto& line : report) out << line << '\n';
-    if (outcome == ImportOutcome::KepsFileUnwritable) throw CliError("cannot write element database '" + keps + "'");
+    if (!damage.empty() && result.outcome != ImportOutcome::KepsFileUnwritable) {
+        err << "damaged element database (" << damage << ") moved to '" << DamagedKepsPath(keps).string()
+            << "'; its sound slots are kept\n";
+    }
+    for (const auto& line : report) out << Printable(line) << '\n';
+    if (result.outcome == ImportOutcome::KepsFileUnwritable) {
+        throw CliError("cannot write element database '" + keps + "'");
+    }
     return 0;
 }
 

@@ -28,7 +28,7 @@ void Line(std::ostream& out, const char* key, const char* format, double value, 
 
 }  // namespace
 
-int RunLook(const CommandArgs& argList, std::ostream& out) {
+int RunLook(const CommandArgs& argList, std::ostream& out, std::ostream& err) {
     using namespace orbit;
     const CliArgs args(argList, {"--keps", "--sat", "--lat", "--lon", "--alt", "--time"}, {});
     if (args.Help()) {
@@ -36,7 +36,7 @@ int RunLook(const CommandArgs& argList, std::ostream& out) {
         return 0;
     }
     if (!args.Positionals().empty()) throw CliError("unexpected argument '" + args.Positionals()[0] + "'");
-    const KepsDatabase db = LoadExistingKeps(args);
+    const KepsDatabase db = LoadExistingKeps(args, err);
     const KepsRecord& keps = db.slots[SatelliteSlot(db, args.Required("--sat"))];
     ObserverGeo station = StationFromArgs(args);
     const int32_t time = ParseTime(args.Required("--time"), "--time");
@@ -46,7 +46,7 @@ int RunLook(const CommandArgs& argList, std::ostream& out) {
     UpdateLookAngles(s, station);
     const bool eclipsed = IsEclipsed(s, s.now);
 
-    out << "satellite   " << s.name << '\n';
+    out << "satellite   " << Printable(s.name) << '\n';
     out << "time        " << FormatIsoTime(time) << " (" << time << ")\n";
     Line(out, "azimuth", "%.2f", s.azimuth * kRadToDeg, " deg");
     Line(out, "elevation", "%.2f", s.elevation * kRadToDeg, " deg");

@@ -22,7 +22,8 @@ constexpr const char* kHelp =
     "  --days N      how far ahead to search, in days (up to 366)\n"
     "  --flip 0|1    rotator flip mode, for the overhead column (default 0)\n"
     "  --stop S      rotator stop position, south (default) or north\n"
-    "Times are Unix seconds; max_el is whole degrees, truncated.\n";
+    "Times are Unix seconds; max_el is whole degrees, truncated. Names are printed\n"
+    "with bytes outside printable ASCII as \\xNN; damaged slots are skipped.\n";
 
 // A name with a comma or a quote is quoted, as CSV wants.
 std::string CsvField(const std::string& text) {
@@ -50,14 +51,14 @@ PassSearchSettings SettingsFromArgs(const CliArgs& args, double days) {
 
 }  // namespace
 
-int RunPasses(const CommandArgs& argList, std::ostream& out) {
+int RunPasses(const CommandArgs& argList, std::ostream& out, std::ostream& err) {
     const CliArgs args(argList, {"--keps", "--lat", "--lon", "--alt", "--start", "--days", "--flip", "--stop", "--sat"}, {});
     if (args.Help()) {
         out << kHelp;
         return 0;
     }
     if (!args.Positionals().empty()) throw CliError("unexpected argument '" + args.Positionals()[0] + "'");
-    const KepsDatabase db = LoadExistingKeps(args);
+    const KepsDatabase db = LoadExistingKeps(args, err);
     ObserverGeo station = StationFromArgs(args);
     const int32_t start = ParseTime(args.Required("--start"), "--start");
     const double days = ParseReal(args.Required("--days"), "--days");
@@ -70,10 +71,10 @@ int RunPasses(const CommandArgs& argList, std::ostream& out) {
 
     out << "satellite,aos,los,max_el,overhead\n";
     for (int slot = 0; slot < kKepsSlots; ++slot) {
-        if (IsFreeSlot(db.slots[slot]) || (onlySlot >= 0 && slot != onlySlot)) continue;
+        if (!IsUsableSlot(db.slots[slot]) || (onlySlot >= 0 && slot != onlySlot)) continue;
         SatState s;
         InitSatState(db.slots[slot], s, DayNumberFromUnixTime(start));
-        const std::string name = CsvField(s.name);
+        const std::string name = CsvField(Printable(s.name));
         ListPasses(s, station, start, static_cast<int32_t>(horizon), settings, [&](const FoundPass& p) {
             out << name << ',' << p.aos << ',' << p.los << ',' << p.maxElevationDeg << ',' << p.overhead << '\n';
         });

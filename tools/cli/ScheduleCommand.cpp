@@ -4,6 +4,7 @@
 
 #include "CliArgs.h"
 #include "CliDispatch.h"
+#include "StationArgs.h"
 #include "core/FileReplace.h"
 #include "core/ProcessState.h"
 #include "core/SettingsStore.h"
@@ -40,7 +41,7 @@ class PrintedNotices final : public Notices {
 public:
     explicit PrintedNotices(std::ostream& out) : out_(out) {}
     NoticeAnswer Show(std::string_view text, std::string_view caption, NoticeIcon, NoticeButtons) override {
-        out_ << "message [" << caption << "]: " << text << "\n";
+        out_ << "message [" << caption << "]: " << Printable(std::string(text)) << "\n";
         return NoticeAnswer::Ok;
     }
     void RequestRedraw(RedrawTarget) override {}
@@ -52,8 +53,8 @@ private:
 void PrintSchedule(std::ostream& out, const PassList& passes) {
     out << "satellite    aos                  los                  max_el priority state listen elev_ok overhead\n";
     for (const PassRef& p : passes) {
-        char line[200];
-        std::snprintf(line, sizeof line, "%-12s %-20s %-20s %6d %8d %5d %6d %7d %8d\n", p->satName.c_str(),
+        char line[320];  // room for a name with every byte escaped
+        std::snprintf(line, sizeof line, "%-12s %-20s %-20s %6d %8d %5d %6d %7d %8d\n", Printable(p->satName).c_str(),
                       FormatIsoTime(p->aos).c_str(), FormatIsoTime(p->los).c_str(), p->maxElevation, p->priority,
                       p->state, p->listenOnly, p->elevationOk, p->overhead);
         out << line;
@@ -63,14 +64,14 @@ void PrintSchedule(std::ostream& out, const PassList& passes) {
 void PrintLog(std::ostream& out, const std::vector<DryRunEntry>& log) {
     for (const DryRunEntry& e : log) {
         out << FormatIsoTime(e.time) << "  " << e.what;
-        if (!e.satName.empty()) out << "  " << e.satName;
+        if (!e.satName.empty()) out << "  " << Printable(e.satName);
         out << "\n";
     }
 }
 
 }  // namespace
 
-int RunSchedule(const CommandArgs& argList, std::ostream& out) {
+int RunSchedule(const CommandArgs& argList, std::ostream& out, std::ostream& err) {
     const CliArgs args(argList, {"--reg", "--keps", "--start", "--days", "--schedule-file", "--program-exits"},
                        {"--simulate"});
     if (args.Help()) {
@@ -97,10 +98,7 @@ int RunSchedule(const CommandArgs& argList, std::ostream& out) {
     Settings settings;
     if (!LoadSettings(registry, clock, settings)) throw CliError("the export holds no SOFTWARE\\Kova\\General key");
     settings.general.scheduleSeconds = uint32_t(days * 86400);
-    KepsDatabase db;
-    const std::string kepsFile = args.Required("--keps");
-    if (!std::filesystem::is_regular_file(kepsFile)) throw CliError("cannot read element database '" + kepsFile + "'");
-    LoadKepsDatabase(db, kepsFile);
+    const KepsDatabase db = LoadExistingKeps(args, err);
 
     ScriptedWaits waits(&clock);
     PrintedNotices notices(out);

@@ -8,12 +8,16 @@
 
 namespace tarvon::cli {
 
-KepsDatabase LoadExistingKeps(const CliArgs& args) {
+KepsDatabase LoadExistingKeps(const CliArgs& args, std::ostream& err) {
     const std::string file = args.Required("--keps");
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) throw CliError("cannot read element database '" + file + "'");
     KepsDatabase db;
-    LoadKepsDatabase(db, file);
+    const KepsFileCheck check = std::filesystem::is_regular_file(file, ec) ? LoadKepsDatabase(db, file) : KepsFileCheck{};
+    if (!check.present || check.unreadable) throw CliError("cannot read element database '" + file + "'");
+    if (check.Damaged()) {
+        err << "warning: element database '" << file << "' is damaged: " << DescribeKepsDamage(check)
+            << "; only its sound slots are used\n";
+    }
     return db;
 }
 
@@ -31,7 +35,7 @@ ObserverGeo StationFromArgs(const CliArgs& args) {
 
 int SatelliteSlot(const KepsDatabase& db, const std::string& name) {
     const int slot = FindKepsByName(db, name.c_str());
-    if (slot < 0) throw CliError("no satellite '" + name + "' in the element database");
+    if (slot < 0) throw CliError("no satellite '" + Printable(name) + "' with sound elements in the element database");
     return slot;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What the orbit subcommands have in common: the database file, the station
 // and the satellite named on the command line.
+#include <ostream>
 #include <string>
 
 #include "CliArgs.h"
@@ -9,8 +10,9 @@
 
 namespace tarvon::cli {
 
-// The database of --keps; a missing or unreadable file is an error.
-KepsDatabase LoadExistingKeps(const CliArgs& args);
+// The database of --keps; a missing or unreadable file is an error. A damaged
+// one is told on `err`; its damaged slots are never found.
+KepsDatabase LoadExistingKeps(const CliArgs& args, std::ostream& err);
 // --lat (north positive), --lon (west positive) in degrees, --alt in metres.
 ObserverGeo StationFromArgs(const CliArgs& args);
 // The slot of the named satellite (letter case ignored); an error when none.

@@ -153,13 +153,8 @@ TEST(TwoLineImport, RealBulletinFillsTheDatabaseAndReportsTheRest) {
     EXPECT_EQ(added, 50);
     EXPECT_EQ(full + old + added, 198);
     EXPECT_GE(full, 49);
-    for (const auto& slot : db.slots) {
-        ASSERT_FALSE(IsFreeSlot(slot));
-        EXPECT_GT(slot.meanMotion, 0.9);
-        EXPECT_LT(slot.meanMotion, 17.0);
-        EXPECT_GE(slot.eccentricity, 0.0);
-        EXPECT_LT(slot.eccentricity, 1.0);
-    }
+    // No real set is taken for one that cannot be an orbit.
+    for (const auto& slot : db.slots) EXPECT_TRUE(IsUsableSlot(slot)) << slot.name;
 }
 
 TEST(TwoLineImport, SetWithoutInternationalDesignator) {
@@ -218,9 +213,9 @@ TEST(VerboseImport, LayoutsOfARealFile) {
 TEST(VerboseImport, BlocksWithoutBlankLinesAndWithoutCatalogueNumbers) {
     const std::string text =
         "Satellite: ONE\nCatalog number: 11\nEpoch time: 97123.5\nMean motion: 14.2\n"
-        "Satellite: TWO\nCatalog number: 22\nInclination:98.5\n"
+        "Satellite: TWO\nCatalog number: 22\nInclination:98.5\nEpoch time: 97123.5\nMean motion: 14.2\n"
         "Satellite: NOCAT\nMean motion: 15.0\n\n"
-        "Satellite: ONE\nCatalog number: 11\nEpoch time: 97123.5\n";
+        "Satellite: ONE\nCatalog number: 11\nEpoch time: 97123.5\nMean motion: 14.2\n";
     KepsDatabase db;
     ImportReport report;
     ASSERT_TRUE(ImportVerboseFile(Bytes(text), db, report));
@@ -233,6 +228,28 @@ TEST(VerboseImport, BlocksWithoutBlankLinesAndWithoutCatalogueNumbers) {
     ImportReport none;
     EXPECT_FALSE(ImportVerboseFile(Bytes("Catalog number: 5\nnothing here\n"), db, none));
     EXPECT_TRUE(none.empty());
+}
+
+TEST(ElementImport, SetsThatCannotBeAnOrbitAndNamelessBlocksAreNotImported) {
+    auto cols = [](std::string line, size_t first, const std::string& text) { return line.replace(first - 1, text.size(), text); };
+    const std::string block = "Catalog number: 5\nEpoch time: 26100.5\nMean motion: 14.2\n";
+    struct Case { bool twoLine; std::string text; ImportReport report; };
+    const Case cases[] = {
+        {true, Set("STILL", kIss1, cols(kIss2, 53, " 0.00000000")), {"STILL: Invalid Elements - Not Imported"}},
+        {true, Set("NOEPOCH", cols(kIss1, 21, "         nan"), kIss2), {"NOEPOCH: Invalid Elements - Not Imported"}},
+        {false, "Satellite: NANEPOCH\n" + block + "Epoch time: nan\n", {"NANEPOCH: Invalid Elements - Not Imported"}},
+        {false, "Satellite: OPEN\n" + block + "Eccentricity: 1.5\n", {"OPEN: Invalid Elements - Not Imported"}},
+        {false, "Satellite: \n" + block + "Satellite:   \n" + block, {"No Satellites Found!"}},
+    };
+    for (const auto& c : cases) {
+        KepsDatabase db;
+        ImportReport report;
+        if (!(c.twoLine ? ImportTwoLineFile : ImportVerboseFile)(Bytes(c.text), db, report)) {
+            report.push_back("No Satellites Found!");
+        }
+        EXPECT_EQ(report, c.report) << c.text;
+        EXPECT_TRUE(IsFreeSlot(db.slots[0])) << c.text;
+    }
 }
 
 TEST(ElementFileImport, BinaryFileReadsAsNothing) {
@@ -260,19 +277,51 @@ TEST(ElementFileImport, WholeUpdateSavesAndReports) {
     ASSERT_TRUE(ReplaceFileContents(empty, {}));
     KepsDatabase db;
     ImportReport report;
-    EXPECT_EQ(ImportElementFile(dir / "missing.txt", ElementFormat::TwoLine, db, keps, report),
+    EXPECT_EQ(ImportElementFile(dir / "missing.txt", ElementFormat::TwoLine, db, keps, report).outcome,
               ImportOutcome::ElementFileUnreadable);
     EXPECT_FALSE(fs::exists(keps));
-    EXPECT_EQ(ImportElementFile(empty, ElementFormat::Verbose, db, keps, report), ImportOutcome::NothingFound);
+    EXPECT_EQ(ImportElementFile(empty, ElementFormat::Verbose, db, keps, report).outcome, ImportOutcome::NothingFound);
     EXPECT_EQ(report, ImportReport{"No Satellites Found!"});
     EXPECT_EQ(fs::file_size(keps), kKepsFileBytes);
     report.clear();
     EXPECT_EQ(ImportElementFile(std::string(TARVON_TEST_DATA) + "/tle_amateur_2001-09.txt", ElementFormat::TwoLine,
-                                db, keps, report),
+                                db, keps, report)
+                  .outcome,
               ImportOutcome::Imported);
     KepsDatabase reloaded;
     LoadKepsDatabase(reloaded, keps);
     EXPECT_GE(FindKepsByName(reloaded, "ao-40"), 0);
+}
+
+TEST(ElementFileImport, ADamagedDatabaseIsReplacedOnlyWhenAskedAndKeptAside) {
+    namespace fs = std::filesystem;
+    const testing::ScratchDir dir;
+    const fs::path keps = dir / "Kova.KEP";
+    const std::string elements = std::string(TARVON_TEST_DATA) + "/tle_amateur_2001-09.txt";
+    KepsDatabase db = testing::ImportedTwoLine("tle_amateur_2001-09.txt");
+    db.slots[0].beaconMhz = 145.8;
+    db.slots[1].meanMotion = 0.0;
+    ASSERT_TRUE(SaveKepsDatabase(db, keps));
+    std::vector<uint8_t> damaged, after;
+    ASSERT_TRUE(ReadWholeFile(keps, damaged));
+    damaged.push_back(0x5A);
+    ASSERT_TRUE(ReplaceFileContents(keps, damaged));
+    ImportReport report;
+    const ImportResult refused = ImportElementFile(elements, ElementFormat::TwoLine, db, keps, report);
+    EXPECT_EQ(refused.outcome, ImportOutcome::DatabaseDamaged);
+    EXPECT_EQ(DescribeKepsDamage(refused.database),
+              "it is 8301 bytes long instead of 8300; slot 2 holds elements that cannot be an orbit");
+    EXPECT_TRUE(report.empty());
+    ASSERT_TRUE(ReadWholeFile(keps, after));
+    EXPECT_EQ(after, damaged);
+    EXPECT_EQ(ImportElementFile(elements, ElementFormat::TwoLine, db, keps, report, DamagedDatabase::SetAside).outcome,
+              ImportOutcome::Imported);
+    ASSERT_TRUE(ReadWholeFile(DamagedKepsPath(keps), after));
+    EXPECT_EQ(after, damaged);
+    EXPECT_FALSE(LoadKepsDatabase(db, keps).Damaged());
+    EXPECT_EQ(db.slots[0].beaconMhz, 145.8);  // sound slots keep the station's own fields
+    EXPECT_EQ(report.at(1), "UO-11: Added to database");  // into its slot, freed of the damaged set
+    EXPECT_EQ(FindKepsByCatalog(db, 14781), 1);
 }
 
 }  // namespace

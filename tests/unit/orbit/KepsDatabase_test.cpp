@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -14,12 +16,15 @@ namespace tarvon {
 namespace {
 namespace fs = std::filesystem;
 
+// A low circular orbit, as most of the station's satellites fly.
 KepsRecord Named(const char* name, uint16_t catalog, int16_t year = 26, double day = 100.0) {
     KepsRecord r;
     CopyKepsName(r, name);
     r.catalogNumber = catalog;
     r.epochYear = year;
     r.epochDay = day;
+    r.inclination = 98.0;
+    r.meanMotion = 14.5;
     return r;
 }
 
@@ -70,13 +75,29 @@ TEST(KepsRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(std::memcmp(b, again, sizeof b), 0);
 }
 
-TEST(KepsRecordLayout, DecodingTerminatesTexts) {
-    uint8_t b[kKepsRecordBytes];
-    std::memset(b, 'X', sizeof b);
-    KepsRecord r;
-    DecodeKepsRecord(b, r);
-    EXPECT_EQ(std::strlen(r.name), 12u);
-    EXPECT_EQ(std::strlen(r.modeSchedule), 64u);
+TEST(KepsRecordElements, OnlySetsThatCanBeAnOrbitPass) {
+    struct Case { const char* what; void (*change)(KepsRecord&); bool orbit; };
+    const Case cases[] = {
+        {"low orbit", [](KepsRecord&) {}, true},
+        {"ellipse", [](KepsRecord& r) { r.meanMotion = 2.06; r.eccentricity = 0.6; }, true},
+        {"mean motion 0", [](KepsRecord& r) { r.meanMotion = 0.0; }, false},
+        {"too slow for the Earth to hold", [](KepsRecord& r) { r.meanMotion = 0.005; }, false},
+        {"below the ground", [](KepsRecord& r) { r.meanMotion = 17.5; }, false},
+        {"perigee below the ground", [](KepsRecord& r) { r.meanMotion = 2.06; r.eccentricity = 0.9; }, false},
+        {"eccentricity 1", [](KepsRecord& r) { r.eccentricity = 1.0; }, false},
+        {"inclination 181", [](KepsRecord& r) { r.inclination = 181.0; }, false},
+        {"epoch day 0", [](KepsRecord& r) { r.epochDay = 0.0; }, false},
+        {"epoch year 150", [](KepsRecord& r) { r.epochYear = 150; }, false},
+        {"full year, last day", [](KepsRecord& r) { r.epochYear = 2024; r.epochDay = 366.99; }, true},
+        {"decay of a revolution", [](KepsRecord& r) { r.decay = -1.0; }, false},
+        {"epoch day NaN", [](KepsRecord& r) { r.epochDay = std::nan(""); }, false},
+        {"beacon NaN", [](KepsRecord& r) { r.beaconMhz = std::nan(""); }, false},
+    };
+    for (const auto& c : cases) {
+        KepsRecord r = Named("SAT", 1);
+        c.change(r);
+        EXPECT_EQ(ElementsCanBeAnOrbit(r), c.orbit) << c.what;
+    }
 }
 
 TEST_F(KepsFileTest, FileRoundTripsUnchanged) {
@@ -127,6 +148,34 @@ TEST_F(KepsFileTest, ShortLongAndMissingFiles) {
     LoadKepsDatabase(db, file);
     EXPECT_EQ(FindKepsByCatalog(db, 999), -1);
     EXPECT_FALSE(SaveKepsDatabase(db, dir / "no such dir" / "Kova.KEP"));
+}
+
+TEST_F(KepsFileTest, DamagedSlotsAreDescribedAndNeverFound) {
+    KepsDatabase db;
+    for (uint16_t i = 0; i < 4; ++i) AddKepsRecord(db, Named(("SAT" + std::to_string(i)).c_str(), i + 1));
+    db.slots[1].meanMotion = std::nan("");
+    db.slots[2].eccentricity = 1.5;
+    ASSERT_TRUE(SaveKepsDatabase(db, file));
+    EXPECT_EQ(DescribeKepsDamage(LoadKepsDatabase(db, file)), "slots 2-3 hold elements that cannot be an orbit");
+    EXPECT_EQ(FindKepsByName(db, "SAT1"), -1);
+    EXPECT_EQ(FindKepsByCatalog(db, 3), -1);
+    EXPECT_EQ(FindKepsByName(db, "SAT3"), 3);
+    // Noise, or a text file of the right size: every slot in use is damaged.
+    std::vector<uint8_t> noise(100000), text = testing::TestFile("tle_amateur_2001-09.txt");
+    uint32_t seed = 12345;
+    for (auto& b : noise) b = static_cast<uint8_t>((seed = seed * 1103515245 + 12345) >> 16);
+    text.resize(kKepsFileBytes, ' ');
+    for (const auto& bytes : {noise, text}) {
+        Write(bytes);
+        const KepsFileCheck check = LoadKepsDatabase(db, file);
+        EXPECT_EQ(check.WrongSize(), bytes.size() != kKepsFileBytes);
+        EXPECT_EQ(check.damagedSlots.size(), size_t(std::count_if(db.slots.begin(), db.slots.end(),
+                                                                  [](const auto& r) { return !IsFreeSlot(r); })));
+        EXPECT_GT(check.damagedSlots.size(), 40u);
+    }
+    fs::remove(file);
+    fs::create_directory(file);
+    EXPECT_EQ(DescribeKepsDamage(LoadKepsDatabase(db, file)), "it cannot be read");
 }
 
 TEST(KepsDatabaseLookup, NamesIgnoreCaseAndCatalogueZeroNeverMatches) {

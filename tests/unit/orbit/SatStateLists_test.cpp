@@ -16,6 +16,8 @@ KepsRecord Record(const char* name, uint16_t catalog, double meanMotion) {
     CopyKepsName(r, name);
     r.catalogNumber = catalog;
     r.meanMotion = meanMotion;
+    r.epochYear = 26;
+    r.epochDay = 100.0;
     r.beaconMhz = 145.0;
     return r;
 }
@@ -51,11 +53,13 @@ TEST(SatStateLists, RefreshGivesRegisteredStatesTheirNewElements) {
     lists.Add(unregistered);
     lists.Remove(unregistered);
 
+    db.slots[0].meanMotion = -12.5;  // damaged on disk: its states must not take it
     db.slots[1].meanMotion = 15.6;
     CopyKepsName(db.slots[1], "ZARYA");
     ASSERT_TRUE(SaveKepsDatabase(db, file));
     KepsDatabase memory;
-    RefreshSatStatesFromKeps(memory, file, lists, 1.0);
+    const KepsFileCheck check = RefreshSatStatesFromKeps(memory, file, lists, 1.0);
+    EXPECT_EQ(check.damagedSlots, std::vector<int>{0});
 
     EXPECT_EQ(FindKepsByCatalog(memory, 25544), 1);
     for (VectorList* list : {&schedule, &tracking}) {
@@ -64,6 +68,7 @@ TEST(SatStateLists, RefreshGivesRegisteredStatesTheirNewElements) {
         EXPECT_STREQ(list->states[1].name, "ISS");  // the state keeps its name
         EXPECT_NEAR(list->states[1].doppler, -145e6 / 299792.0, 1e-6);
         EXPECT_EQ(list->states[2].meanMotion, 14.0);  // no longer in the table
+        EXPECT_EQ(list->states[0].meanMotion, 12.5);
     }
     EXPECT_EQ(schedule.states[1].aos, 46000.5);
     EXPECT_EQ(unregistered.states[1].meanMotion, 15.5);

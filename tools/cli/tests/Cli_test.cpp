@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "CliArgs.h"
 #include "CliDispatch.h"
 #include "core/TimeScales.h"
+#include "core/FileReplace.h"
 #include "orbit/KepsDatabase.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/OrbitConstants.h"
@@ -59,7 +61,7 @@ TEST(CliArgsTest, TimesInBothNotations) {
     struct Case { const char* text; int32_t unixTime; };
     const Case cases[] = {{"0", 0},
                           {"1001203200", 1001203200},
-                          {"-86400", -86400},
+                          {"1970-01-01", 0},
                           {"2001-09-23", 1001203200},
                           {"2001-09-23T00:00:00Z", 1001203200},
                           {"2001-09-23 01:02:03", 1001206923},
@@ -67,7 +69,8 @@ TEST(CliArgsTest, TimesInBothNotations) {
                           {"2024-02-29T12:00:00Z", 1709208000}};
     for (const auto& c : cases) EXPECT_EQ(ParseTime(c.text, "--start"), c.unixTime) << c.text;
     for (const char* bad : {"", "2001-13-01", "2001-02-29", "2001-09-23X", "2001-09-23T25:00", "yesterday",
-                            "99999999999", "2001-09-23T01:02:03+02", "1-1-1", "2040-01-01"}) {
+                            "99999999999", "2001-09-23T01:02:03+02", "1-1-1", "2040-01-01", "-5", "-86400",
+                            "1969-12-31T23:59:59Z"}) {
         EXPECT_THROW(ParseTime(bad, "--start"), CliError) << bad;
     }
     EXPECT_EQ(FormatIsoTime(1001206923), "2001-09-23T01:02:03Z");
@@ -109,6 +112,7 @@ TEST_F(CliTest, ErrorsAreOneLineAndNonZero) {
         {"import", "--keps", keps},
         with({"passes", "--keps", keps, "--start", "2001-09-23", "--days", "x"}),
         with({"passes", "--keps", keps, "--start", "tomorrow", "--days", "1"}),
+        with({"passes", "--keps", keps, "--start", "-5", "--days", "1"}),
         with({"passes", "--keps", keps, "--start", "0", "--days", "1", "--sat", "NOSUCH"}),
         with({"passes", "--keps", keps, "--start", "0", "--days", "1", "--flip", "2"}),
         with({"passes", "--keps", keps, "--start", "0", "--days", "1", "--stop", "east"}),
@@ -210,6 +214,45 @@ TEST_F(CliTest, LookShowsTheGeometry) {
     char el[64];
     std::snprintf(el, sizeof el, "elevation   %.2f deg", s.elevation * orbit::kRadToDeg);
     EXPECT_EQ(lines[3], el);
+}
+
+TEST_F(CliTest, DamagedSlotsAreNeverUsedAndNamesPrintEscaped) {
+    ImportAmateur();
+    KepsDatabase db;
+    LoadKepsDatabase(db, keps);
+    CopyKepsName(db.slots[0], "\x1b[2J\aAO-10");
+    db.slots[1].meanMotion = std::nan("");  // UO-11
+    ASSERT_TRUE(SaveKepsDatabase(db, keps));
+    std::vector<uint8_t> before, after;
+    ASSERT_TRUE(ReadWholeFile(keps, before));
+    const std::vector<std::string> at = {"--lat", "48.1", "--lon", "-11.6", "--alt", "520", "--time", "2001-09-23"};
+    auto with = [&](std::vector<std::string> args, size_t n) {
+        args.insert(args.end(), at.begin(), at.begin() + n);
+        return args;
+    };
+    struct Case { std::vector<std::string> args; int code; const char* shown; };
+    const Case cases[] = {
+        {{"keps", "--keps", keps}, 0, "   2 UO-11          14781 damaged: these elements cannot be an orbit"},
+        {with({"passes", "--keps", keps, "--start", "2001-09-23", "--days", "1"}, 6), 0, "\\x1B[2J\\x07AO-10,"},
+        {with({"look", "--keps", keps, "--sat", "\x1b[2J\aAO-10"}, 8), 0, "satellite   \\x1B[2J\\x07AO-10\n"},
+        {with({"look", "--keps", keps, "--sat", "UO-11"}, 8), 2, ""},
+        {{"import", "--keps", keps, kData + "/tle_amateur_2001-09.txt"}, 2, ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = Cli(c.args);
+        EXPECT_EQ(r.code, c.code) << c.args[0] << r.err;
+        EXPECT_NE(r.err.find("slot 2 holds elements that cannot be an orbit"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out.find_first_of("\x1b\a"), std::string::npos) << c.args[0];
+        EXPECT_EQ(r.out.find("UO-11,"), std::string::npos) << c.args[0];
+        EXPECT_NE(r.out.find(c.shown), std::string::npos) << c.args[0] << r.out;
+    }
+    // The refused import changed nothing; asked to, it keeps the damaged file aside.
+    ASSERT_TRUE(ReadWholeFile(keps, after));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(Cli({"import", "--keps", keps, "--repair", kData + "/tle_amateur_2001-09.txt"}).code, 0);
+    ASSERT_TRUE(ReadWholeFile(keps + ".damaged", after));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(Cli({"keps", "--keps", keps}).err, "");
 }
 
 }  // namespace
