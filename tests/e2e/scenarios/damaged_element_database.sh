@@ -22,6 +22,7 @@ start_tarvon
 # Building the schedule finds no usable ISS, and says so first.
 probe msgbox --title Tarvon --timeout 30 --press OK | grep -q "cannot find satellite ISS" || fail "no word of ISS"
 box=$(probe msgbox --title "Tarvon Error" --timeout 30) || fail "no message about the database"
+sleep 3  # the station runs on behind the box: its clock is drawn meanwhile
 screenshot message
 echo "$box" | grep -qF "Kova.KEP is damaged: it is 8400 bytes long instead of 8300; slot $slot holds elements that" ||
     fail "message: $box"
