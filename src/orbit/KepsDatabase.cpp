@@ -61,37 +61,45 @@ KepsFileCheck LoadKepsDatabase(KepsDatabase& db, const std::filesystem::path& fi
 }
 
 std::string DescribeKepsDamage(const KepsFileCheck& check) {
-    std::vector<std::string> parts;
-    if (check.unreadable) parts.push_back("it cannot be read");
+    std::string text;
+    auto part = [&text](const std::string& words) {
+        if (!text.empty()) text += "; ";
+        text += words;
+    };
+    if (check.unreadable) part("it cannot be read");
     if (check.WrongSize()) {
-        parts.push_back("it is " + std::to_string(check.fileBytes) + " bytes long instead of " +
-                        std::to_string(kKepsFileBytes));
+        std::string size = "it is ";
+        size += std::to_string(check.fileBytes);
+        part(size + " bytes long instead of " + std::to_string(kKepsFileBytes));
     }
     const std::vector<int>& slots = check.damagedSlots;
-    if (!slots.empty()) {
-        // Runs of neighbours as ranges, counted from 1 as the edit dialog does.
-        std::string list;
-        for (size_t i = 0; i < slots.size();) {
-            size_t last = i;
-            while (last + 1 < slots.size() && slots[last + 1] == slots[last] + 1) ++last;
-            if (!list.empty()) list += ", ";
-            list += std::to_string(slots[i] + 1);
-            if (last > i) list += "-" + std::to_string(slots[last] + 1);
-            i = last + 1;
+    if (slots.empty()) return text;
+    // Runs of neighbours as ranges, counted from 1 as the edit dialog does.
+    std::string list = slots.size() == 1 ? "slot " : "slots ";
+    for (size_t i = 0; i < slots.size();) {
+        size_t last = i;
+        while (last + 1 < slots.size() && slots[last + 1] == slots[last] + 1) ++last;
+        if (i > 0) list += ", ";
+        list += std::to_string(slots[i] + 1);
+        if (last > i) {
+            list += '-';
+            list += std::to_string(slots[last] + 1);
         }
-        parts.push_back((slots.size() == 1 ? "slot " + list + " holds" : "slots " + list + " hold") +
-                        " elements that cannot be an orbit");
+        i = last + 1;
     }
-    std::string text;
-    for (const std::string& part : parts) text += (text.empty() ? "" : "; ") + part;
+    part(list + (slots.size() == 1 ? " holds" : " hold") + " elements that cannot be an orbit");
     return text;
 }
 
 std::string KepsDamageNotice(const std::string& fileName, const KepsFileCheck& check) {
-    return "The element database " + fileName + " is damaged: " + DescribeKepsDamage(check) +
-           ".\n\nOnly the satellites of its sound slots are predicted, and the file is left as it is. "
-           "Importing elements with \"tarvon-cli import --repair\" sets it aside and starts a new database "
-           "with its sound slots.";
+    std::string text = "The element database ";
+    text += fileName;
+    text += " is damaged: ";
+    text += DescribeKepsDamage(check);
+    text += ".\n\nOnly the satellites of its sound slots are predicted, and the file is left as it is. "
+            "Importing elements with \"tarvon-cli import --repair\" sets it aside and starts a new database "
+            "with its sound slots.";
+    return text;
 }
 
 bool SaveKepsDatabase(const KepsDatabase& db, const std::filesystem::path& file) {

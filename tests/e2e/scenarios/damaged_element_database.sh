@@ -36,4 +36,5 @@ passes=$(cli dump "$(win_path "$KOVA_DIR/Kova Schedule.DAT")")
 echo "$passes" | grep -q 'satName  *SO-50' || fail "no pass of a sound satellite"
 echo "$passes" | grep -q 'satName  *ISS' && fail "a pass of the damaged satellite"
 cmp -s "$keps" "$WORK/damaged.KEP" || fail "the damaged database was changed"
+grep -q 'Kova.KEP is damaged' "$KOVA_DIR/Tarvon.log" || fail "the message is not in the station log"
 echo "ok"
