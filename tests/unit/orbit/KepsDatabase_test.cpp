@@ -11,6 +11,7 @@
 
 #include "core/FileReplace.h"
 #include "ScratchDir.h"
+#include "orbit_helpers.h"
 
 namespace tarvon {
 namespace {
