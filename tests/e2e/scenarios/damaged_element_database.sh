@@ -28,7 +28,6 @@ echo "$box" | grep -qF "Kova.KEP is damaged: it is 8400 bytes long instead of 83
     fail "message: $box"
 probe press --title "Tarvon Error" --button OK >/dev/null || fail "no OK button"
 probe find --class Tarvon --title Tarvon --timeout 10 >/dev/null || fail "no main window"
-sleep 2
 screenshot running
 probe post --class Tarvon --msg 16 >/dev/null
 wait_exit "$TARVON_PID" 30 || fail "did not close"

@@ -79,6 +79,10 @@ TEST(TwoLineImport, NamesRevolutionNumbersAndLineEnds) {
         {Set("LILIUM-4    \t ", kIss1, l2), "LILIUM-4", 70000},
         // Leading blank lines and junk before the set.
         {"\n\nR:260511/0553z\n" + Set("ISS", kIss1, kIss2), "ISS", 56620},
+        // No international designator, no revolution number.
+        {Set("IO-86", "1 40931U          25360.30710720  .00000000  00000-0  12800-3 0    00",
+             "2 40931   6.0006 332.5373 0012733 338.8432   8.1437 14.79075515    01", "\r\n"),
+         "IO-86", 0},
     };
     for (const auto& c : cases) {
         KepsDatabase db;
@@ -155,20 +159,6 @@ TEST(TwoLineImport, RealBulletinFillsTheDatabaseAndReportsTheRest) {
     EXPECT_GE(full, 49);
     // No real set is taken for one that cannot be an orbit.
     for (const auto& slot : db.slots) EXPECT_TRUE(IsUsableSlot(slot)) << slot.name;
-}
-
-TEST(TwoLineImport, SetWithoutInternationalDesignator) {
-    KepsDatabase db;
-    ImportReport report;
-    ImportTwoLineFile(Bytes("IO-86\r\n1 40931U          25360.30710720  .00000000  00000-0  12800-3 0    00\r\n"
-                            "2 40931   6.0006 332.5373 0012733 338.8432   8.1437 14.79075515    01\r\n"),
-                      db, report);
-    EXPECT_EQ(db.slots[0].catalogNumber, 40931);
-    EXPECT_EQ(db.slots[0].epochYear, 25);
-    EXPECT_DOUBLE_EQ(db.slots[0].epochDay, 360.30710720);
-    EXPECT_DOUBLE_EQ(db.slots[0].inclination, 6.0006);
-    EXPECT_DOUBLE_EQ(db.slots[0].meanMotion, 14.79075515);
-    EXPECT_EQ(db.slots[0].epochOrbit, 0);
 }
 
 TEST(VerboseImport, GivesTheSameOrbitsAsTheTwoLineFile) {
