@@ -1,5 +1,6 @@
 #include "orbit/MapScene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -101,6 +102,17 @@ void ComputeGroundTrack(const MapScene& scene, const GroundTrackSpan& span, int 
         PlaceBody(s, scene.bodyIsSun, t);
         points[k] = ProjectToMap(s.subLatitude * kRadToDeg, s.subLongitude * kRadToDeg, originShift);
     }
+}
+
+double FastStepFor(uint32_t mapSpeed, double revolutionsPerDay) {
+    return 1.0 / (static_cast<double>(mapSpeed ? mapSpeed : 100) * revolutionsPerDay);
+}
+
+double LongerFastStep(double step) { return std::min(step * 1.2, 1.0); }
+
+double ShorterFastStep(double step) {
+    step *= 0.8;
+    return step < 2.3148148148148147e-5 ? 1.1574074074074073e-5 : step;
 }
 
 double SignedWestLongitude(double westLongitude) {

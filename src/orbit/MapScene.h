@@ -38,6 +38,13 @@ void UpdateMapScene(MapScene& scene, ObserverGeo& station);
 void ComputeGroundTrack(const MapScene& scene, const GroundTrackSpan& span, int originShift,
                         MapPoint (&points)[kGroundTrackPoints]);
 
+// Fast motion: one orbit in `mapSpeed` frames; the arrow keys change the
+// step by a fifth, never beyond one day nor below one second (below two
+// seconds it drops to one).
+double FastStepFor(uint32_t mapSpeed, double revolutionsPerDay);
+double LongerFastStep(double step);
+double ShorterFastStep(double step);
+
 // Sub-point longitude in (-pi, pi], west positive, as the panel shows it.
 double SignedWestLongitude(double westLongitude);
 

@@ -128,6 +128,17 @@ TEST(GroundTrack, SpanCoversOneOrbitAheadOrBehind) {
     EXPECT_DOUBLE_EQ(behind.end, 100.0);
 }
 
+TEST(FastMotion, ArrowKeysKeepTheStepBetweenASecondAndADay) {
+    EXPECT_DOUBLE_EQ(FastStepFor(100, 15.0), 1.0 / 1500.0);
+    double step = FastStepFor(100, 15.0);
+    for (int i = 0; i < 60; ++i) step = LongerFastStep(step);
+    EXPECT_DOUBLE_EQ(step, 1.0);
+    for (int i = 0; i < 80; ++i) step = ShorterFastStep(step);
+    EXPECT_DOUBLE_EQ(step, 1.1574074074074073e-5);
+    EXPECT_DOUBLE_EQ(ShorterFastStep(2.4 / 86400), 1.1574074074074073e-5);  // 1.92 s drops to 1 s
+    EXPECT_DOUBLE_EQ(ShorterFastStep(3.0 / 86400), 2.4 / 86400);
+}
+
 // A real low orbiter's track over the date line never draws a line across
 // the map, and its marker is where the look angles put the satellite.
 TEST(MapScene, LowOrbiterTrackAndMarker) {
