@@ -5,3 +5,4 @@
 #define IDM_MAIN 1
 #define IDM_MAP 2
 #define IDB_TOOLBAR 109
+#define IDB_WORLDMAP 110

@@ -65,8 +65,21 @@
 #define IDM_TRACKING_POPUP_FIRST 40006
 #define IDM_TRACKING_POPUP_LAST 40009
 
+/* Posted to the main window by our own worker threads. */
+#define WM_TARVON_SHOW_ON_MAP 0x800D
+
 /* Map window commands. */
 #define IDM_MAP_EXIT 101
+#define IDM_MAP_SELECT_SATELLITE 102
+#define IDM_MAP_ENABLE_ROTATOR 103
+#define IDM_MAP_FREQUENCY_SETUP 104
+#define IDM_MAP_FAST_FORWARD 105
+#define IDM_MAP_CHANGE_DIRECTION 106
+#define IDM_MAP_PAUSE 107
+#define IDM_MAP_OPTIONS 108
+#define IDM_MAP_CHANGE_OBSERVERS 109
+#define IDM_MAP_HELP 110
+#define IDM_MAP_HELP_INDEX 111
 
 /* Main window timers. */
 #define IDT_ROTATOR_TIMEOUT 103

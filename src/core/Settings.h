@@ -43,6 +43,7 @@ struct GeneralSettings {
     uint32_t mapXLeft = kUseDefaultPosition;
     uint32_t mapYTop = kUseDefaultPosition;
     std::string mapSat;  // empty when none is stored
+    uint32_t mapOpen = 0;  // the map was open when the program last closed
     uint32_t mapSpeed = 100;
     // SOFTWARE\Kova\Rotator
     uint32_t rotatorType = 0;

@@ -49,6 +49,12 @@ const DwordValue<GeneralSettings> kTarvonDwords[] = {
     {"Pass End Time", &GeneralSettings::passEndTime},
     {"Message Pop Ups", &GeneralSettings::messagePopUps},
     {"Map Display", &GeneralSettings::mapDisplay},
+    {"Map xLeft", &GeneralSettings::mapXLeft},
+    {"Map yTop", &GeneralSettings::mapYTop},
+    {"Map Open", &GeneralSettings::mapOpen},
+};
+
+const DwordValue<GeneralSettings> kMapOptionDwords[] = {
     {"Map Terminator Norm", &GeneralSettings::mapTerminatorNorm},
     {"Map Terminator Fast", &GeneralSettings::mapTerminatorFast},
     {"Map GroundTrack Norm", &GeneralSettings::mapGroundTrackNorm},
@@ -56,8 +62,6 @@ const DwordValue<GeneralSettings> kTarvonDwords[] = {
     {"Map Circle Norm", &GeneralSettings::mapCircleNorm},
     {"Map Circle Fast", &GeneralSettings::mapCircleFast},
     {"Map Origin", &GeneralSettings::mapOrigin},
-    {"Map xLeft", &GeneralSettings::mapXLeft},
-    {"Map yTop", &GeneralSettings::mapYTop},
     {"Map Speed", &GeneralSettings::mapSpeed},
 };
 
@@ -107,13 +111,14 @@ void LoadTarvonValues(Registry& registry, GeneralSettings& general) {
     std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKey);
     if (!key) return;
     ReadDwords(*key, kTarvonDwords, general);
+    ReadDwords(*key, kMapOptionDwords, general);
     uint32_t days = general.scheduleSeconds / 86400;
     RegReadDword(*key, "Schedule Days", days);
     // A wrapped product would turn a huge day count into a negative or tiny
     // horizon; a year is far beyond any station's use.
     if (days > kMaxScheduleDays) days = kMaxScheduleDays;
     general.scheduleSeconds = days * 86400;
-    if (general.mapSpeed == 0 || general.mapSpeed > 10000) general.mapSpeed = 100;
+    general.mapSpeed = MapSpeedOrDefault(general.mapSpeed);
     if (general.mapOrigin >= 3) general.mapOrigin = 0;
     RegReadString(*key, "Map Sat", general.mapSat, 20);
 }
@@ -174,9 +179,17 @@ void SaveWindowPlacement(Registry& registry, const GeneralSettings& general,
     if (!key) return;
     RegWriteDword(*key, "Map xLeft", general.mapXLeft);
     RegWriteDword(*key, "Map yTop", general.mapYTop);
+    RegWriteDword(*key, "Map Open", general.mapOpen);
     WriteDwords(*key, kPlacementDwords, window);
     if (!general.mapSat.empty()) RegWriteString(*key, "Map Sat", general.mapSat);
 }
+
+void SaveMapOptions(Registry& registry, const GeneralSettings& general) {
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKey);
+    if (key) WriteDwords(*key, kMapOptionDwords, general);
+}
+
+uint32_t MapSpeedOrDefault(uint32_t speed) { return speed == 0 || speed > 10000 ? 100 : speed; }
 
 void SaveFontSettings(Registry& registry, const WindowSettings& window) {
     std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKey);

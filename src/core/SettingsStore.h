@@ -18,10 +18,15 @@ bool LoadSettings(Registry& registry, Clock& clock, Settings& settings);
 // cannot be opened; the defaults stay in place then.
 bool LoadWindowSettings(Registry& registry, WindowSettings& window);
 
-// Written at shutdown: both windows' positions, the main window's size and,
-// when one is chosen, the map's satellite.
+// Written at shutdown: both windows' positions, the main window's size,
+// whether the map was open and, when one is chosen, the map's satellite.
 void SaveWindowPlacement(Registry& registry, const GeneralSettings& general,
                          const WindowSettings& window);
+
+// Written by the map's options dialog: the drawing options, speed and origin.
+void SaveMapOptions(Registry& registry, const GeneralSettings& general);
+// "Map Speed" as the map uses it: 0 or above 10000 means 100.
+uint32_t MapSpeedOrDefault(uint32_t speed);
 
 // Written by the font selection.
 void SaveFontSettings(Registry& registry, const WindowSettings& window);

@@ -7,9 +7,12 @@
 #include "resource.h"
 #include "schedule/ScheduleBuilder.h"
 #include "schedule/SchedulerEngine.h"
+#include "orbit/ObserverDatabase.h"
 #include "ui/AddPassDialog.h"
 #include "ui/EnableRotatorDialog.h"
+#include "ui/EditObserversDialog.h"
 #include "ui/MainPaint.h"
+#include "ui/MapWindow.h"
 #include "ui/RunPassDialog.h"
 #include "ui/SchedulePane.h"
 #include "ui/Toolbar.h"
@@ -111,6 +114,8 @@ void OnCommand(MainWindowState& state, int id) {
     switch (id) {
         case IDM_SCHEDULING: ToggleScheduling(state); return;
         case IDM_ENABLE_ROTATOR: EnableRotatorDialog(state); return;
+        case IDM_GRAPHIC_TRACK: if (state.map) OpenMapWindow(*state.map); return;
+        case IDM_EDIT_OBSERVERS: EditObserversDialog(state.window, ObserverFilePath(state.settings->general.kovaDirectory)); return;
         default: break;
     }
     if (!state.schedule) return;
@@ -185,16 +190,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             if (state->hooks.runScheduler) state->hooks.runScheduler();
             return 0;
         case WM_TARVON_NOTIFY_PASS: OnNotifyPass(*state, lParam); return 0;
+        case WM_TARVON_SHOW_ON_MAP: if (state->map) TakePostedMapSatellite(*state->map); return 0;
         case WM_CLOSE: OnClose(*state); return 0;
         case WM_DESTROY: OnDestroy(*state); return 0;
         default:
             if (HandleTrackingMessage(*state, message, wParam, lParam)) return 0;
             break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MapWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
 }
 

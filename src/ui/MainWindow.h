@@ -21,6 +21,7 @@ struct KepsDatabase;
 struct ScheduleState;
 struct EventLists;
 struct SchedulePass;
+struct MapWindowState;
 
 // What the station's subsystems contribute to the main window's life. Each
 // hook is optional; start-up fills those whose subsystem exists.
@@ -41,6 +42,7 @@ struct MainWindowState {
     EventLists* events = nullptr;       // once the scheduled events are loaded
     TrackingController* tracking = nullptr;  // once the rotator is set up
     const KepsDatabase* keps = nullptr;
+    MapWindowState* map = nullptr;      // the map window's state, once created
     MainWindowHooks hooks;
 
     HWND window = nullptr;

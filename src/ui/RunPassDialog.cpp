@@ -12,7 +12,7 @@ namespace {
 constexpr DWORD kRunPassHelp = 400;
 
 struct ChoiceState {
-    ScheduleState& schedule;
+    const std::vector<std::string>& names;
     const wchar_t* title;
     DWORD helpContext;
     std::string chosen;
@@ -22,7 +22,7 @@ ChoiceState& StateOf(HWND dialog) { return *reinterpret_cast<ChoiceState*>(GetWi
 
 void OnInit(HWND dialog, ChoiceState& state) {
     SetWindowTextW(dialog, state.title);
-    for (const std::string& name : SatelliteNames(state.schedule.services.platform.registry)) {
+    for (const std::string& name : state.names) {
         SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
     }
 }
@@ -71,15 +71,20 @@ INT_PTR CALLBACK ChoiceProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-std::optional<std::string> ChooseSatellite(HWND owner, ScheduleState& schedule, const wchar_t* title,
-                                           DWORD helpContext) {
-    ChoiceState state{schedule, title, helpContext, {}};
+std::optional<std::string> ChooseFromList(HWND owner, const std::vector<std::string>& names, const wchar_t* title,
+                                          DWORD helpContext) {
+    ChoiceState state{names, title, helpContext, {}};
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
     if (DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SATELLITE_CHOICE), owner, ChoiceProc,
                         reinterpret_cast<LPARAM>(&state)) != IDOK) {
         return std::nullopt;
     }
     return state.chosen;
+}
+
+std::optional<std::string> ChooseSatellite(HWND owner, ScheduleState& schedule, const wchar_t* title,
+                                           DWORD helpContext) {
+    return ChooseFromList(owner, SatelliteNames(schedule.services.platform.registry), title, helpContext);
 }
 
 void RunPassDialog(HWND owner, ScheduleState& schedule) {

@@ -5,12 +5,18 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "schedule/ScheduleState.h"
 
 namespace tarvon {
 
-// The satellite list titled `title`; the chosen name, or nothing on Cancel.
+// A list of names titled `title`, sorted; the chosen name, or nothing on
+// Cancel.
+std::optional<std::string> ChooseFromList(HWND owner, const std::vector<std::string>& names, const wchar_t* title,
+                                          DWORD helpContext);
+
+// The satellites of the registry to choose from.
 std::optional<std::string> ChooseSatellite(HWND owner, ScheduleState& schedule, const wchar_t* title,
                                            DWORD helpContext);
 

@@ -16,6 +16,7 @@
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
 #include "orbit/ObserverGeometry.h"
+#include "orbit/SatStateLists.h"
 #include "passrun/PassExecution.h"
 #include "passrun/PassHardware.h"
 #include "hardware/TrackingData.h"
@@ -26,6 +27,8 @@
 #include "schedule/SchedulerEngine.h"
 #include "schedule/TrackingList.h"
 #include "ui/MainWindow.h"
+#include "ui/MapState.h"
+#include "ui/MapWindow.h"
 #include "ui/NotificationDialog.h"
 #include "ui/TrackingWindow.h"
 #include "ui/WindowSchedulerPorts.h"
@@ -58,11 +61,15 @@ public:
     void StopTracking() override { tracking->StartTracking(true, true, ""); }
     void PlayErrorSound() override { Play(StationSound::Error, ""); }
     void PlayPrePassSound(const SchedulePass& pass) override { Play(StationSound::PrePass, pass.satName); }
+    void SelectSatelliteOnMap(const std::string& satName) override {
+        if (map) PostShowSatelliteOnMap(*map, satName);
+    }
     void Play(StationSound sound, const std::string& satName) {
         PlayStationSound(registry_, sounds_, sound, satName, settings_.general.kovaDirectory);
     }
 
     TrackingController* tracking = nullptr;  // set once it exists, before any pass can run
+    MapWindowState* map = nullptr;  // once the main window exists
 
 private:
     Registry& registry_;
@@ -87,7 +94,9 @@ struct Station {
     std::unique_ptr<SyncObjects> sync;
     RunFlags flags;
     KepsDatabase keps;
+    SatStateLists satStateLists;
     MainWindowState main;
+    std::unique_ptr<MapWindowState> map;
     StationPassHardware hardware{registry, sounds, settings};
     TrackingDataBuffers trackingData;
     RrLibrary rr;
@@ -148,6 +157,18 @@ void EnableRotatorCommand(Station& s) {
     SendMessageW(s.main.toolbar, TB_ENABLEBUTTON, IDM_ENABLE_ROTATOR, MAKELPARAM(configured, 0));
 }
 
+// The map shows the Sun until a stored satellite is found.
+void CreateMap(Station& s) {
+    s.map = CreateMapState(MapServices{s.main.instance, s.main.window, s.settings, s.registry, s.keps, s.clock,
+                                       [&s](bool stop, const std::string& name) {
+                                           if (s.tracking) s.tracking->StartTracking(stop, true, name);
+                                       }});
+    s.main.map = s.map.get();
+    s.hardware.map = s.map.get();
+    s.satStateLists.Add(MapSatStateList(*s.map));
+    if (!s.settings.general.mapSat.empty()) ShowSatelliteOnMap(*s.map, s.settings.general.mapSat);
+}
+
 void CreateSubsystems(Station& s) {
     s.passSource = std::make_unique<OrbitPassSource>(s.keps, ObserverFromStation(s.settings.station),
                                                      PassSettingsFromRotator(s.settings.general), s.clock);
@@ -180,6 +201,9 @@ void ConnectWindowHooks(Station& s) {
     s.main.hooks.saveAndRelease = [&s] {
         if (s.clockThread) WaitForSingleObject(s.clockThread, kThreadJoinLimitMs);
         SaveScheduleFile(*s.schedule, ScheduleFilePath(s.settings));
+        Sleep(100);
+        s.settings.general.mapOpen = IsMapWindowOpen(*s.map) ? 1 : 0;
+        CloseMapWindow(*s.map);
         s.tracking->StartTracking(true, true, "");
         s.tracking->Shutdown();
     };
@@ -240,6 +264,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
 
     CreateDisplayFont(window, s.settings.window, s.main.display);
     CreateDrawingObjects(s.main.display);
+    CreateMap(s);
     CreateSubsystems(s);
     ConnectWindowHooks(s);
 
@@ -258,6 +283,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
     RunScheduler(*s.schedule);
     LayoutMainWindow(s.main);
     UpdateWindow(window);
+    if (s.settings.general.mapOpen) OpenMapWindow(*s.map, false);
     s.clockThread = CreateThread(nullptr, kClockThreadStack, ClockThreadEntry, &s, 0, nullptr);
     s.execution->RunStartupEvents();
     if (kepsCheck.Damaged()) {

@@ -1,0 +1,91 @@
+#include "ui/MapOptionsDialog.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "core/SettingsStore.h"
+#include "orbit/MapProjection.h"
+#include "ui/MapDialogIds.h"
+#include "win32/Utf8.h"
+
+namespace tarvon {
+namespace {
+
+constexpr DWORD kHelpContext = 427;
+
+struct OptionsState {
+    Registry& registry;
+    GeneralSettings& general;
+};
+
+struct Box {
+    int id;
+    uint32_t GeneralSettings::*value;
+};
+
+constexpr Box kBoxes[] = {
+    {IDC_MAPOPT_TRACK_NORM, &GeneralSettings::mapGroundTrackNorm},
+    {IDC_MAPOPT_TRACK_FAST, &GeneralSettings::mapGroundTrackFast},
+    {IDC_MAPOPT_TERMINATOR_NORM, &GeneralSettings::mapTerminatorNorm},
+    {IDC_MAPOPT_TERMINATOR_FAST, &GeneralSettings::mapTerminatorFast},
+    {IDC_MAPOPT_CIRCLE_NORM, &GeneralSettings::mapCircleNorm},
+    {IDC_MAPOPT_CIRCLE_FAST, &GeneralSettings::mapCircleFast},
+};
+
+OptionsState& StateOf(HWND dialog) { return *reinterpret_cast<OptionsState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
+
+void OnInit(HWND dialog, OptionsState& state) {
+    for (const Box& b : kBoxes) CheckDlgButton(dialog, b.id, state.general.*b.value ? BST_CHECKED : BST_UNCHECKED);
+    SendDlgItemMessageW(dialog, IDC_MAPOPT_SPEED, EM_LIMITTEXT, 4, 0);
+    SetDlgItemTextW(dialog, IDC_MAPOPT_SPEED, std::to_wstring(static_cast<int>(state.general.mapSpeed)).c_str());
+    for (uint32_t i = 0; i < kMapOriginCount; ++i) {
+        SendDlgItemMessageW(dialog, IDC_MAPOPT_ORIGIN, LB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(Widen(MapOriginAt(i).label).c_str()));
+    }
+    SendDlgItemMessageW(dialog, IDC_MAPOPT_ORIGIN, LB_SETCURSEL, state.general.mapOrigin, 0);
+}
+
+void OnOk(HWND dialog, OptionsState& state) {
+    GeneralSettings& g = state.general;
+    for (const Box& b : kBoxes) g.*b.value = IsDlgButtonChecked(dialog, b.id) == BST_CHECKED ? 1 : 0;
+    wchar_t speed[8] = {};
+    GetDlgItemTextW(dialog, IDC_MAPOPT_SPEED, speed, 8);
+    g.mapSpeed = MapSpeedOrDefault(static_cast<uint32_t>(std::wcstoul(speed, nullptr, 10)));
+    const LRESULT origin = SendDlgItemMessageW(dialog, IDC_MAPOPT_ORIGIN, LB_GETCURSEL, 0, 0);
+    g.mapOrigin = origin == LB_ERR ? 0 : static_cast<uint32_t>(origin);
+    SaveMapOptions(state.registry, g);
+    EndDialog(dialog, IDOK);
+}
+
+INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        switch (message) {
+        case WM_INITDIALOG:
+            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
+            OnInit(dialog, *reinterpret_cast<OptionsState*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+            case IDOK: OnOk(dialog, StateOf(dialog)); return TRUE;
+            case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
+            case IDC_MAPOPT_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return TRUE;
+            default: return FALSE;
+            }
+        default:
+            return FALSE;
+        }
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+bool MapOptionsDialog(HWND owner, Registry& registry, GeneralSettings& general) {
+    OptionsState state{registry, general};
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAP_OPTIONS), owner, OptionsProc,
+                           reinterpret_cast<LPARAM>(&state)) == IDOK;
+}
+
+}  // namespace tarvon

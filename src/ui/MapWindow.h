@@ -1,0 +1,56 @@
+#pragma once
+// The "Graphic Tracking" window: one satellite or the Sun over a world map,
+// in real time or fast motion, with the look angles of up to five observers.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tarvon {
+
+class Clock;
+class Registry;
+struct KepsDatabase;
+struct MapWindowState;
+struct Settings;
+
+struct MapServices {
+    HINSTANCE instance;
+    HWND mainWindow;
+    Settings& settings;
+    Registry& registry;
+    const KepsDatabase& keps;
+    Clock& clock;
+    // Starts rotator tracking of the named satellite, or stops it.
+    std::function<void(bool stop, const std::string& name)> track;
+};
+
+// The map's state for the program's life; the map shows the Sun until a
+// satellite is chosen.
+std::unique_ptr<MapWindowState> CreateMapState(const MapServices& services);
+
+LRESULT CALLBACK MapWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Creates the window, or brings it forward when it is open. With
+// `activate` false a new window appears without taking the focus.
+void OpenMapWindow(MapWindowState& state, bool activate = true);
+bool IsMapWindowOpen(const MapWindowState& state);
+// Closes the window and stops its thread; nothing happens when it is shut.
+void CloseMapWindow(MapWindowState& state);
+
+// Makes the named database satellite, or "The Sun", the map's body. An
+// unknown name changes nothing (false). Window thread only.
+bool ShowSatelliteOnMap(MapWindowState& state, const std::string& name);
+
+// For worker threads: asks the main window (message
+// WM_TARVON_SHOW_ON_MAP) to open the map and show the satellite.
+void PostShowSatelliteOnMap(MapWindowState& state, const std::string& name);
+// The main window's handler of that message.
+void TakePostedMapSatellite(MapWindowState& state);
+
+// The element-refresh lists reach the map satellite through this.
+class SatStateList;
+SatStateList& MapSatStateList(MapWindowState& state);
+
+}  // namespace tarvon
