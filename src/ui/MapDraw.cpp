@@ -184,7 +184,8 @@ void DrawMarkerAndMap(MapWindowState& s, bool full) {
         s.terminatorTime = scene.unixTime;
         s.terminatorValid = true;
     }
-    marker.circle = s.drawCircle;
+    // The Sun's circle is the terminator itself, drawn above.
+    marker.circle = s.drawCircle && !scene.bodyIsSun;
     if (marker.circle) {
         const auto ring = AcquisitionCircle(scene.body.subLatitude, scene.body.subLongitude, scene.body.height,
                                             s.originShift);

@@ -14,6 +14,9 @@
 //   probe press --title T --button CAPTION               clicks a dialog's button
 //   probe text --title T --id N                          a dialog control's text
 //   probe menu --class C --id N                          "checked"/"unchecked", "grayed"/"enabled"
+//   probe set-text --title T --id N --text S             types S into a dialog's edit control
+//   probe list --title T --id N                          a dialog list box's items, one a line
+//   probe list --title T --id N --select S [--double 1]  selects (or double-clicks) the item S
 //   probe reg-dword KEY VALUE / probe reg-string KEY VALUE  (HKLM)
 //
 // Exit code 0 on success, 1 when the thing looked for is not there, 2 on bad usage.
@@ -142,6 +145,40 @@ int Text(const Args& a) {
     return 0;
 }
 
+HWND DialogControl(const Args& a) {
+    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
+    return dialog ? GetDlgItem(dialog, static_cast<int>(a.Number("--id", 0))) : nullptr;
+}
+
+int SetText(const Args& a) {
+    HWND control = DialogControl(a);
+    return control && SetWindowTextW(control, a.Wide("--text").c_str()) ? 0 : 1;
+}
+
+// The list box tells its owner of a selection or double-click as a user's
+// click would.
+int List(const Args& a) {
+    HWND list = DialogControl(a);
+    if (!list) return 1;
+    const std::wstring wanted = a.Wide("--select");
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t item[256] = {};
+        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) >= 255) continue;
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+        if (wanted.empty()) {
+            Print(item);
+        } else if (wanted == item) {
+            SendMessageW(list, LB_SETCURSEL, i, 0);
+            const WORD code = a.Number("--double", 0) ? LBN_DBLCLK : LBN_SELCHANGE;
+            PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), code),
+                         reinterpret_cast<LPARAM>(list));
+            return 0;
+        }
+    }
+    return wanted.empty() ? 0 : 1;
+}
+
 int Menu(const Args& a) {
     HWND w = Target(a);
     if (!w) return 1;
@@ -210,6 +247,8 @@ int wmain(int argc, wchar_t** argv) {
     if (a.command == "press") return Press(a);
     if (a.command == "text") return Text(a);
     if (a.command == "menu") return Menu(a);
+    if (a.command == "set-text") return SetText(a);
+    if (a.command == "list") return List(a);
     if (a.command == "reg-dword") return RegistryRead(a, true);
     if (a.command == "reg-string") return RegistryRead(a, false);
     std::fputs("probe: unknown command\n", stderr);
