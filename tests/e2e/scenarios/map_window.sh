@@ -10,7 +10,7 @@ source "$(dirname "$0")/../map/map.sh"
 
 seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
 import_elements
-"$WINE" reg add 'HKLM\Software\Kova\Tarvon' /v 'Map Sat' /d SO-50 /f >/dev/null 2>&1
+reg_sz 'Software\Kova\Tarvon' 'Map Sat' SO-50
 reg_dword 'Software\Kova\Tarvon' 'Map Origin' 2
 export TARVON_MAP_LOG="$WORK_WIN\\map.log"
 start_tarvon
