@@ -107,3 +107,43 @@ uplinks() { daemon_calls "$WORK/rigctld-$1.log" ': rig_set_split_freq called'; }
 expect_close() {
     python3 -c "import sys; sys.exit(0 if abs($1 - ($2)) <= $3 else 1)" || fail "$4: $1 is not within $3 of $2"
 }
+
+# A daemon that accepts connections on port $1, reads, and never answers; its
+# pid is in DAEMON_PID.
+start_silent_daemon() {
+    python3 -c '
+import socket, sys, threading
+server = socket.socket()
+server.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+server.bind(("127.0.0.1", int(sys.argv[1])))
+server.listen(8)
+def swallow(connection):
+    while connection.recv(4096):
+        pass
+while True:
+    threading.Thread(target=swallow, args=(server.accept()[0],), daemon=True).start()' "$1" &
+    DAEMON_PID=$!
+    DAEMON_PIDS+=("$DAEMON_PID")
+    for _ in $(seq 50); do
+        (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "the silent daemon did not listen on $1"
+}
+
+# Stops the daemon with pid $1 and waits until it is gone.
+stop_daemon() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null || true; }
+
+# The DDE service's text line, without its NUL.
+tracking_text() {
+    "$WINE" "$TARVON_BIN/ddeclient.exe" Tarvon Tracking request text 2>/dev/null | tr -d '\r' | sed -n 3p |
+        xxd -r -p | tr -d '\0'
+}
+
+# Presses OK on the message box captioned $1 once it shows (within $2 s) and
+# prints its text.
+answer_box() {
+    local box
+    box=$(probe msgbox --title "$1" --timeout "$2" --press OK) || fail "no '$1' box"
+    echo "$box" | tail -n +2
+}

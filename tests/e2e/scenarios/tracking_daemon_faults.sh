@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Daemons that fail the station: a rotctld that accepts and never answers
+# (start-up and the first pass are told so, without being held), then a real
+# one for the second pass, whose rigctld goes away mid-pass: the antenna is
+# still steered to the end of the pass and the pass ends on time. Message
+# 2032 then starts and stops tracking by a satellite name in a global atom.
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/../passrun/passrun.sh"
+source "$(dirname "$0")/../tracking/tracking.sh"
+
+rot=$(free_port)
+rig=$(free_port)
+start_silent_daemon "$rot"
+silent=$DAEMON_PID
+start_daemon rigctld "$rig"
+rigctld_pid=$DAEMON_PID
+iss_satellite
+t=$(now)
+aos1=$((t + 30))
+los1=$((aos1 + 2))
+# A minute apart at least, or the schedule takes the second for a copy of the first.
+aos2=$((aos1 + 61))
+los2=$((aos2 + 13))
+station_beside_track $((aos2 + 5))
+level1_rotator "$rot" "$rig"
+apply_registry
+write_schedule "ISS:$aos1:$los1:0" "ISS:$aos2:$los2:0"
+start_tarvon
+
+# Start-up goes on while the silent daemon is waited for and reported.
+expect_eq "$(answer_box 'Rotator Error' 30)" "Unable to initialise rotator communications" "start-up message"
+probe find --class Tarvon >/dev/null || fail "no main window"
+
+expect_eq "$(answer_box 'Rotator Error' $((aos1 - $(now))))" \
+    "An error was encountered while trying to install the rotor driver.  The rotator will not be tracked." \
+    "first pass message"
+[[ "$(tracking_text)" == SNISS\ AZ* ]] || fail "no tracking data without a rotator"
+
+sleep $((los1 + 12 - $(now)))
+stop_daemon "$silent"
+start_daemon rotctld "$rot"
+sleep $((aos2 + 2 - $(now)))
+stop_daemon "$rigctld_pid"
+gone=$(now)
+sleep $((los2 + 12 - $(now)))
+
+mapfile -t moves < <(positions "$rot")
+[ ${#moves[@]} -ge 10 ] || fail "${#moves[@]} positions in the second pass"
+read -r last_move _ <<<"${moves[-1]}"
+expect_close "$last_move" $((los2 + 10)) 3 "last position after the radio went"
+[ -n "$(downlinks "$rig")" ] || fail "the second pass never tuned the radio"
+expect_close "$(date -d "$(grep 'Tracking stopped' "$KOVA_DIR/Tarvon.log" | tail -1 | cut -c1-19)Z" +%s)" \
+    $((los2 + 10)) 3 "end of the second pass"
+[ "$gone" -lt "${last_move%.*}" ] || fail "the rigctld stop came after the pass"
+
+probe post --class Tarvon --msg 2032 --wparam 0 --atom ISS >/dev/null || fail "no 2032"
+sleep 3
+[[ "$(tracking_text)" == SNISS\ AZ* ]] || fail "2032 did not start tracking"
+probe post --class Tarvon --msg 2032 --wparam 1 >/dev/null || fail "no 2032 stop"
+sleep 1
+expect_eq "$(tracking_text)" "** NO SATELLITE **" "after 2032 stop"
+close_tarvon
+echo "ok"
