@@ -14,13 +14,18 @@ cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
 # its time to $WORK/<daemon>-<port>.log; its pid is in DAEMON_PID.
 start_daemon() {
     "$1" -m 1 -T 127.0.0.1 -t "$2" -vvvv -Z >"$WORK/$1-$2.log" 2>&1 &
+    started_daemon "$2"
+}
+
+# The daemon just started in the background listens on port $1.
+started_daemon() {
     DAEMON_PID=$!
     DAEMON_PIDS+=("$DAEMON_PID")
     for _ in $(seq 50); do
-        (exec 3<>"/dev/tcp/127.0.0.1/$2") 2>/dev/null && return 0
+        (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null && return 0
         sleep 0.1
     done
-    fail "$1 did not listen on $2"
+    fail "no daemon listens on $1"
 }
 
 # A little-endian double as a .reg hex value.
@@ -122,13 +127,7 @@ def swallow(connection):
         pass
 while True:
     threading.Thread(target=swallow, args=(server.accept()[0],), daemon=True).start()' "$1" &
-    DAEMON_PID=$!
-    DAEMON_PIDS+=("$DAEMON_PID")
-    for _ in $(seq 50); do
-        (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "the silent daemon did not listen on $1"
+    started_daemon "$1"
 }
 
 # Stops the daemon with pid $1 and waits until it is gone.

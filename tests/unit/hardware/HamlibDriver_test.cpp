@@ -68,7 +68,7 @@ TEST(DaemonClient, AfterAFailureItWaitsThenConnectsAgain) {
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(50));
     std::this_thread::sleep_for(std::chrono::milliseconds(450));
     EXPECT_EQ(client.Exchange("+K\n", reply), ExchangeResult::Answered);
-    EXPECT_EQ(peer.Accepted(), 2);
+    EXPECT_EQ(peer.accepted, 2);
 }
 
 TEST(DaemonClient, NoDaemonListening) {

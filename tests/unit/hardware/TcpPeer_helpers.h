@@ -18,11 +18,12 @@ public:
     std::atomic<int> attempts{0};
 };
 
-// What the peer does with one command line it received.
+// What the peer does with a command line: answer `text` after `delayMs`,
+// stay silent, or close the connection.
 struct PeerAction {
     enum Kind { Answer, Silent, Close } kind = Answer;
-    std::string text;    // sent for Answer
-    int delayMs = 0;     // before answering
+    std::string text;
+    int delayMs = 0;
 };
 
 class TcpPeer {
@@ -30,18 +31,16 @@ public:
     explicit TcpPeer(std::function<PeerAction(const std::string& line)> script);
     ~TcpPeer();
     uint16_t Port() const { return port_; }
-    std::vector<std::string> Lines();
-    int Accepted() const { return accepted_; }
+    std::vector<std::string> Lines();  // every command line received
+    std::atomic<int> accepted{0};
 
 private:
-    void Serve();
     void Talk(int socket);
 
     std::function<PeerAction(const std::string&)> script_;
-    int listener_ = -1;
+    int listener_;
     uint16_t port_ = 0;
     std::atomic<bool> stop_{false};
-    std::atomic<int> accepted_{0};
     std::mutex mutex_;
     std::vector<std::string> lines_;
     std::vector<std::thread> talks_;

@@ -26,42 +26,38 @@ namespace {
 // An ISS pass over Cambridge: AOS 1778462261, LOS 1778462893, overhead in flip mode.
 constexpr int32_t kInPass = 1778462561;
 
-class RecordingDriver final : public RotorRadioDriver {
+// The driver's calls and the rotor display's positions, in order, as text.
+class Recorder final : public RotorRadioDriver, public RotorDisplayPort {
 public:
     uint32_t RotorOpen() override { return Note("RotorOpen"), rotorOpenResult; }
     void RotorClose() override { Note("RotorClose"); }
-    void RotorSetPosition(int32_t az, int32_t el) override { Note("P " + std::to_string(az) + " " + std::to_string(el)); }
+    void RotorSetPosition(int32_t az, int32_t el) override { Note("P", az, el); }
     void RotorGetPosition(int16_t& az, int16_t& el) override { Note("p"), az = 271, el = 12; }
-    uint32_t RadioOpen(uint32_t mask) override { return Note("RadioOpen " + std::to_string(mask)), radioOpenResult; }
+    uint32_t RadioOpen(uint32_t mask) override { return Note("RadioOpen", mask), radioOpenResult; }
     void RadioClose() override { Note("RadioClose"); }
-    void RadioSetFrequency(uint32_t down, uint32_t up) override {
-        Note("F " + std::to_string(down) + " " + std::to_string(up));
-    }
-    void RadioSetMode(uint32_t down, uint32_t up) override { Note("M " + std::to_string(down) + " " + std::to_string(up)); }
+    void RadioSetFrequency(uint32_t down, uint32_t up) override { Note("F", down, up); }
+    void RadioSetMode(uint32_t down, uint32_t up) override { Note("M", down, up); }
+    void ShowRotorPosition(double az, double el) override { Note("show", std::lround(az), std::lround(el)); }
 
-    std::vector<std::string> Calls() {
+    std::vector<std::string> Calls(const char* prefix = "") {
         std::lock_guard<std::mutex> lock(mutex_);
-        return calls_;
+        std::vector<std::string> calls;
+        for (const std::string& c : calls_) {
+            if (c.rfind(prefix, 0) == 0) calls.push_back(c);
+        }
+        return calls;
     }
     uint32_t rotorOpenResult = 0, radioOpenResult = 0;
 
 private:
-    void Note(const std::string& call) {
+    template <typename... Values>
+    void Note(std::string call, Values... values) {
+        ((call += " " + std::to_string(values)), ...);
         std::lock_guard<std::mutex> lock(mutex_);
         calls_.push_back(call);
     }
     std::mutex mutex_;
     std::vector<std::string> calls_;
-};
-
-class Display final : public RotorDisplayPort {
-public:
-    void ShowRotorPosition(double az, double el) override {
-        std::lock_guard<std::mutex> lock(mutex);
-        shown.emplace_back(az, el);
-    }
-    std::mutex mutex;
-    std::vector<std::pair<double, double>> shown;
 };
 
 class TrackingControllerTest : public ::testing::Test {
@@ -73,7 +69,6 @@ protected:
         ImportTwoLineFile(file, keps, report);
         settings.station.latitude = 52.2;
         settings.station.longitude = -0.12;
-        settings.station.altitude = 20;
         settings.general.rotatorType = kRotatorLevel1;
         auto sat = registry.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\ISS");
         RegWriteString(*sat, "Name", "ISS");
@@ -82,7 +77,8 @@ protected:
         RegWriteDword(*sat, "Default Downlink", 2);
         RegWriteDword(*sat, "Downlink Mode", 3);
         clock.SetNowUnix(kInPass);
-        // The tracking thread works `steps` steps, then is told to stop.
+        // The tracking thread works `steps` steps and is told to stop; the
+        // read-back thread reads twice, then shutdown comes.
         waits.OnWait([this](const WaitCall& call) {
             if (call.events.size() == 2 && ++tracked >= steps) call.events[1]->Set();
             if (call.events.size() == 1 && ++readBacks >= 3) call.events[0]->Set();
@@ -92,7 +88,7 @@ protected:
     TrackingController& Controller() {
         if (!controller) {
             controller = std::make_unique<TrackingController>(TrackingServices{
-                services, sync, settings, keps, ObserverFromStation(settings.station), data, display, &driver,
+                services, sync, settings, keps, ObserverFromStation(settings.station), data, recorder, &recorder,
                 [this] { ++errorSounds; }});
         }
         return *controller;
@@ -121,8 +117,7 @@ protected:
     Settings settings;
     KepsDatabase keps;
     TrackingDataBuffers data;
-    Display display;
-    RecordingDriver driver;
+    Recorder recorder;
     int errorSounds = 0;
     std::atomic<int> tracked{0}, readBacks{0};
     int steps = 1;
@@ -134,22 +129,25 @@ TEST_F(TrackingControllerTest, Level1PointsTheAntennaAndTunesForDoppler) {
     Controller().StartTracking(false, false, "ISS");
     WaitForSteps(3);
     Controller().StartTracking(true, true, "");
-    const std::vector<std::string> calls = driver.Calls();
-    ASSERT_EQ(calls.size(), 3u + 2 * 3 + 1) << ::testing::PrintToString(calls);
-    // Downlink 437.8 MHz (band bit 2), uplink 145.99 MHz (band bit 1 in the second byte).
+    // Downlink 437.8 MHz (band bit 2), uplink 145.99 MHz (bit 1 in the second byte); USB, FM-N.
+    const std::vector<std::string> calls = recorder.Calls();
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 3),
               (std::vector<std::string>{"RotorOpen", "RadioOpen 258", "M 2 4097"}));
+    EXPECT_EQ(calls.back(), "RadioClose");
+    const std::vector<std::string> positions = recorder.Calls("P "), tunings = recorder.Calls("F ");
+    ASSERT_EQ(positions.size(), 3u);
+    ASSERT_EQ(tunings.size(), 3u);
     for (int step = 0; step < 3; ++step) {
         const auto [az, el, rangeRate] = LookAt(kInPass + 2 * step);
         ASSERT_GT(el, 0.0);
+        EXPECT_EQ(positions[step], "P " + std::to_string(int(az)) + " " + std::to_string(int(el)));
+        unsigned down = 0, up = 0;
+        std::sscanf(tunings[step].c_str(), "F %u %u", &down, &up);
         const double k = rangeRate / 299792.458;
-        char position[40], tuning[40];
-        std::snprintf(position, sizeof position, "P %d %d", int(az), int(el));
-        std::snprintf(tuning, sizeof tuning, "F %u %u", unsigned((1 - k) * 437.8e6), unsigned((1 + k) * 145.99e6));
-        EXPECT_EQ(calls[3 + 2 * step], position) << step;
-        EXPECT_NEAR(std::stod(calls[4 + 2 * step].substr(2)), std::stod(tuning + 2), 2.0) << calls[4 + 2 * step];
+        EXPECT_NEAR(down, (1 - k) * 437.8e6, 2.0);
+        EXPECT_NEAR(up, (1 + k) * 145.99e6, 2.0);
     }
-    EXPECT_EQ(calls.back(), "RadioClose");
+    EXPECT_EQ(recorder.Calls("show").size(), 3u);
     EXPECT_EQ(waits.Durations(), (std::vector<uint32_t>{2000, 2000, 2000}));
     EXPECT_EQ(data.TextWithNul(), std::string(kNoSatelliteText) + '\0');
     EXPECT_TRUE(notices.Shown().empty());
@@ -160,37 +158,37 @@ TEST_F(TrackingControllerTest, FlipModeWorksAnOverheadPassOverTheBack) {
     Controller().StartTracking(false, true, "ISS");
     WaitForSteps(1);
     const auto [az, el, rangeRate] = LookAt(kInPass);
-    const std::string record(reinterpret_cast<const char*>(data.Record().data()), 69);
+    const TrackDataBytes record = data.Record();
     double sentAz, sentEl;
     std::memcpy(&sentAz, record.data() + 13, 8);
     std::memcpy(&sentEl, record.data() + 21, 8);
     EXPECT_NEAR(sentEl, 180.0 - el, 1e-6);
     EXPECT_NEAR(std::fmod(sentAz + 180.0, 360.0), std::fmod(az, 360.0), 1e-6);
-    EXPECT_EQ(display.shown.size(), 1u);
 }
 
 TEST_F(TrackingControllerTest, DriverFailuresAreToldAndTrackingGoesOn) {
     struct Case {
         uint32_t rotorResult, radioResult;
         const char* text;
-        bool steered;
+        size_t positions;
     } cases[] = {
-        {0x10000, 1, kRadioDriverFailedText, true},  // only the low 16 bits say whether it opened
-        {1, 0, kRotorDriverFailedText, false},
+        {0x10000, 1, kRadioDriverFailedText, 1},  // only the low 16 bits say whether it opened
+        {1, 0, kRotorDriverFailedText, 0},
     };
     for (const Case& c : cases) {
-        driver.rotorOpenResult = c.rotorResult;
-        driver.radioOpenResult = c.radioResult;
+        recorder.rotorOpenResult = c.rotorResult;
+        recorder.radioOpenResult = c.radioResult;
         controller.reset();
         tracked = 0;
-        const size_t shown = notices.Shown().size();
+        const size_t shown = notices.Shown().size(), positions = recorder.Calls("P ").size();
         Controller().StartTracking(false, false, "ISS");
         WaitForSteps(1);
-        EXPECT_NE(data.TextWithNul().find("SNISS AZ"), std::string::npos);
+        EXPECT_EQ(data.TextWithNul().rfind("SNISS AZ", 0), 0u);
         ASSERT_EQ(notices.Shown().size(), shown + 1);
         EXPECT_EQ(notices.Shown().back().text, c.text);
         EXPECT_EQ(notices.Shown().back().icon, NoticeIcon::Error);
-        EXPECT_EQ(driver.Calls().back().rfind("P ", 0) == 0, c.steered) << ::testing::PrintToString(driver.Calls());
+        EXPECT_EQ(recorder.Calls("P ").size(), positions + c.positions);
+        EXPECT_TRUE(recorder.Calls("F ").empty());
     }
 }
 
@@ -207,8 +205,8 @@ TEST_F(TrackingControllerTest, UnknownSatellite) {
         Controller().StartTracking(false, false, "NO-SUCH");
         EXPECT_EQ(notices.Shown().size(), c.notices);
         EXPECT_EQ(errorSounds, c.sounds);
-        EXPECT_EQ(tracked, 0);
     }
+    EXPECT_EQ(tracked, 0);
     EXPECT_EQ(notices.Shown()[0].text, kRotatorNotMovedText);
     EXPECT_EQ(notices.Shown()[0].caption, kRotorErrorCaption);
 }
@@ -219,7 +217,7 @@ TEST_F(TrackingControllerTest, StopParksTheAntennaWithinItsTravel) {
     settings.general.parkEl = 45;
     Controller().InitRotator();
     Controller().StartTracking(true, true, "");
-    EXPECT_EQ(driver.Calls(), (std::vector<std::string>{"RotorOpen", "P 360 45"}));
+    EXPECT_EQ(recorder.Calls(), (std::vector<std::string>{"RotorOpen", "P 360 45"}));
 }
 
 TEST_F(TrackingControllerTest, LinkSelectionAndFineOffsetReachTheNextStep) {
@@ -235,7 +233,7 @@ TEST_F(TrackingControllerTest, LinkSelectionAndFineOffsetReachTheNextStep) {
     const std::string text = data.TextWithNul();
     EXPECT_NE(text.find(" UP12694"), std::string::npos) << text;  // 1269.5 MHz, a few kHz of Doppler
     EXPECT_NE(text.find(" DN-500 "), std::string::npos) << text;
-    EXPECT_TRUE(driver.Calls().empty());
+    EXPECT_TRUE(recorder.Calls("P").empty());
 }
 
 TEST_F(TrackingControllerTest, ReadBackShowsTheRotatorsOwnPosition) {
@@ -243,18 +241,8 @@ TEST_F(TrackingControllerTest, ReadBackShowsTheRotatorsOwnPosition) {
     Controller().InitRotator();
     while (!sync.shutdown.IsSet()) std::this_thread::yield();  // after two read-backs
     Controller().Shutdown();
-    EXPECT_EQ(driver.Calls(), (std::vector<std::string>{"RotorOpen", "p", "p", "RotorClose"}));
-    ASSERT_EQ(display.shown.size(), 2u);
-    EXPECT_EQ(display.shown[1], std::make_pair(271.0, 12.0));
-}
-
-TEST_F(TrackingControllerTest, StartUpWithoutADaemonIsToldOnce) {
-    driver.rotorOpenResult = 1;
-    Controller().InitRotator();
-    ASSERT_EQ(notices.Shown().size(), 1u);
-    EXPECT_EQ(notices.Shown()[0].text, kRotatorInitFailedText);
-    EXPECT_EQ(notices.Shown()[0].caption, kRotatorErrorCaption);
-    EXPECT_EQ(errorSounds, 1);
+    EXPECT_EQ(recorder.Calls(), (std::vector<std::string>{"RotorOpen", "p", "show 271 12", "p", "show 271 12",
+                                                          "RotorClose"}));
 }
 
 }  // namespace
