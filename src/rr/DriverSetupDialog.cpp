@@ -36,7 +36,7 @@ void ShowEndpoint(HWND dialog, EndpointControls c, const DaemonEndpoint& endpoin
 bool ReadEndpoint(HWND dialog, EndpointControls c, DaemonEndpoint& endpoint) {
     const std::string problem = ParseDaemonEndpoint(ControlText(dialog, c.host), ControlText(dialog, c.port), endpoint);
     if (problem.empty()) return true;
-    MessageBoxW(dialog, Widen(problem).c_str(), L"Rotator and Radio Driver Setup", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(dialog, Widen(problem).c_str(), L"Rotator and Radio Driver", MB_OK | MB_ICONEXCLAMATION);
     SetFocus(GetDlgItem(dialog, c.host));
     return false;
 }
@@ -55,7 +55,7 @@ void OnOk(HWND dialog, DialogState& state) {
     if (!ReadEndpoint(dialog, kRotatorControls, endpoints.rotator)) return;
     if (!ReadEndpoint(dialog, kRadioControls, endpoints.radio)) return;
     if (!SaveDaemonEndpoints(state.registry, endpoints)) {
-        MessageBoxW(dialog, L"The settings could not be saved.", L"Rotator and Radio Driver Setup",
+        MessageBoxW(dialog, L"The settings could not be saved.", L"Rotator and Radio Driver",
                     MB_OK | MB_ICONEXCLAMATION);
         return;
     }

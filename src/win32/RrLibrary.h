@@ -15,7 +15,8 @@ public:
     RrLibrary& operator=(const RrLibrary&) = delete;
 
     // False when the library or one of its calls is missing; the open calls
-    // then fail and the others do nothing.
+    // then fail and the others do nothing. (Its set-up dialog, the ninth
+    // call, belongs to the Rotator page.)
     bool Loaded() const { return loaded_; }
 
     uint32_t RotorOpen() override;
@@ -26,15 +27,12 @@ public:
     void RadioClose() override;
     void RadioSetFrequency(uint32_t downlinkHz, uint32_t uplinkHz) override;
     void RadioSetMode(uint32_t downlinkCode, uint32_t uplinkCode) override;
-    // The library's own set-up dialog.
-    void Configure(HWND owner, HINSTANCE instance);
 
 private:
     using NoArgs = DWORD(WINAPI*)();
     using OneArg = DWORD(WINAPI*)(DWORD);
     using ThreeArgs = DWORD(WINAPI*)(DWORD, DWORD, DWORD);
     using GetPosition = DWORD(WINAPI*)(SHORT*, SHORT*);
-    using ConfigureCall = DWORD(WINAPI*)(HWND, HINSTANCE);
 
     HMODULE module_ = nullptr;
     bool loaded_ = false;
@@ -46,7 +44,6 @@ private:
     NoArgs radioClose_ = nullptr;
     ThreeArgs radioSetFrequency_ = nullptr;
     ThreeArgs radioSetMode_ = nullptr;
-    ConfigureCall configure_ = nullptr;
 };
 
 }  // namespace tarvon

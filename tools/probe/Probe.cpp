@@ -141,7 +141,11 @@ int Text(const Args& a) {
     if (!dialog) return 1;
     HWND control = GetDlgItem(dialog, static_cast<int>(a.Number("--id", 0)));
     if (!control) return 1;
-    Print(probe::TitleOf(control));
+    // The text an edit control of another program holds comes only by asking it.
+    wchar_t text[1024] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
+    Print(text);
     return 0;
 }
 

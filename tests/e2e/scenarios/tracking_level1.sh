@@ -29,7 +29,7 @@ probe find --class Tarvon --timeout 30 >/dev/null || fail "no main window"
 
 dde() { "$WINE" "$TARVON_BIN/ddeclient.exe" Tarvon Tracking request "$@" 2>/dev/null | tr -d '\r'; }
 sleep $((aos + 5 - $(now)))
-text=$(dde text | sed -n 3p | xxd -r -p | tr -d '\0')
+text=$(tracking_text)
 [[ "$text" =~ ^SNISS\ AZ[0-9.]+\ EL[0-9.]+\ UP[0-9]+\ UMLSB\ DN[0-9]+\ DMUSB$ ]] || fail "tracking text '$text'"
 record=$(dde TrackData)
 expect_eq "$(echo "$record" | sed -n 2p)" "data 69" "TrackData size"
@@ -37,8 +37,6 @@ expect_eq "$(echo "$record" | sed -n 3p | cut -d' ' -f1-4)" "49 53 53 00" "Track
 screenshot tracking
 
 sleep $((los + 14 - $(now)))
-close_tarvon
-
 mapfile -t moves < <(positions "$rot")
 mapfile -t downs < <(downlinks "$rig")
 mapfile -t ups < <(uplinks "$rig")
@@ -68,5 +66,24 @@ read -r _ last <<<"${downs[-1]}"
 expect_close "$first" "437.8e6 + 6000" 5000 "downlink while approaching"
 expect_close "$last" "437.8e6 - 6000" 5000 "downlink while receding"
 grep -aq 'rig_set_mode called.*USB' "$WORK/rigctld-$rig.log" || fail "downlink mode not set"
+
+# "Enable Rotator": the database's satellites after "[STOP]"; a double-click
+# tracks one, "[STOP]" and OK stop and park.
+enable_rotator() {
+    probe post --class Tarvon --msg 273 --wparam 126 >/dev/null
+    probe find --class '#32770' --title "Enable Rotator" --timeout 10 >/dev/null || fail "no Enable Rotator dialog"
+}
+enable_rotator
+expect_eq "$(probe list --title "Enable Rotator" --id 4201 | head -3 | tr '\n' ' ')" "[STOP] AO-07 UO-11 " "list"
+probe list --title "Enable Rotator" --id 4201 --select ISS --double 1 >/dev/null
+sleep 3
+[[ "$(tracking_text)" == SNISS\ AZ* ]] || fail "Enable Rotator did not start tracking"
+enable_rotator
+probe list --title "Enable Rotator" --id 4201 --select "[STOP]" >/dev/null
+probe press --title "Enable Rotator" --button OK >/dev/null
+sleep 1
+expect_eq "$(tracking_text)" "** NO SATELLITE **" "after [STOP]"
+expect_eq "$(positions "$rot" | tail -1 | cut -d' ' -f2-)" "360.00 45.00" "parked after [STOP]"
+close_tarvon
 grep -q "Tracking ISS" "$KOVA_DIR/Tarvon.log" || fail "no tracking line in the station log"
 echo "ok"
