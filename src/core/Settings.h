@@ -1,5 +1,6 @@
 #pragma once
 // The process-wide settings read at start-up from SOFTWARE\Kova.
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -66,6 +67,27 @@ struct WindowSettings {
     uint8_t fontPitch = 1;
 };
 
+// A number one thread changes while others read it: atomic, yet copyable, so
+// that the settings stay a plain value for the loaders and the tests.
+template <typename T>
+class SharedNumber {
+public:
+    SharedNumber(T value = T{}) : value_(value) {}
+    SharedNumber(const SharedNumber& other) : value_(other.value_.load()) {}
+    SharedNumber& operator=(const SharedNumber& other) {
+        value_.store(other.value_.load());
+        return *this;
+    }
+    SharedNumber& operator=(T value) {
+        value_.store(value);
+        return *this;
+    }
+    operator T() const { return value_.load(); }
+
+private:
+    std::atomic<T> value_;
+};
+
 constexpr const char* kDefaultDateTimeFormat = "%d-%m-%y %H:%M:%S";
 
 struct Settings {
@@ -73,7 +95,9 @@ struct Settings {
     GeneralSettings general;
     WindowSettings window;
     std::string dateTimeFormat = kDefaultDateTimeFormat;
-    int32_t timeZoneBiasSeconds = 0;
+    // Re-read by the window thread on WM_TIMECHANGE while the clock thread,
+    // the dialogs and the schedule pane read it.
+    SharedNumber<int32_t> timeZoneBiasSeconds = 0;
 };
 
 }  // namespace tarvon

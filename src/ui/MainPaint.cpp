@@ -2,6 +2,7 @@
 
 #include "ui/RotorDisplay.h"
 #include "ui/SchedulePane.h"
+#include "ui/WindowSchedulerPorts.h"
 
 namespace tarvon {
 
@@ -52,6 +53,13 @@ void PaintMainWindow(HDC dc, MainWindowState& state) {
         elevation = state.rotorElevation;
     }
     DrawRotorDisplay(dc, state, azimuth, elevation);
+    {
+        std::lock_guard<std::mutex> lock(state.textMutex);
+        for (size_t row = 0; row < state.trackingLineTexts.size(); ++row) {
+            const auto& [text, above] = state.trackingLineTexts[row];
+            DrawTrackingLine(dc, state, static_cast<int>(row), text, above);
+        }
+    }
     DrawSchedulePane(dc, state);
     SelectObject(dc, oldFont);
 }

@@ -13,11 +13,14 @@
 #include "ui/EditObserversDialog.h"
 #include "ui/MainPaint.h"
 #include "ui/MapWindow.h"
+#include "ui/PostedRequests.h"
 #include "ui/RunPassDialog.h"
 #include "ui/SchedulePane.h"
 #include "ui/Toolbar.h"
 #include "ui/TrackingWindow.h"
 #include "ui/WindowSchedulerPorts.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32Notices.h"
 
 namespace tarvon {
 namespace {
@@ -47,8 +50,12 @@ void PlaceScrollBar(MainWindowState& state) {
 // Recomputes the vertical positions after a size change; the line counts stay.
 void RepositionForSize(MainWindowState& state) {
     SendMessageW(state.toolbar, TB_AUTOSIZE, 0, 0);
-    state.layout.toolbarHeight = ToolbarHeight(state);
-    PlaceBoxes(state.layout, state.display.charWidth, state.display.lineHeight, CurrentFrameMetrics());
+    const int toolbarHeight = ToolbarHeight(state);
+    {
+        std::lock_guard<std::mutex> lock(state.layoutMutex);
+        state.layout.toolbarHeight = toolbarHeight;
+        PlaceBoxes(state.layout, state.display.charWidth, state.display.lineHeight, CurrentFrameMetrics());
+    }
     PlaceScrollBar(state);
 }
 
@@ -132,6 +139,11 @@ void OnNotifyPass(MainWindowState& state, LPARAM lParam) {
     if (pass && state.hooks.openNotification) state.hooks.openNotification(std::move(pass));
 }
 
+void OnTimeChange(MainWindowState& state) {
+    state.settings->timeZoneBiasSeconds = Win32Clock().TimeZoneBiasSeconds();
+    if (state.hooks.runScheduler) state.hooks.runScheduler();
+}
+
 void OnClose(MainWindowState& state) {
     state.flags->programRunning = 0;
     state.flags->passCalcKeepGoing = 0;
@@ -178,19 +190,18 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_NOTIFY:
             if (AnswerToolbarTooltip(reinterpret_cast<NMHDR*>(lParam), state->instance)) return 0;
             break;
-        case WM_TIMECHANGE:
-            state->settings->timeZoneBiasSeconds = [] {
-                TIME_ZONE_INFORMATION tz;
-                GetTimeZoneInformation(&tz);
-                return static_cast<int32_t>(tz.Bias * 60);
-            }();
-            if (state->hooks.runScheduler) state->hooks.runScheduler();
-            return 0;
+        case WM_TIMECHANGE: OnTimeChange(*state); return 0;
         case WM_TARVON_RUN_SCHEDULER:
             if (state->hooks.runScheduler) state->hooks.runScheduler();
             return 0;
         case WM_TARVON_NOTIFY_PASS: OnNotifyPass(*state, lParam); return 0;
         case WM_TARVON_SHOW_ON_MAP: if (state->map) TakePostedMapSatellite(*state->map); return 0;
+        case WM_TARVON_SHOW_NOTICES:
+            if (state->notices) state->notices->ShowQueuedNotices();
+            return 0;
+        case WM_TARVON_REDRAW: OnRedrawRequests(*state); return 0;
+        case WM_TARVON_SCROLL_HOME: OnScrollHome(*state); return 0;
+        case WM_TARVON_SET_TITLE: OnSetTitle(*state); return 0;
         case WM_CLOSE: OnClose(*state); return 0;
         case WM_DESTROY: OnDestroy(*state); return 0;
         default:
@@ -236,12 +247,16 @@ HWND CreateMainWindow(MainWindowState& state, int x, int y, int width, int heigh
 
 void LayoutMainWindow(MainWindowState& state) {
     SendMessageW(state.toolbar, TB_AUTOSIZE, 0, 0);
-    state.layout.toolbarHeight = ToolbarHeight(state);
+    const int toolbarHeight = ToolbarHeight(state);
     RECT client;
     GetClientRect(state.window, &client);
-    LinesForClientHeight(client.bottom, state.layout.toolbarHeight, state.display.lineHeight,
-                         state.trackingCount, state.layout.scheduleLines, state.layout.trackingLines);
-    PlaceBoxes(state.layout, state.display.charWidth, state.display.lineHeight, CurrentFrameMetrics());
+    {
+        std::lock_guard<std::mutex> lock(state.layoutMutex);
+        state.layout.toolbarHeight = toolbarHeight;
+        LinesForClientHeight(client.bottom, toolbarHeight, state.display.lineHeight, state.trackingCount,
+                             state.layout.scheduleLines, state.layout.trackingLines);
+        PlaceBoxes(state.layout, state.display.charWidth, state.display.lineHeight, CurrentFrameMetrics());
+    }
     PlaceScrollBar(state);
     RECT r;
     GetWindowRect(state.window, &r);

@@ -7,6 +7,8 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/ProcessState.h"
 #include "core/Settings.h"
@@ -17,6 +19,7 @@ namespace tarvon {
 
 class Registry;
 class TrackingController;
+class Win32Notices;
 struct KepsDatabase;
 struct ScheduleState;
 struct EventLists;
@@ -32,6 +35,15 @@ struct MainWindowHooks {
     std::function<void(std::shared_ptr<SchedulePass>)> openNotification;  // message 2044
 };
 
+// The main window's own messages, posted by the station's other threads so
+// that the window thread does what they cannot (boxes, window controls).
+constexpr UINT WM_TARVON_SHOW_NOTICES = WM_APP + 1;
+constexpr UINT WM_TARVON_REDRAW = WM_APP + 2;
+constexpr UINT WM_TARVON_SCROLL_HOME = WM_APP + 3;
+constexpr UINT WM_TARVON_SET_TITLE = WM_APP + 4;
+
+// Threads: the window thread owns this state. Values other threads touch
+// say how, next to them; everything else is the window thread's alone.
 struct MainWindowState {
     HINSTANCE instance = nullptr;
     Registry* registry = nullptr;
@@ -43,24 +55,35 @@ struct MainWindowState {
     TrackingController* tracking = nullptr;  // once the rotator is set up
     const KepsDatabase* keps = nullptr;
     MapWindowState* map = nullptr;      // the map window's state, once created
+    Win32Notices* notices = nullptr;         // shows the boxes other threads queue
     MainWindowHooks hooks;
 
+    // Set before the clock thread starts, constant afterwards.
     HWND window = nullptr;
     HWND scrollBar = nullptr;
     HWND toolbar = nullptr;
     HMENU menu = nullptr;
+
+    // The window thread writes these under layoutMutex (data only, never
+    // around a call that sends the window messages); the clock thread draws
+    // while holding it, so a font or layout change never happens mid-line.
+    std::mutex layoutMutex;
     DisplayObjects display;
     MainLayout layout;
-    int trackingCount = 2;
-    int scheduleTop = 0;
+
+    int trackingCount = 2;  // window thread
+    int scheduleTop = 0;    // window thread; the clock thread posts WM_TARVON_SCROLL_HOME
     std::atomic<int> iconic{0};
     std::atomic<bool> popupMenuOpen{false};
-    std::mutex textMutex;  // guards the clock and date texts, which the clock thread writes
+    std::mutex textMutex;  // guards the texts below, which the clock thread writes
+    std::wstring clockText = L"  :  :   UTC";
+    std::wstring dateText;
+    std::wstring titleText;  // taken by the window on WM_TARVON_SET_TITLE
+    // The tracking lines last drawn, so that a repaint shows them at once.
+    std::vector<std::pair<std::wstring, bool>> trackingLineTexts;  // text, above the horizon
     std::mutex rotorMutex;  // guards the rotor box's position, which the tracking threads write
     double rotorAzimuth = 0.0;
     double rotorElevation = 0.0;
-    std::wstring clockText = L"  :  :   UTC";
-    std::wstring dateText;
 };
 
 constexpr const wchar_t* kMainWindowClass = L"Tarvon";

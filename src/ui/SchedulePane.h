@@ -7,7 +7,7 @@
 namespace tarvon {
 
 void DrawSchedulePane(HDC dc, MainWindowState& state);
-// From any thread: draws the pane through a device context of its own.
+// Window thread: draws the pane through a device context of its own.
 void RedrawSchedulePane(MainWindowState& state);
 void OnScheduleScroll(MainWindowState& state, int code, int thumbPosition);
 

@@ -259,7 +259,9 @@ int RunStation(HINSTANCE instance, int showCommand) {
     HWND window = CreateMainWindow(s.main, static_cast<int>(w.xLeft), static_cast<int>(w.yTop),
                                    static_cast<int>(w.cxWidth), static_cast<int>(w.cyHeight));
     if (!window) return -1;
-    s.notices.SetOwner(window);
+    // From here on a worker's notice waits for the window instead of holding the worker up.
+    s.notices.Attach(window, WM_TARVON_SHOW_NOTICES, WM_TARVON_REDRAW);
+    s.main.notices = &s.notices;
     if (!haveTarvonKey) return 0;
 
     CreateDisplayFont(window, s.settings.window, s.main.display);

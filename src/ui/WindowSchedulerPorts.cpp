@@ -52,19 +52,16 @@ void WindowSchedulerUi::CloseProgramWindow(uintptr_t programWindow) {
 
 bool WindowClockDisplay::PopupMenuOpen() { return state_.popupMenuOpen.load(); }
 
-void WindowClockDisplay::ResetScheduleScroll() {
-    state_.scheduleTop = 0;
-    SetScrollPos(state_.scrollBar, SB_CTL, 0, TRUE);
-    RedrawSchedulePane(state_);
-}
+void WindowClockDisplay::ResetScheduleScroll() { PostMessageW(state_.window, WM_TARVON_SCROLL_HOME, 0, 0); }
 
 bool WindowClockDisplay::Minimised() { return state_.iconic.load() != 0; }
 
 void WindowClockDisplay::SetTitle(const std::string& title) {
-    std::wstring text = Widen(title);
-    // Bounded, so that a busy main thread never holds the clock up for long.
-    SendMessageTimeoutW(state_.window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, 500,
-                        nullptr);
+    {
+        std::lock_guard<std::mutex> lock(state_.textMutex);
+        state_.titleText = Widen(title);
+    }
+    PostMessageW(state_.window, WM_TARVON_SET_TITLE, 0, 0);
 }
 
 void FillTextBox(HDC dc, const MainWindowState& state, const Box& box, const std::wstring& text) {
@@ -82,6 +79,7 @@ void WindowClockDisplay::ShowClock(const std::string& clock, const std::string& 
         state_.clockText = Widen(clock);
         state_.dateText = Widen(date);
     }
+    std::lock_guard<std::mutex> lock(state_.layoutMutex);
     const MainLayout& l = state_.layout;
     WindowDc dc(state_);
     FillTextBox(dc.get(), state_, Box{l.clockBox.left, l.clockBox.top, l.clockBox.right, l.clockLine2.top},
@@ -91,16 +89,29 @@ void WindowClockDisplay::ShowClock(const std::string& clock, const std::string& 
     FillTextBox(dc.get(), state_, l.nextPassLower, Widen(nextPassCountdown));
 }
 
-int WindowClockDisplay::TrackingLinesShown() { return state_.layout.trackingLines; }
+int WindowClockDisplay::TrackingLinesShown() {
+    std::lock_guard<std::mutex> lock(state_.layoutMutex);
+    return state_.layout.trackingLines;
+}
 
 void WindowClockDisplay::ShowTrackingLine(int row, const std::string& text, bool aboveHorizon) {
-    const Box& pane = state_.layout.trackingPane;
-    const int y = pane.top + row * state_.display.lineHeight;
-    if (y + state_.display.lineHeight > pane.bottom) return;
-    WindowDc dc(state_);
-    SetTextColor(dc.get(), aboveHorizon ? RGB(255, 0, 0) : RGB(0, 0, 0));
     std::wstring wide = Widen(text);
-    TextOutW(dc.get(), pane.left, y, wide.c_str(), static_cast<int>(wide.size()));
+    {
+        std::lock_guard<std::mutex> lock(state_.textMutex);
+        auto& kept = state_.trackingLineTexts;
+        if (kept.size() <= static_cast<size_t>(row)) kept.resize(static_cast<size_t>(row) + 1);
+        kept[static_cast<size_t>(row)] = {wide, aboveHorizon};
+    }
+    std::lock_guard<std::mutex> lock(state_.layoutMutex);
+    DrawTrackingLine(WindowDc(state_).get(), state_, row, wide, aboveHorizon);
+}
+
+void DrawTrackingLine(HDC dc, const MainWindowState& state, int row, const std::wstring& text, bool aboveHorizon) {
+    const Box& pane = state.layout.trackingPane;
+    const int y = pane.top + row * state.display.lineHeight;
+    if (y + state.display.lineHeight > pane.bottom) return;
+    SetTextColor(dc, aboveHorizon ? RGB(255, 0, 0) : RGB(0, 0, 0));
+    TextOutW(dc, pane.left, y, text.c_str(), static_cast<int>(text.size()));
 }
 
 void WindowClockDisplay::PlayTrackAosSound() {

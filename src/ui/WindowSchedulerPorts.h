@@ -1,5 +1,7 @@
 #pragma once
 // The main window as the scheduler engine and the clock thread reach it.
+// Both run on other threads: they post to the window or draw through a
+// device context of their own under the window's layout lock.
 #include <windows.h>
 
 #include <functional>
@@ -43,6 +45,9 @@ private:
     MainWindowState& state_;
     std::function<void()> trackAosSound_;
 };
+
+// One line of the tracking pane; nothing when the row lies below the pane.
+void DrawTrackingLine(HDC dc, const MainWindowState& state, int row, const std::wstring& text, bool aboveHorizon);
 
 // Fills a box with the background and writes one black line at its top left;
 // an empty text only clears it.

@@ -1,9 +1,15 @@
 #include "win32/Win32Notices.h"
 
+#include <algorithm>
+
 #include "win32/Utf8.h"
 
 namespace tarvon {
 namespace {
+
+// Notices waiting for the window beyond this many are only recorded: a
+// station left alone overnight must not build a stack of boxes for the morning.
+constexpr size_t kMaxQueuedNotices = 20;
 
 UINT IconStyle(NoticeIcon icon) {
     switch (icon) {
@@ -26,16 +32,64 @@ UINT ButtonStyle(NoticeButtons buttons) {
     return MB_OK;
 }
 
+NoticeAnswer CautiousAnswer(NoticeButtons buttons) {
+    switch (buttons) {
+        case NoticeButtons::Ok: return NoticeAnswer::Ok;
+        case NoticeButtons::YesNo: return NoticeAnswer::No;
+        default: return NoticeAnswer::Cancel;
+    }
+}
+
+unsigned BitOf(RedrawTarget target) { return 1u << static_cast<unsigned>(target); }
+
 }  // namespace
 
-void Win32Notices::SetRedrawHandler(std::function<void(RedrawTarget)> handler) {
+void Win32Notices::Attach(HWND window, UINT noticeMessage, UINT redrawMessage) {
+    noticeMessage_ = noticeMessage;
+    redrawMessage_ = redrawMessage;
+    windowThread_.store(GetWindowThreadProcessId(window, nullptr));
+    window_.store(window);
+}
+
+void Win32Notices::SetRecorder(std::function<void(std::string_view, std::string_view)> recorder) {
     std::lock_guard<std::mutex> lock(mutex_);
-    redraw_ = std::move(handler);
+    recorder_ = std::move(recorder);
+}
+
+void Win32Notices::Record(std::string_view caption, std::string_view text) {
+    std::function<void(std::string_view, std::string_view)> recorder;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        recorder = recorder_;
+    }
+    if (recorder) recorder(caption, text);
+}
+
+bool Win32Notices::OnWindowThread() const {
+    return !window_.load() || windowThread_.load() == GetCurrentThreadId();
 }
 
 NoticeAnswer Win32Notices::Show(std::string_view text, std::string_view caption, NoticeIcon icon,
                                 NoticeButtons buttons) {
-    int answer = MessageBoxW(owner_.load(), Widen(text).c_str(), Widen(caption).c_str(),
+    Record(caption, text);
+    if (!OnWindowThread()) {
+        Queued notice{Widen(text), Widen(caption), IconStyle(icon) | MB_OK};
+        bool post = false;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            const bool alreadyWaiting = std::any_of(queue_.begin(), queue_.end(), [&](const Queued& q) {
+                return q.text == notice.text && q.caption == notice.caption;
+            });
+            if (!alreadyWaiting && queue_.size() < kMaxQueuedNotices) {
+                queue_.push_back(std::move(notice));
+                post = true;
+            }
+        }
+        // A window already gone (shutdown) leaves the notice in the log only.
+        if (post) PostMessageW(window_.load(), noticeMessage_, 0, 0);
+        return CautiousAnswer(buttons);
+    }
+    int answer = MessageBoxW(window_.load(), Widen(text).c_str(), Widen(caption).c_str(),
                              IconStyle(icon) | ButtonStyle(buttons));
     switch (answer) {
         case IDYES: return NoticeAnswer::Yes;
@@ -45,13 +99,37 @@ NoticeAnswer Win32Notices::Show(std::string_view text, std::string_view caption,
     }
 }
 
-void Win32Notices::RequestRedraw(RedrawTarget target) {
-    std::function<void(RedrawTarget)> handler;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        handler = redraw_;
+void Win32Notices::ShowQueuedNotices() {
+    if (showingQueued_) return;
+    showingQueued_ = true;
+    for (;;) {
+        Queued notice;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (queue_.empty()) break;
+            notice = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        MessageBoxW(window_.load(), notice.text.c_str(), notice.caption.c_str(), notice.style);
     }
-    if (handler) handler(target);
+    showingQueued_ = false;
+}
+
+void Win32Notices::RequestRedraw(RedrawTarget target) {
+    HWND window = window_.load();
+    if (!window) return;
+    const unsigned before = pendingRedraws_.fetch_or(BitOf(target));
+    if (before == 0) PostMessageW(window, redrawMessage_, 0, 0);
+}
+
+std::vector<RedrawTarget> Win32Notices::TakeRedrawRequests() {
+    const unsigned pending = pendingRedraws_.exchange(0);
+    std::vector<RedrawTarget> targets;
+    for (RedrawTarget t : {RedrawTarget::MainWindow, RedrawTarget::SchedulePane, RedrawTarget::TrackingPane,
+                           RedrawTarget::MapWindow}) {
+        if (pending & BitOf(t)) targets.push_back(t);
+    }
+    return targets;
 }
 
 }  // namespace tarvon

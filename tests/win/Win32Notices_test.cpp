@@ -13,15 +13,28 @@ namespace {
 constexpr int kBoxTextId = 0xFFFF;
 constexpr int kBoxIconId = 0x0440;
 
-// Pumps this thread's messages (an owner window lives here) until the box shows.
+constexpr UINT kNoticeMessage = WM_APP + 1;
+constexpr UINT kRedrawMessage = WM_APP + 2;
+
+// Waits, on a thread without windows, for a box with this caption.
 HWND AwaitBox(const std::wstring& caption) {
     for (int tries = 0; tries < 500; ++tries) {
         if (HWND box = FindWindowW(L"#32770", caption.c_str())) return box;
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         Sleep(20);
     }
     return nullptr;
+}
+
+// How many of `message` wait in this thread's queue for `window`; takes them.
+int TakePosted(HWND window, UINT message) {
+    int count = 0;
+    MSG m;
+    while (PeekMessageW(&m, window, message, message, PM_REMOVE)) ++count;
+    return count;
+}
+
+HWND MakeOwner() {
+    return CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
 }
 
 std::wstring ControlText(HWND box, int id) {
@@ -54,48 +67,88 @@ TEST(Win32Notices, ShowsTheExactTextCaptionIconAndButtons) {
         "Error running program.  Tarvon was unable to find the program associated with this satellite, or "
         "there was an error while running it.";
     Win32Notices notices;
-    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
-                                 nullptr, nullptr);
+    HWND owner = MakeOwner();
     ASSERT_NE(owner, nullptr);
-    notices.SetOwner(owner);
+    notices.Attach(owner, kNoticeMessage, kRedrawMessage);
     for (const Case& c : cases) {
-        auto answer = std::async(std::launch::async, [&] { return notices.Show(text, c.caption, c.icon, c.buttons); });
-        HWND box = AwaitBox(Widen(c.caption));
-        ASSERT_NE(box, nullptr) << c.caption;
-        EXPECT_EQ(ControlText(box, kBoxTextId), Widen(text)) << c.caption;
-        EXPECT_EQ(GetWindow(box, GW_OWNER), owner) << c.caption;
-        for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-            HWND button = GetDlgItem(box, id);
-            bool shown = button && IsWindowVisible(button);
-            bool wanted = std::find(c.buttonIds.begin(), c.buttonIds.end(), id) != c.buttonIds.end();
-            EXPECT_EQ(shown, wanted) << c.caption << " button " << id;
-        }
-        HWND icon = GetDlgItem(box, kBoxIconId);
-        if (c.systemIcon) {
-            ASSERT_NE(icon, nullptr) << c.caption;
-            EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)), LoadIconW(nullptr, c.systemIcon))
-                << c.caption;
-        } else {
-            EXPECT_TRUE(!icon || !SendMessageW(icon, STM_GETICON, 0, 0)) << c.caption;
-        }
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.press, BN_CLICKED), 0);
-        while (answer.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        }
-        EXPECT_EQ(answer.get(), c.answer) << c.caption;
+        // The box is modal on this, the owner's, thread; another thread reads and presses it.
+        auto seen = std::async(std::launch::async, [&] {
+            std::vector<std::string> problems;
+            HWND box = AwaitBox(Widen(c.caption));
+            if (!box) return std::vector<std::string>{"no box"};
+            if (ControlText(box, kBoxTextId) != Widen(text)) problems.push_back("text");
+            if (GetWindow(box, GW_OWNER) != owner) problems.push_back("owner");
+            for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+                HWND button = GetDlgItem(box, id);
+                bool shown = button && IsWindowVisible(button);
+                bool wanted = std::find(c.buttonIds.begin(), c.buttonIds.end(), id) != c.buttonIds.end();
+                if (shown != wanted) problems.push_back("button " + std::to_string(id));
+            }
+            HWND icon = GetDlgItem(box, kBoxIconId);
+            HICON shownIcon = icon ? reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)) : nullptr;
+            if (shownIcon != (c.systemIcon ? LoadIconW(nullptr, c.systemIcon) : nullptr)) problems.push_back("icon");
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.press, BN_CLICKED), 0);
+            return problems;
+        });
+        EXPECT_EQ(notices.Show(text, c.caption, c.icon, c.buttons), c.answer) << c.caption;
+        EXPECT_EQ(seen.get(), std::vector<std::string>{}) << c.caption;
     }
     DestroyWindow(owner);
 }
 
-TEST(Win32Notices, RedrawRequestsGoToTheRegisteredHandler) {
+// A worker never waits on a box: its notice waits for the window's thread,
+// once however often it is raised, and every raising is recorded.
+TEST(Win32Notices, WorkerNoticeIsShownByTheWindowThread) {
     Win32Notices notices;
-    notices.RequestRedraw(RedrawTarget::MainWindow);  // nobody listens yet: dropped
-    std::vector<RedrawTarget> seen;
-    notices.SetRedrawHandler([&](RedrawTarget target) { seen.push_back(target); });
-    notices.RequestRedraw(RedrawTarget::TrackingPane);
+    HWND owner = MakeOwner();
+    ASSERT_NE(owner, nullptr);
+    notices.Attach(owner, kNoticeMessage, kRedrawMessage);
+    std::vector<std::string> recorded;
+    notices.SetRecorder([&](std::string_view caption, std::string_view text) {
+        recorded.push_back(std::string(caption) + ": " + std::string(text));
+    });
+    std::async(std::launch::async, [&] {
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(notices.Show("No pass", "Tarvon", NoticeIcon::Exclamation), NoticeAnswer::Ok);
+        EXPECT_EQ(notices.Show("Stop?", "Tarvon Error", NoticeIcon::Question, NoticeButtons::YesNo), NoticeAnswer::No);
+    }).get();
+    EXPECT_EQ(recorded, (std::vector<std::string>{"Tarvon: No pass", "Tarvon: No pass", "Tarvon: No pass",
+                                                  "Tarvon Error: Stop?"}));
+    EXPECT_EQ(TakePosted(owner, kNoticeMessage), 2);
+
+    auto pressed = std::async(std::launch::async, [&] {
+        std::vector<std::wstring> texts;
+        for (const wchar_t* caption : {L"Tarvon", L"Tarvon Error"}) {
+            HWND box = AwaitBox(caption);
+            if (!box) break;
+            texts.push_back(ControlText(box, kBoxTextId) + L" owned " + (GetWindow(box, GW_OWNER) == owner ? L"yes" : L"no"));
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            while (IsWindow(box)) Sleep(10);
+        }
+        return texts;
+    });
+    notices.ShowQueuedNotices();
+    EXPECT_EQ(pressed.get(), (std::vector<std::wstring>{L"No pass owned yes", L"Stop? owned yes"}));
+    DestroyWindow(owner);
+}
+
+TEST(Win32Notices, RedrawRequestsReachTheWindowOnceUntilTaken) {
+    Win32Notices notices;
+    notices.RequestRedraw(RedrawTarget::MainWindow);  // nothing on screen yet: dropped
+    HWND window = MakeOwner();
+    ASSERT_NE(window, nullptr);
+    notices.Attach(window, kNoticeMessage, kRedrawMessage);
+    EXPECT_TRUE(notices.TakeRedrawRequests().empty());
+    std::async(std::launch::async, [&] {
+        for (RedrawTarget t : {RedrawTarget::TrackingPane, RedrawTarget::SchedulePane, RedrawTarget::TrackingPane})
+            notices.RequestRedraw(t);
+    }).get();
+    EXPECT_EQ(TakePosted(window, kRedrawMessage), 1);
+    EXPECT_EQ(notices.TakeRedrawRequests(),
+              (std::vector<RedrawTarget>{RedrawTarget::SchedulePane, RedrawTarget::TrackingPane}));
     notices.RequestRedraw(RedrawTarget::MapWindow);
-    EXPECT_EQ(seen, (std::vector<RedrawTarget>{RedrawTarget::TrackingPane, RedrawTarget::MapWindow}));
+    EXPECT_EQ(TakePosted(window, kRedrawMessage), 1);
+    EXPECT_EQ(notices.TakeRedrawRequests(), std::vector<RedrawTarget>{RedrawTarget::MapWindow});
+    DestroyWindow(window);
 }
 
 }  // namespace
