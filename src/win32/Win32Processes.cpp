@@ -30,16 +30,26 @@ class Win32Process final : public Process {
 public:
     Win32Process(HANDLE process, DWORD mainThreadId) : process_(process), mainThreadId_(mainThreadId) {}
     ~Win32Process() override {
-        // Waits for a callback already running, so it never touches a freed Event.
+        // Both wait for a watch already running, so it never touches a freed Event.
         if (wait_) UnregisterWaitEx(wait_, INVALID_HANDLE_VALUE);
+        if (watchThread_) {
+            SetEvent(stopWatch_);
+            WaitForSingleObject(watchThread_, INFINITE);
+            CloseHandle(watchThread_);
+        }
+        if (stopWatch_) CloseHandle(stopWatch_);
         CloseHandle(process_);
     }
     Win32Process(const Win32Process&) = delete;
     Win32Process& operator=(const Win32Process&) = delete;
 
-    bool WatchExit() {
-        return RegisterWaitForSingleObject(&wait_, process_, OnExit, &exited_, INFINITE,
-                                           WT_EXECUTEONLYONCE) != FALSE;
+    // The program runs whatever happens here: a program nobody can wait for
+    // is still one the pass runner closes at the end of its pass.
+    void WatchExit(Win32Processes::RegisterWait registerWait) {
+        if (registerWait(&wait_, process_, OnExit, &exited_, INFINITE, WT_EXECUTEONLYONCE)) return;
+        wait_ = nullptr;
+        stopWatch_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (stopWatch_) watchThread_ = CreateThread(nullptr, kWatchStack, WatchThread, this, 0, nullptr);
     }
 
     Event& Exited() override { return exited_; }
@@ -58,11 +68,22 @@ public:
     }
 
 private:
+    static constexpr DWORD kWatchStack = 16384;
+
     static void CALLBACK OnExit(void* exited, BOOLEAN) { static_cast<Event*>(exited)->Set(); }
+
+    static DWORD WINAPI WatchThread(LPVOID parameter) {
+        auto* self = static_cast<Win32Process*>(parameter);
+        const HANDLE handles[] = {self->process_, self->stopWatch_};
+        if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0) self->exited_.Set();
+        return 0;
+    }
 
     HANDLE process_;
     DWORD mainThreadId_;
     HANDLE wait_ = nullptr;
+    HANDLE stopWatch_ = nullptr;
+    HANDLE watchThread_ = nullptr;
     Event exited_{false};
 };
 
@@ -84,9 +105,7 @@ std::unique_ptr<Process> Win32Processes::Start(const ProcessStart& start) {
         return nullptr;
     CloseHandle(info.hThread);
     auto process = std::make_unique<Win32Process>(info.hProcess, info.dwThreadId);
-    // Without the exit watch nobody could wait for the program; it is left
-    // running, as a program that outlives its pass is.
-    if (!process->WatchExit()) return nullptr;
+    process->WatchExit(registerWait_);
     return process;
 }
 

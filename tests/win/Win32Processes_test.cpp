@@ -27,13 +27,28 @@ std::optional<uint32_t> WaitForExit(Process& process, uint32_t timeoutMs = 20000
     return process.ExitCode();
 }
 
+BOOL WINAPI PoolRefuses(PHANDLE, HANDLE, WAITORTIMERCALLBACK, PVOID, ULONG, ULONG) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return FALSE;
+}
+
+// A program that was started is never reported as failed, however its end
+// is watched.
 TEST(Win32Processes, ExitCodeIsKnownOnceTheProgramHasEnded) {
-    Win32Processes processes;
-    for (uint32_t code : {0u, 7u, 259u}) {
-        auto process = processes.Start({Helper("exit " + std::to_string(code)), "", ShowState::Hidden});
-        ASSERT_NE(process, nullptr);
-        EXPECT_EQ(WaitForExit(*process), std::optional<uint32_t>(code));
-        EXPECT_TRUE(process->Exited().IsSet());
+    for (Win32Processes::RegisterWait watch : {Win32Processes::RegisterWait(RegisterWaitForSingleObject), &PoolRefuses}) {
+        Win32Processes processes(watch);
+        for (uint32_t code : {0u, 7u, 259u}) {
+            auto process = processes.Start({Helper("exit " + std::to_string(code)), "", ShowState::Hidden});
+            ASSERT_NE(process, nullptr);
+            EXPECT_EQ(WaitForExit(*process), std::optional<uint32_t>(code));
+            EXPECT_TRUE(process->Exited().IsSet());
+        }
+        // Dropping a running program's record does not wait for the program.
+        auto running = processes.Start({Helper("sleep 3000"), "", ShowState::Hidden});
+        ASSERT_NE(running, nullptr);
+        const ULONGLONG dropped = GetTickCount64();
+        running.reset();
+        EXPECT_LT(GetTickCount64() - dropped, 1000u);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Schedule_helpers.h"
 
 namespace tarvon::testing {
@@ -164,6 +166,27 @@ TEST(SchedulerEngine, EmptyScheduleRunsNoTimedEvents) {
     station.AddPass("A", 1000, 1600, 50);
     RunScheduler(station.state);
     EXPECT_EQ(walks, 1);
+}
+
+// The window shows what a run changed only when the run asks for it.
+TEST(SchedulerEngine, RunsAskForTheRedrawsOfWhatTheyChanged) {
+    auto count = [](const TestStation& station, RedrawTarget target) {
+        const auto redraws = station.notices.Redraws();
+        return std::count(redraws.begin(), redraws.end(), target);
+    };
+    TestStation empty(900);
+    RunScheduler(empty.state);
+    EXPECT_TRUE(empty.notices.Redraws().empty());
+
+    TestStation station(900);
+    station.AddPass("A", 1000, 1600, 50);
+    RunScheduler(station.state);
+    EXPECT_EQ(count(station, RedrawTarget::SchedulePane), 1);
+    EXPECT_EQ(count(station, RedrawTarget::MainWindow), 0);
+    // Once A runs, the next-pass box counts down to its LOS under its name.
+    station.world.RunUntil(1010);
+    EXPECT_EQ(count(station, RedrawTarget::MainWindow), 1);
+    EXPECT_EQ(station.state.engine.nextPassName, "A");
 }
 
 TEST(SchedulerEngine, StalePassesAreRemovedAndEndedOnesStayListed) {
