@@ -6,6 +6,8 @@
 #include <system_error>
 #include <variant>
 
+#include "core/Utf8Path.h"
+
 namespace tarvon {
 namespace {
 
@@ -284,7 +286,7 @@ std::string DirectoryWithoutTrailingSlash(const std::string& path) {
 void EnsureDirectory(std::string& path, Notices& notices) {
     if (!IsDriveRoot(path)) path = DirectoryWithoutTrailingSlash(path);
     std::error_code ec;
-    const std::filesystem::path target(path);
+    const std::filesystem::path target = PathFromUtf8(path);
     if (!std::filesystem::exists(target, ec) && !std::filesystem::create_directory(target, ec)) {
         std::string text = "Unable to create directory \"" + path + "\"";
         notices.Show(text, "Tarvon", NoticeIcon::Exclamation);

@@ -6,6 +6,8 @@
 #include <set>
 #include <system_error>
 
+#include "core/Utf8Path.h"
+
 namespace tarvon {
 namespace {
 
@@ -26,11 +28,11 @@ template <typename Visit>
 void ForEachFileWithExtension(const std::string& directory, std::string_view extension,
                               Visit visit) {
     std::error_code error;
-    fs::directory_iterator it(fs::path(directory), error);
+    fs::directory_iterator it(PathFromUtf8(directory), error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         std::error_code entryError;
         if (it->is_directory(entryError)) continue;
-        std::string name = it->path().filename().string();
+        std::string name = Utf8FromPath(it->path().filename());
         size_t dot = name.rfind('.');
         if (dot == std::string::npos || !SameTextIgnoringCase(name.substr(dot + 1), extension)) {
             continue;
@@ -71,7 +73,7 @@ uint32_t DeleteFilesOlderThan(const std::string& directory, std::string_view ext
     uint32_t attempts = 0;
     ForEachFileWithExtension(directory, extension, [&](const std::string& name, int64_t written) {
         if (written >= cutoff) return;
-        DeleteQuietly(fs::path(directory) / name);
+        DeleteQuietly(PathFromUtf8(directory) / PathFromUtf8(name));
         ++attempts;
     });
     return attempts;
@@ -95,7 +97,7 @@ uint32_t TrimNumberedHeaderFiles(const std::string& directory, uint32_t keep) {
     for (auto it = found.begin(); it != found.end() && *it < firstKept; ++it) {
         char name[32];
         std::snprintf(name, sizeof name, "VANT%04lld.PFH", static_cast<long long>(*it));
-        DeleteQuietly(fs::path(directory) / name);
+        DeleteQuietly(PathFromUtf8(directory) / PathFromUtf8(name));
     }
     return static_cast<uint32_t>(firstKept - lowest);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/FileReplace.h"
+#include "core/Utf8Path.h"
 
 namespace tarvon {
 namespace {
@@ -30,8 +31,7 @@ int FullYear(int16_t year) {
 }  // namespace
 
 std::filesystem::path KepsFilePath(const std::string& kovaDirectory) {
-    if (kovaDirectory.empty()) return kKepsFileName;
-    return std::filesystem::path(kovaDirectory) / kKepsFileName;
+    return SuiteFilePath(kovaDirectory, kKepsFileName);
 }
 
 KepsFileCheck DecodeKepsDatabase(std::span<const uint8_t> bytes, KepsDatabase& db) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/FileReplace.h"
+#include "core/Utf8Path.h"
 #include "orbit/OrbitConstants.h"
 
 namespace tarvon {
@@ -90,8 +91,7 @@ bool IsUsableObserver(const ObserverRecord& r) {
 }
 
 std::filesystem::path ObserverFilePath(const std::string& kovaDirectory) {
-    if (kovaDirectory.empty()) return kObserverFileName;
-    return std::filesystem::path(kovaDirectory) / kObserverFileName;
+    return SuiteFilePath(kovaDirectory, kObserverFileName);
 }
 
 std::vector<ObserverRecord> ReadObserverRecords(const std::filesystem::path& file) {

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "core/FileReplace.h"
+#include "core/Utf8Path.h"
 #include "platform/Notices.h"
 #include "schedule/PassInsertion.h"
 
@@ -18,9 +19,7 @@ bool IsKept(const SchedulePass& pass) { return pass.state == 1 || pass.priority 
 }  // namespace
 
 std::filesystem::path ScheduleFilePath(const Settings& settings) {
-    const std::string& directory = settings.general.kovaDirectory;
-    if (directory.empty()) return kScheduleFileName;
-    return std::filesystem::path(directory) / kScheduleFileName;
+    return SuiteFilePath(settings.general.kovaDirectory, kScheduleFileName);
 }
 
 std::vector<SchedulePass> DecodeScheduleFile(const std::vector<uint8_t>& bytes) {

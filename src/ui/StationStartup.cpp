@@ -12,6 +12,7 @@
 #include "core/PublicIds.h"
 #include "core/SettingsStore.h"
 #include "core/StationLogFile.h"
+#include "core/Utf8Path.h"
 #include "hardware/StationSounds.h"
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
@@ -119,7 +120,7 @@ struct Station {
 // station started in (a file dialog may change the current one later).
 void OpenStationLog(Station& s) {
     std::error_code ec;
-    std::filesystem::path folder = s.settings.general.kovaDirectory;
+    std::filesystem::path folder = PathFromUtf8(s.settings.general.kovaDirectory);
     if (folder.empty()) folder = std::filesystem::current_path(ec);
     s.log.Open(folder);
 }

@@ -7,7 +7,8 @@
 namespace tarvon {
 namespace {
 
-// Notices waiting for the window beyond this many are only recorded: a
+// Notices waiting for the window beyond this many are only in the station
+// log (every notice is recorded there before it gets here): a
 // station left alone overnight must not build a stack of boxes for the morning.
 constexpr size_t kMaxQueuedNotices = 20;
 
@@ -51,27 +52,12 @@ void Win32Notices::Attach(HWND window, UINT noticeMessage, UINT redrawMessage) {
     window_.store(window);
 }
 
-void Win32Notices::SetRecorder(std::function<void(std::string_view, std::string_view)> recorder) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    recorder_ = std::move(recorder);
-}
-
-void Win32Notices::Record(std::string_view caption, std::string_view text) {
-    std::function<void(std::string_view, std::string_view)> recorder;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        recorder = recorder_;
-    }
-    if (recorder) recorder(caption, text);
-}
-
 bool Win32Notices::OnWindowThread() const {
     return !window_.load() || windowThread_.load() == GetCurrentThreadId();
 }
 
 NoticeAnswer Win32Notices::Show(std::string_view text, std::string_view caption, NoticeIcon icon,
                                 NoticeButtons buttons) {
-    Record(caption, text);
     if (!OnWindowThread()) {
         Queued notice{Widen(text), Widen(caption), IconStyle(icon) | MB_OK};
         bool post = false;

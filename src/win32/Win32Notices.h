@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <deque>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -25,9 +24,6 @@ public:
     // Until a window is attached, boxes have no owner and show on the calling
     // thread (start-up), and redraw requests are dropped (nothing is on screen).
     void Attach(HWND window, UINT noticeMessage, UINT redrawMessage);
-    // Called with the caption and text of every notice, shown or queued, on
-    // the thread that raised it; the station log keeps them.
-    void SetRecorder(std::function<void(std::string_view caption, std::string_view text)> recorder);
 
     // On a worker thread the box is queued and the answer is the cautious one
     // at once: Ok for an Ok box, No for Yes/No, Cancel otherwise.
@@ -49,7 +45,6 @@ private:
         UINT style = 0;
     };
     bool OnWindowThread() const;
-    void Record(std::string_view caption, std::string_view text);
 
     // Written once by Attach before any worker thread exists; read by all.
     std::atomic<HWND> window_{nullptr};
@@ -57,9 +52,8 @@ private:
     UINT noticeMessage_ = 0;
     UINT redrawMessage_ = 0;
 
-    std::mutex mutex_;  // guards queue_ and recorder_
+    std::mutex mutex_;  // guards queue_
     std::deque<Queued> queue_;
-    std::function<void(std::string_view, std::string_view)> recorder_;
     bool showingQueued_ = false;  // window thread only
     std::atomic<unsigned> pendingRedraws_{0};  // one bit per RedrawTarget
 };

@@ -4,6 +4,7 @@
 #include "CliArgs.h"
 #include "CliDispatch.h"
 #include "core/FileReplace.h"
+#include "core/Utf8Path.h"
 #include "schedule/ScheduleFile.h"
 
 namespace tarvon::cli {
@@ -49,7 +50,7 @@ int RunDump(const CommandArgs& argList, std::ostream& out, std::ostream&) {
     if (args.Positionals().size() != 1) throw CliError("one schedule file is needed");
     const std::string file = args.Positionals()[0];
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(file, bytes)) throw CliError("cannot read schedule file '" + file + "'");
+    if (!ReadWholeFile(PathFromUtf8(file), bytes)) throw CliError("cannot read schedule file '" + file + "'");
     if (bytes.size() < 2) {
         out << "no format word: the station loads nothing from this file\n";
         return 1;

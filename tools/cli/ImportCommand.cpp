@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "CliDispatch.h"
+#include "core/Utf8Path.h"
 #include "orbit/ElementImport.h"
 #include "orbit/ImportTexts.h"
 
@@ -33,8 +34,9 @@ int RunImport(const CommandArgs& argList, std::ostream& out, std::ostream& err) 
     KepsDatabase db;
     ImportReport report;
     const ImportResult result =
-        ImportElementFile(elementFile, args.Flag("--verbose") ? ElementFormat::Verbose : ElementFormat::TwoLine, db,
-                          keps, report, args.Flag("--repair") ? DamagedDatabase::SetAside : DamagedDatabase::Refuse);
+        ImportElementFile(PathFromUtf8(elementFile), args.Flag("--verbose") ? ElementFormat::Verbose : ElementFormat::TwoLine,
+                          db, PathFromUtf8(keps), report,
+                          args.Flag("--repair") ? DamagedDatabase::SetAside : DamagedDatabase::Refuse);
     const std::string damage = DescribeKepsDamage(result.database);
     switch (result.outcome) {
     case ImportOutcome::ElementFileUnreadable:
@@ -47,7 +49,7 @@ int RunImport(const CommandArgs& argList, std::ostream& out, std::ostream& err) 
         break;
     }
     if (!damage.empty() && result.outcome != ImportOutcome::KepsFileUnwritable) {
-        err << "damaged element database (" << damage << ") moved to '" << DamagedKepsPath(keps).string()
+        err << "damaged element database (" << damage << ") moved to '" << Utf8FromPath(DamagedKepsPath(PathFromUtf8(keps)))
             << "'; its sound slots are kept\n";
     }
     for (const auto& line : report) out << Printable(line) << '\n';

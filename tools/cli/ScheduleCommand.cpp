@@ -6,6 +6,7 @@
 #include "CliDispatch.h"
 #include "StationArgs.h"
 #include "core/FileReplace.h"
+#include "core/Utf8Path.h"
 #include "core/ProcessState.h"
 #include "core/SettingsStore.h"
 #include "orbit/KepsDatabase.h"
@@ -90,7 +91,7 @@ int RunSchedule(const CommandArgs& argList, std::ostream& out, std::ostream& err
 
     std::vector<uint8_t> regBytes;
     const std::string regFile = args.Required("--reg");
-    if (!ReadWholeFile(regFile, regBytes)) throw CliError("cannot read registry export '" + regFile + "'");
+    if (!ReadWholeFile(PathFromUtf8(regFile), regBytes)) throw CliError("cannot read registry export '" + regFile + "'");
     MemoryRegistry registry;
     if (!ReadRegFile(regBytes, registry).recognised) throw CliError("'" + regFile + "' is not a registry export");
 

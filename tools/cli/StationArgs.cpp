@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/Settings.h"
+#include "core/Utf8Path.h"
 #include "orbit/ObserverGeometry.h"
 
 namespace tarvon::cli {
@@ -12,7 +13,8 @@ KepsDatabase LoadExistingKeps(const CliArgs& args, std::ostream& err) {
     const std::string file = args.Required("--keps");
     std::error_code ec;
     KepsDatabase db;
-    const KepsFileCheck check = std::filesystem::is_regular_file(file, ec) ? LoadKepsDatabase(db, file) : KepsFileCheck{};
+    const std::filesystem::path path = PathFromUtf8(file);
+    const KepsFileCheck check = std::filesystem::is_regular_file(path, ec) ? LoadKepsDatabase(db, path) : KepsFileCheck{};
     if (!check.present || check.unreadable) throw CliError("cannot read element database '" + file + "'");
     if (check.Damaged()) {
         err << "warning: element database '" << file << "' is damaged: " << DescribeKepsDamage(check)
