@@ -12,9 +12,13 @@
 #define WM_TARVON_RUN_SCHEDULER 2043
 #define WM_TARVON_NOTIFY_PASS 2044
 
-/* The station's own messages to its main window (WM_APP and up). */
-#define WM_TARVON_SHOW_NOTICE 0x8001
+/* The station's own messages to its main window (WM_APP and up): its other
+   threads post them so that the window's thread does what only it may. */
+#define WM_TARVON_SHOW_NOTICES 0x8001
 #define WM_TARVON_ROTOR_MOVED 0x8002
+#define WM_TARVON_REDRAW 0x8003
+#define WM_TARVON_SCROLL_HOME 0x8004
+#define WM_TARVON_SET_TITLE 0x8005
 
 /* Messages posted to the satellite program's main window. */
 #define WM_VANT_LISTEN_ONLY 2041

@@ -35,13 +35,6 @@ struct MainWindowHooks {
     std::function<void(std::shared_ptr<SchedulePass>)> openNotification;  // message 2044
 };
 
-// The main window's own messages, posted by the station's other threads so
-// that the window thread does what they cannot (boxes, window controls).
-constexpr UINT WM_TARVON_SHOW_NOTICES = WM_APP + 1;
-constexpr UINT WM_TARVON_REDRAW = WM_APP + 2;
-constexpr UINT WM_TARVON_SCROLL_HOME = WM_APP + 3;
-constexpr UINT WM_TARVON_SET_TITLE = WM_APP + 4;
-
 // Threads: the window thread owns this state. Values other threads touch
 // say how, next to them; everything else is the window thread's alone.
 struct MainWindowState {

@@ -101,10 +101,6 @@ struct Station {
     StationPassHardware hardware{registry, sounds, settings};
     TrackingDataBuffers trackingData;
     RrLibrary rr;
-    // The tracking controller's messages are shown by the window's thread,
-    // so a failure never holds start-up or a pass.
-    PostedNotices postedNotices{loggedNotices, log, main};
-    PlatformServices trackingPlatform{registry, clock, waits, postedNotices, log};
     WindowRotorDisplay rotorDisplay{main};
     std::unique_ptr<TrackingController> tracking;
     std::unique_ptr<DdeService> dde;
@@ -183,7 +179,7 @@ void CreateSubsystems(Station& s) {
     s.main.events = &s.execution->Events();
     s.dde = std::make_unique<DdeService>(s.trackingData, s.loggedNotices);
     s.tracking = std::make_unique<TrackingController>(TrackingServices{
-        s.trackingPlatform, *s.sync, s.settings, s.keps, ObserverFromStation(s.settings.station), s.trackingData,
+        s.services, *s.sync, s.settings, s.keps, ObserverFromStation(s.settings.station), s.trackingData,
         s.rotorDisplay, &s.rr, [&s] { s.hardware.Play(StationSound::Error, ""); }});
     s.hardware.tracking = s.tracking.get();
     s.main.tracking = s.tracking.get();

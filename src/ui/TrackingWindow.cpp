@@ -8,17 +8,6 @@
 namespace tarvon {
 namespace {
 
-struct PendingNotice {
-    Notices* shown;
-    std::string text, caption;
-    NoticeIcon icon;
-};
-
-void ShowPendingNotice(LPARAM lParam) {
-    std::unique_ptr<PendingNotice> notice(reinterpret_cast<PendingNotice*>(lParam));
-    notice->shown->Show(notice->text, notice->caption, notice->icon);
-}
-
 // Message 2032 from another program names the satellite by a global atom
 // (a pointer into the sender's memory would mean nothing here); the atom is
 // deleted once read. Stopping needs no name.
@@ -42,7 +31,6 @@ void RedrawRotorBox(MainWindowState& state) {
 
 bool HandleTrackingMessage(MainWindowState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_TARVON_SHOW_NOTICE: ShowPendingNotice(lParam); return true;
         case WM_TARVON_ROTOR_MOVED: RedrawRotorBox(state); return true;
         default: break;
     }
@@ -63,18 +51,6 @@ void WindowRotorDisplay::ShowRotorPosition(double azimuth, double elevation) {
         state_.rotorElevation = elevation;
     }
     PostMessageW(state_.window, WM_TARVON_ROTOR_MOVED, 0, 0);
-}
-
-NoticeAnswer PostedNotices::Show(std::string_view text, std::string_view caption, NoticeIcon icon,
-                                 NoticeButtons buttons) {
-    if (buttons != NoticeButtons::Ok) return shown_.Show(text, caption, icon, buttons);
-    auto notice = std::make_unique<PendingNotice>(PendingNotice{&shown_, std::string(text), std::string(caption), icon});
-    if (PostMessageW(state_.window, WM_TARVON_SHOW_NOTICE, 0, reinterpret_cast<LPARAM>(notice.get()))) {
-        notice.release();
-    } else {
-        log_.Record("Not shown (no window): " + std::string(caption) + ": " + std::string(text));
-    }
-    return NoticeAnswer::Ok;
 }
 
 }  // namespace tarvon

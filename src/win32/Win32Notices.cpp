@@ -8,9 +8,11 @@ namespace tarvon {
 namespace {
 
 // Notices waiting for the window beyond this many are only in the station
-// log (every notice is recorded there before it gets here): a
-// station left alone overnight must not build a stack of boxes for the morning.
+// log (every notice is recorded there before it gets here): a station left
+// alone overnight must not build a pile of boxes for the morning.
 constexpr size_t kMaxQueuedNotices = 20;
+// Each open box is a modal loop nested in the one before.
+constexpr size_t kMaxBoxesAtOnce = 4;
 
 UINT IconStyle(NoticeIcon icon) {
     switch (icon) {
@@ -52,31 +54,30 @@ void Win32Notices::Attach(HWND window, UINT noticeMessage, UINT redrawMessage) {
     window_.store(window);
 }
 
-bool Win32Notices::OnWindowThread() const {
-    return !window_.load() || windowThread_.load() == GetCurrentThreadId();
+bool Win32Notices::OnWindowThread() const { return windowThread_.load() == GetCurrentThreadId(); }
+
+void Win32Notices::Queue(std::string_view text, std::string_view caption, NoticeIcon icon) {
+    Queued notice{Widen(text), Widen(caption), IconStyle(icon) | MB_OK};
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto same = [&](const Queued& q) { return q.text == notice.text && q.caption == notice.caption; };
+        if (std::any_of(queue_.begin(), queue_.end(), same) || std::any_of(onScreen_.begin(), onScreen_.end(), same) ||
+            queue_.size() >= kMaxQueuedNotices)
+            return;
+        queue_.push_back(std::move(notice));
+    }
+    // A window already gone (shutdown) leaves the notice in the log only.
+    PostMessageW(window_.load(), noticeMessage_, 0, 0);
 }
 
 NoticeAnswer Win32Notices::Show(std::string_view text, std::string_view caption, NoticeIcon icon,
                                 NoticeButtons buttons) {
-    if (!OnWindowThread()) {
-        Queued notice{Widen(text), Widen(caption), IconStyle(icon) | MB_OK};
-        bool post = false;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            const bool alreadyWaiting = std::any_of(queue_.begin(), queue_.end(), [&](const Queued& q) {
-                return q.text == notice.text && q.caption == notice.caption;
-            });
-            if (!alreadyWaiting && queue_.size() < kMaxQueuedNotices) {
-                queue_.push_back(std::move(notice));
-                post = true;
-            }
-        }
-        // A window already gone (shutdown) leaves the notice in the log only.
-        if (post) PostMessageW(window_.load(), noticeMessage_, 0, 0);
+    HWND window = window_.load();
+    if (window && (buttons == NoticeButtons::Ok || !OnWindowThread())) {
+        Queue(text, caption, icon);
         return CautiousAnswer(buttons);
     }
-    int answer = MessageBoxW(window_.load(), Widen(text).c_str(), Widen(caption).c_str(),
-                             IconStyle(icon) | ButtonStyle(buttons));
+    int answer = MessageBoxW(window, Widen(text).c_str(), Widen(caption).c_str(), IconStyle(icon) | ButtonStyle(buttons));
     switch (answer) {
         case IDYES: return NoticeAnswer::Yes;
         case IDNO: return NoticeAnswer::No;
@@ -86,19 +87,22 @@ NoticeAnswer Win32Notices::Show(std::string_view text, std::string_view caption,
 }
 
 void Win32Notices::ShowQueuedNotices() {
-    if (showingQueued_) return;
-    showingQueued_ = true;
     for (;;) {
         Queued notice;
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            if (queue_.empty()) break;
+            if (queue_.empty() || onScreen_.size() >= kMaxBoxesAtOnce) return;
             notice = std::move(queue_.front());
             queue_.pop_front();
+            onScreen_.push_back(notice);
         }
         MessageBoxW(window_.load(), notice.text.c_str(), notice.caption.c_str(), notice.style);
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto shown = std::find_if(onScreen_.begin(), onScreen_.end(), [&](const Queued& q) {
+            return q.text == notice.text && q.caption == notice.caption;
+        });
+        if (shown != onScreen_.end()) onScreen_.erase(shown);
     }
-    showingQueued_ = false;
 }
 
 void Win32Notices::RequestRedraw(RedrawTarget target) {

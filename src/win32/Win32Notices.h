@@ -1,11 +1,14 @@
 #pragma once
 // Message boxes owned by the main window, and redraw requests handed to it.
 //
-// Threads: only the main window's thread ever shows a box. A notice raised on
-// any other thread is queued here and the window is posted `noticeMessage`;
-// the worker goes on at once, so a station nobody watches never stops on a
-// box. Redraw requests from any thread are gathered into a set of targets and
-// the window is posted `redrawMessage` once until it takes them.
+// Threads: only the main window's thread ever shows a box. A notice that
+// needs no answer is queued here, whichever thread raises it, and the window
+// is posted `noticeMessage`: the caller goes on at once, so neither a worker
+// nor start-up ever stops on a box that nobody at an unattended station
+// answers. A question is shown at once on the window's thread; another
+// thread gets the cautious answer and the question is queued as a notice.
+// Redraw requests from any thread are gathered into a set of targets and the
+// window is posted `redrawMessage` once until it takes them.
 #include <windows.h>
 
 #include <atomic>
@@ -25,15 +28,16 @@ public:
     // thread (start-up), and redraw requests are dropped (nothing is on screen).
     void Attach(HWND window, UINT noticeMessage, UINT redrawMessage);
 
-    // On a worker thread the box is queued and the answer is the cautious one
-    // at once: Ok for an Ok box, No for Yes/No, Cancel otherwise.
+    // A queued box answers at once: Ok for an Ok box, and for a question
+    // raised off the window's thread No for Yes/No, Cancel otherwise.
     NoticeAnswer Show(std::string_view text, std::string_view caption, NoticeIcon icon,
                       NoticeButtons buttons = NoticeButtons::Ok) override;
     void RequestRedraw(RedrawTarget target) override;
 
-    // Window thread: shows the queued notices one after another. While a box
-    // is up its modal loop goes on dispatching, and a notice posted meanwhile
-    // waits for the box before it instead of opening over it.
+    // Window thread: shows the queued notices. While a box is up its modal
+    // loop goes on dispatching, so the station stays usable and a notice
+    // posted meanwhile opens over it; a few boxes at most are open at once,
+    // and a text already waiting or on screen is not added again.
     void ShowQueuedNotices();
     // Window thread: the targets asked for since the last call.
     std::vector<RedrawTarget> TakeRedrawRequests();
@@ -45,6 +49,7 @@ private:
         UINT style = 0;
     };
     bool OnWindowThread() const;
+    void Queue(std::string_view text, std::string_view caption, NoticeIcon icon);
 
     // Written once by Attach before any worker thread exists; read by all.
     std::atomic<HWND> window_{nullptr};
@@ -52,9 +57,9 @@ private:
     UINT noticeMessage_ = 0;
     UINT redrawMessage_ = 0;
 
-    std::mutex mutex_;  // guards queue_
+    std::mutex mutex_;  // guards queue_ and onScreen_
     std::deque<Queued> queue_;
-    bool showingQueued_ = false;  // window thread only
+    std::vector<Queued> onScreen_;
     std::atomic<unsigned> pendingRedraws_{0};  // one bit per RedrawTarget
 };
 

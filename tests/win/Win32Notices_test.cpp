@@ -71,7 +71,9 @@ TEST(Win32Notices, ShowsTheExactTextCaptionIconAndButtons) {
     ASSERT_NE(owner, nullptr);
     notices.Attach(owner, kNoticeMessage, kRedrawMessage);
     for (const Case& c : cases) {
-        // The box is modal on this, the owner's, thread; another thread reads and presses it.
+        // The box is modal on this, the owner's, thread (a question at once,
+        // a plain notice when the window takes the queue); another thread
+        // reads and presses it.
         auto seen = std::async(std::launch::async, [&] {
             std::vector<std::string> problems;
             HWND box = AwaitBox(Widen(c.caption));
@@ -90,15 +92,20 @@ TEST(Win32Notices, ShowsTheExactTextCaptionIconAndButtons) {
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.press, BN_CLICKED), 0);
             return problems;
         });
-        EXPECT_EQ(notices.Show(text, c.caption, c.icon, c.buttons), c.answer) << c.caption;
+        const NoticeAnswer answer = notices.Show(text, c.caption, c.icon, c.buttons);
+        if (c.buttons == NoticeButtons::Ok) {
+            EXPECT_EQ(TakePosted(owner, kNoticeMessage), 1) << c.caption;
+            notices.ShowQueuedNotices();
+        }
+        EXPECT_EQ(answer, c.answer) << c.caption;
         EXPECT_EQ(seen.get(), std::vector<std::string>{}) << c.caption;
     }
     DestroyWindow(owner);
 }
 
-// A worker never waits on a box: its notice waits for the window's thread,
-// once however often it is raised.
-TEST(Win32Notices, WorkerNoticeIsShownByTheWindowThread) {
+// A worker never waits on a box, nor does the window's thread for a notice
+// that needs no answer: it waits for the window, once however often raised.
+TEST(Win32Notices, NoticesNeverHoldWhoRaisesThem) {
     Win32Notices notices;
     HWND owner = MakeOwner();
     ASSERT_NE(owner, nullptr);
@@ -107,6 +114,7 @@ TEST(Win32Notices, WorkerNoticeIsShownByTheWindowThread) {
         for (int i = 0; i < 3; ++i) EXPECT_EQ(notices.Show("No pass", "Tarvon", NoticeIcon::Exclamation), NoticeAnswer::Ok);
         EXPECT_EQ(notices.Show("Stop?", "Tarvon Error", NoticeIcon::Question, NoticeButtons::YesNo), NoticeAnswer::No);
     }).get();
+    EXPECT_EQ(notices.Show("No pass", "Tarvon", NoticeIcon::Exclamation), NoticeAnswer::Ok);
     EXPECT_EQ(TakePosted(owner, kNoticeMessage), 2);
 
     auto pressed = std::async(std::launch::async, [&] {
