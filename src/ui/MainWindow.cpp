@@ -196,6 +196,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_TARVON_NOTIFY_PASS: OnNotifyPass(*state, lParam); return 0;
         case WM_TARVON_SHOW_ON_MAP: if (state->map) TakePostedMapSatellite(*state->map); return 0;
+        case WM_TARVON_REFRESH_KEPS:
+            if (state->hooks.refreshElements) state->hooks.refreshElements();
+            return 0;
         case WM_TARVON_SHOW_NOTICES:
             if (state->notices) state->notices->ShowQueuedNotices();
             return 0;

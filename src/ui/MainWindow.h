@@ -33,6 +33,7 @@ struct MainWindowHooks {
     std::function<void()> stopServices;       // WM_CLOSE, after the stop flags and events
     std::function<void()> saveAndRelease;     // WM_DESTROY, before the drawing objects go
     std::function<void(std::shared_ptr<SchedulePass>)> openNotification;  // message 2044
+    std::function<void()> refreshElements;    // message 2037: Kova.KEP changed
 };
 
 // Threads: the window thread owns this state. Values other threads touch

@@ -16,6 +16,7 @@
 #include "hardware/StationSounds.h"
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
+#include "orbit/SatStateLists.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/SatStateLists.h"
 #include "passrun/PassExecution.h"
@@ -25,6 +26,7 @@
 #include "schedule/OrbitPassSource.h"
 #include "schedule/ScheduleBuilder.h"
 #include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleSatStates.h"
 #include "schedule/SchedulerEngine.h"
 #include "schedule/TrackingList.h"
 #include "ui/MainWindow.h"
@@ -108,6 +110,10 @@ struct Station {
     WindowSchedulerUi schedulerUi{main};
     std::unique_ptr<PassExecution> execution;
     std::unique_ptr<ScheduleState> schedule;
+    // The orbit states a changed element database reaches (message 2037).
+    SatStateLists satStates;
+    std::unique_ptr<ScheduledSatStates> scheduledStates;
+    std::unique_ptr<TrackingSatStates> trackedStates;
     std::unique_ptr<WindowClockDisplay> clockDisplay;
     HANDLE clockThread = nullptr;
 };
@@ -119,6 +125,28 @@ void OpenStationLog(Station& s) {
     std::filesystem::path folder = PathFromUtf8(s.settings.general.kovaDirectory);
     if (folder.empty()) folder = std::filesystem::current_path(ec);
     s.log.Open(folder);
+}
+
+// Told without holding anybody up: the box waits for the window.
+void TellKepsDamage(Station& s, const KepsFileCheck& check) {
+    if (!check.Damaged()) return;
+    const std::string& dir = s.settings.general.kovaDirectory;
+    s.loggedNotices.Show(KepsDamageNotice((dir.empty() ? "" : dir + "\\") + kKepsFileName, check), "Tarvon Error",
+                         NoticeIcon::Exclamation);
+}
+
+// Message 2037: Kova.KEP was changed by another program (an import by the
+// command-line tool) or a dialog. The table's other readers hold ScheduleLock.
+// The station does not watch the file by itself: whoever changes it says so,
+// and a program that writes it in place would be read half-way.
+void RefreshElements(Station& s) {
+    KepsFileCheck check;
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.sync->scheduleLock);
+        check = RefreshSatStatesFromKeps(s.keps, KepsFilePath(s.settings.general.kovaDirectory), s.satStates, 0.0);
+    }
+    s.log.Record("Elements taken from Kova.KEP");
+    TellKepsDamage(s, check);
 }
 
 // A second copy of the program only brings the first one forward.
@@ -184,10 +212,15 @@ void CreateSubsystems(Station& s) {
     s.hardware.tracking = s.tracking.get();
     s.main.tracking = s.tracking.get();
     s.main.keps = &s.keps;
+    s.scheduledStates = std::make_unique<ScheduledSatStates>(*s.schedule);
+    s.trackedStates = std::make_unique<TrackingSatStates>(*s.schedule);
+    s.satStates.Add(*s.scheduledStates);
+    s.satStates.Add(*s.trackedStates);
 }
 
 void ConnectWindowHooks(Station& s) {
     s.main.hooks.runScheduler = [&s] { RunScheduler(*s.schedule); };
+    s.main.hooks.refreshElements = [&s] { RefreshElements(s); };
     s.main.hooks.openNotification = [&s](std::shared_ptr<SchedulePass> pass) {
         NotificationDialog(s.main.instance, *s.schedule, pass);
     };
@@ -285,13 +318,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
     if (s.settings.general.mapOpen) OpenMapWindow(*s.map, false);
     s.clockThread = CreateThread(nullptr, kClockThreadStack, ClockThreadEntry, &s, 0, nullptr);
     s.execution->RunStartupEvents();
-    if (kepsCheck.Damaged()) {
-        // Told once the station runs: the box's own message loop keeps the
-        // window served while nobody is there to answer it.
-        const std::string& dir = s.settings.general.kovaDirectory;
-        s.loggedNotices.Show(KepsDamageNotice((dir.empty() ? "" : dir + "\\") + kKepsFileName, kepsCheck),
-                             "Tarvon Error", NoticeIcon::Exclamation);
-    }
+    TellKepsDamage(s, kepsCheck);
 
     const int exitCode = RunMessageLoop();
     FinishThreads(s, exitCode);
