@@ -27,13 +27,13 @@ apply_registry
 write_schedule "ISS:$aos1:$los1:0" "ISS:$aos2:$los2:0"
 start_tarvon
 
-# Start-up goes on while the silent daemon is waited for and reported.
-expect_eq "$(answer_box 'Rotator Error' 30)" "Unable to initialise rotator communications" "start-up message"
+# Start-up goes on while the silent daemon is waited for and reported; the
+# first pass (its runner starts with the station) is told it has no rotator.
+boxes=$(answer_box 'Rotator Error' 30; answer_box 'Rotator Error' 40)
 probe find --class Tarvon >/dev/null || fail "no main window"
-
-expect_eq "$(answer_box 'Rotator Error' $((aos1 - $(now))))" \
-    "An error was encountered while trying to install the rotor driver.  The rotator will not be tracked." \
-    "first pass message"
+grep -qxF "Unable to initialise rotator communications" <<<"$boxes" || fail "start-up message: $boxes"
+grep -qxF "An error was encountered while trying to install the rotor driver.  The rotator will not be tracked." \
+    <<<"$boxes" || fail "first pass message: $boxes"
 [[ "$(tracking_text)" == SNISS\ AZ* ]] || fail "no tracking data without a rotator"
 
 sleep $((los1 + 12 - $(now)))
@@ -47,10 +47,10 @@ sleep $((los2 + 12 - $(now)))
 mapfile -t moves < <(positions "$rot")
 [ ${#moves[@]} -ge 10 ] || fail "${#moves[@]} positions in the second pass"
 read -r last_move _ <<<"${moves[-1]}"
-expect_close "$last_move" $((los2 + 10)) 3 "last position after the radio went"
+expect_close "$last_move" $((los2 + 10)) 5 "last position after the radio went"
 [ -n "$(downlinks "$rig")" ] || fail "the second pass never tuned the radio"
 expect_close "$(date -d "$(grep 'Tracking stopped' "$KOVA_DIR/Tarvon.log" | tail -1 | cut -c1-19)Z" +%s)" \
-    $((los2 + 10)) 3 "end of the second pass"
+    $((los2 + 10)) 5 "end of the second pass"
 [ "$gone" -lt "${last_move%.*}" ] || fail "the rigctld stop came after the pass"
 
 probe post --class Tarvon --msg 2032 --wparam 0 --atom ISS >/dev/null || fail "no 2032"

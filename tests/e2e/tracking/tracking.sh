@@ -144,5 +144,6 @@ tracking_text() {
 answer_box() {
     local box
     box=$(probe msgbox --title "$1" --timeout "$2" --press OK) || fail "no '$1' box"
+    sleep 1  # the box is gone before another of the same caption is looked for
     echo "$box" | tail -n +2
 }
