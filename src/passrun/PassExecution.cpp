@@ -18,6 +18,8 @@ PassExecution::PassExecution(PlatformServices& platform, Processes& processes, S
       hardware_(hardware),
       threads_(platform.log),
       eventServices_{platform, processes, sync, threads_},
+      shutdownRuns_(platform.log),
+      shutdownServices_{platform, processes, sync, shutdownRuns_},
       processes_(processes) {}
 
 PassExecution::~PassExecution() { JoinThreads(); }
@@ -43,15 +45,22 @@ void PassExecution::LoadScheduledEvents() {
 
 void PassExecution::RunStartupEvents() { RunEventsOfKind(kRunTarvonStartup); }
 
-void PassExecution::RunShutdownEvents() {
+bool PassExecution::RunShutdownEvents(uint32_t limitMs) {
     // No scheduler run on the way out: it could only start a pass that the
     // shutdown would end at once.
-    tarvon::RunEventsOfKind(eventServices_, kRunTarvonShutdown, nullptr);
+    tarvon::RunEventsOfKind(shutdownServices_, kRunTarvonShutdown, nullptr);
+    return shutdownRuns_.AllEndedWithin(limitMs);
 }
 
-void PassExecution::JoinThreads() { threads_.JoinAll(); }
+void PassExecution::JoinThreads() {
+    threads_.JoinAll();
+    shutdownRuns_.JoinAll();
+}
 
-bool PassExecution::JoinThreadsWithin(uint32_t limitMs) { return threads_.JoinAllWithin(limitMs); }
+bool PassExecution::JoinThreadsWithin(uint32_t limitMs) {
+    const bool runs = threads_.JoinAllWithin(limitMs);
+    return shutdownRuns_.JoinAllWithin(limitMs) && runs;
+}
 
 void PassExecution::StartEventRun(const std::string& name) {
     tarvon::StartEventRun(eventServices_, name);

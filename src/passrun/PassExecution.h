@@ -30,9 +30,12 @@ public:
     void LoadScheduledEvents();
     // Starts the "Tarvon Startup" events, then runs the scheduler.
     void RunStartupEvents();
-    // Starts the "Tarvon Shutdown" events; call before ShutdownEvent is set,
-    // and JoinThreadsWithin afterwards so that their programs are started.
-    void RunShutdownEvents();
+    // Closing runs the "Tarvon Shutdown" events first, while the station still
+    // stands, and waits up to `limitMs` for their programs to end, so that an
+    // event that ends in time records its success; only then is ShutdownEvent
+    // set. A program still running at the limit is left running and its run
+    // ends, unrecorded, with ShutdownEvent. True when every run ended in time.
+    bool RunShutdownEvents(uint32_t limitMs);
     // Waits for the runner and the event runs; call after ShutdownEvent is set.
     void JoinThreads();
     // The same for at most `limitMs`; see WorkerThreads::JoinAllWithin.
@@ -59,6 +62,8 @@ private:
     EventLists events_;
     WorkerThreads threads_;
     EventRunServices eventServices_;
+    WorkerThreads shutdownRuns_;
+    EventRunServices shutdownServices_;
     std::unique_ptr<PassRunnerServices> runnerServices_;
     Processes& processes_;
 };

@@ -42,21 +42,25 @@ void WorkerThreads::JoinAll() {
     }
 }
 
-bool WorkerThreads::JoinAllWithin(uint32_t limitMs) {
+bool WorkerThreads::AllEndedWithin(uint32_t limitMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     for (;;) {
         {
             std::lock_guard<std::mutex> lock(mutex_);
             JoinFinishedLocked();
             if (workers_.empty()) return true;
-            if (std::chrono::steady_clock::now() >= deadline) {
-                for (Worker& worker : workers_) worker.thread.detach();
-                workers_.clear();
-                return false;
-            }
+            if (std::chrono::steady_clock::now() >= deadline) return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+bool WorkerThreads::JoinAllWithin(uint32_t limitMs) {
+    if (AllEndedWithin(limitMs)) return true;
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (Worker& worker : workers_) worker.thread.detach();
+    workers_.clear();
+    return false;
 }
 
 }  // namespace tarvon

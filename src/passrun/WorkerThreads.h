@@ -29,6 +29,10 @@ public:
     // Waits for every thread started so far, and for those they start meanwhile.
     void JoinAll();
 
+    // Waits at most `limitMs` for every thread started so far to end; true
+    // when all had. A thread still running stays ours (JoinAll waits for it).
+    bool AllEndedWithin(uint32_t limitMs);
+
     // As JoinAll, but for at most `limitMs`: a thread still running then (a
     // pass runner waiting on a message box nobody will answer) is let go, so
     // that shutdown cannot hang. True when every thread had ended.

@@ -5,6 +5,7 @@
 #include "orbit/ObserverDatabase.h"
 #include "ui/MapDialogIds.h"
 #include "win32/Utf8.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -87,6 +88,7 @@ INT_PTR CALLBACK ChangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             return FALSE;
         }
     } catch (...) {
+        RecordCaughtInWindow("change observers dialog");
         return FALSE;
     }
 }

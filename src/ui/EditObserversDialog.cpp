@@ -5,6 +5,7 @@
 #include "orbit/ObserverFields.h"
 #include "ui/MapDialogIds.h"
 #include "win32/Utf8.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -129,6 +130,7 @@ INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
             return FALSE;
         }
     } catch (...) {
+        RecordCaughtInWindow("edit observers dialog");
         return FALSE;
     }
 }

@@ -7,6 +7,7 @@
 #include "schedule/PassEdits.h"
 #include "ui/PassDialogIds.h"
 #include "win32/Utf8.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -106,6 +107,7 @@ INT_PTR CALLBACK EditPassProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             return FALSE;
         }
     } catch (...) {
+        RecordCaughtInWindow("edit pass dialog");
         return FALSE;
     }
 }

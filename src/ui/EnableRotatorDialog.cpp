@@ -7,6 +7,7 @@
 #include "orbit/KepsDatabase.h"
 #include "ui/EnableRotatorIds.h"
 #include "win32/Utf8.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -74,6 +75,7 @@ INT_PTR CALLBACK EnableRotatorProc(HWND dialog, UINT message, WPARAM wParam, LPA
             default: return FALSE;
         }
     } catch (...) {
+        RecordCaughtInWindow("enable rotator dialog");
         EndDialog(dialog, IDCANCEL);
         return TRUE;
     }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "core/ExceptionBarrier.h"
 #include "core/PublicIds.h"
 #include "core/SettingsStore.h"
 #include "resource.h"
@@ -144,41 +145,66 @@ void OnTimeChange(MainWindowState& state) {
     if (state.hooks.runScheduler) state.hooks.runScheduler();
 }
 
+// Closing, step by step; each step relies on the ones before it.
 void OnClose(MainWindowState& state) {
+    // Nothing new is searched from here on.
     state.flags->programRunning = 0;
     state.flags->passCalcKeepGoing = 0;
+    // The user's "Tarvon Shutdown" programs run while the station still
+    // stands, so that their ends are recorded (for a bounded time).
+    if (state.hooks.runShutdownEvents) state.hooks.runShutdownEvents();
+    // Every worker is told to stop; the threads are waited for once the
+    // message loop has ended.
     state.sync->idle.Set();
     state.sync->passEnd.Set();
     state.sync->shutdown.Set();
+    // Other programs stop talking to the station.
     if (state.hooks.stopServices) state.hooks.stopServices();
-    Sleep(100);
     DestroyWindow(state.window);
 }
 
 void OnDestroy(MainWindowState& state) {
+    // The threads that draw into the window end before its drawing objects
+    // go; the schedule is saved and the hardware let go.
     if (state.hooks.saveAndRelease) state.hooks.saveAndRelease();
-    Sleep(100);
     DeleteDisplayObjects(state.display);
     SaveWindowPlacement(*state.registry, state.settings->general, state.settings->window);
-    Sleep(100);
     PostQuitMessage(0);
 }
 
+// Ends the paint however the drawing ends, so that a failed paint is not
+// asked for again and again.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+    ~PaintScope() { EndPaint(window_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT ps_;
+    HDC dc_;
+};
+
 void OnPaint(MainWindowState& state) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(state.window, &ps);
-    PaintMainWindow(dc, state);
-    EndPaint(state.window, &ps);
+    PaintScope paint(state.window);
+    PaintMainWindow(paint.dc(), state);
 }
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        return DefWindowProcW(window, message, wParam, lParam);
+// A message the station's own handling failed on gets the system's default
+// handling, so that a failed close still closes and a failed destroy still
+// ends the message loop.
+LRESULT AfterFailure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
     }
-    MainWindowState* state = StateOf(window);
-    if (!state || !state->window) return DefWindowProcW(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Dispatch(MainWindowState* state, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: OnPaint(*state); return 0;
         case WM_SIZE: OnSize(*state, wParam, LOWORD(lParam), HIWORD(lParam)); return 0;
@@ -212,6 +238,21 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    MainWindowState* state = StateOf(window);
+    if (!state || !state->window || !state->log) return DefWindowProcW(window, message, wParam, lParam);
+    LRESULT result = 0;
+    if (RunGuarded(*state->log, "main window", [&] { result = Dispatch(state, window, message, wParam, lParam); })) {
+        return result;
+    }
+    return AfterFailure(window, message, wParam, lParam);
 }
 
 bool RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, int menu) {

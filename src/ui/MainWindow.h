@@ -20,6 +20,7 @@ namespace tarvon {
 class Registry;
 class TrackingController;
 class Win32Notices;
+class StationLog;
 struct KepsDatabase;
 struct ScheduleState;
 struct EventLists;
@@ -30,6 +31,7 @@ struct MapWindowState;
 // hook is optional; start-up fills those whose subsystem exists.
 struct MainWindowHooks {
     std::function<void()> runScheduler;       // message 2043, WM_TIMECHANGE, the Scheduling toggle
+    std::function<void()> runShutdownEvents;  // WM_CLOSE, before ShutdownEvent is set
     std::function<void()> stopServices;       // WM_CLOSE, after the stop flags and events
     std::function<void()> saveAndRelease;     // WM_DESTROY, before the drawing objects go
     std::function<void(std::shared_ptr<SchedulePass>)> openNotification;  // message 2044
@@ -50,6 +52,7 @@ struct MainWindowState {
     const KepsDatabase* keps = nullptr;
     MapWindowState* map = nullptr;      // the map window's state, once created
     Win32Notices* notices = nullptr;         // shows the boxes other threads queue
+    StationLog* log = nullptr;               // what the window's exception barrier caught
     MainWindowHooks hooks;
 
     // Set before the clock thread starts, constant afterwards.

@@ -8,6 +8,7 @@
 #include "orbit/NextEvent.h"
 #include "platform/Clock.h"
 #include "ui/MapDraw.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -51,7 +52,7 @@ void SearchNextEvent(MapWindowState& s) {
                 ApplyNextEvent(s.scene.body, event);
             }
         } catch (...) {
-            // The countdown stays blank; the map goes on.
+            RecordCaughtInWindow("map countdown");  // the countdown stays blank; the map goes on
         }
         int busy = 2;
         s.nextEventRunning.compare_exchange_strong(busy, 1);
@@ -98,7 +99,7 @@ DWORD WINAPI MapThreadEntry(LPVOID parameter) {
     try {
         RunMap(*static_cast<MapWindowState*>(parameter));
     } catch (...) {
-        // The map stops moving; the station goes on.
+        RecordCaughtInWindow("map thread");  // the map stops moving; the station goes on
     }
     return 0;
 }

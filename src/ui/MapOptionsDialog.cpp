@@ -7,6 +7,7 @@
 #include "orbit/MapProjection.h"
 #include "ui/MapDialogIds.h"
 #include "win32/Utf8.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -75,6 +76,7 @@ INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             return FALSE;
         }
     } catch (...) {
+        RecordCaughtInWindow("map options dialog");
         return FALSE;
     }
 }

@@ -18,6 +18,7 @@
 #include "ui/MapTexts.h"
 #include "ui/RunPassDialog.h"
 #include "win32/Utf8.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -262,6 +263,7 @@ LRESULT CALLBACK MapWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     try {
         return Dispatch(*s, message, wParam, lParam);
     } catch (...) {
+        RecordCaughtInWindow("map window");
         return 0;
     }
 }

@@ -7,6 +7,7 @@
 #include "schedule/PassEdits.h"
 #include "ui/PassDialogIds.h"
 #include "win32/Utf8.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -78,6 +79,7 @@ INT_PTR CALLBACK NotificationProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return FALSE;
         }
     } catch (...) {
+        RecordCaughtInWindow("notification dialog");
         return FALSE;
     }
 }

@@ -5,6 +5,7 @@
 #include "schedule/PassEdits.h"
 #include "ui/PassDialogIds.h"
 #include "win32/Utf8.h"
+#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -65,6 +66,7 @@ INT_PTR CALLBACK ChoiceProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             return FALSE;
         }
     } catch (...) {
+        RecordCaughtInWindow("satellite choice dialog");
         return FALSE;
     }
 }

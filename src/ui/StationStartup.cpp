@@ -52,6 +52,8 @@ constexpr const char* kSetupIncomplete =
 constexpr const char* kSetupIncompleteCaption = "Kova Initialisation Error";
 constexpr DWORD kClockThreadStack = 8192;
 constexpr uint32_t kThreadJoinLimitMs = 10000;
+// How long closing waits for the user's "Tarvon Shutdown" programs to end.
+constexpr uint32_t kShutdownEventsLimitMs = 10000;
 
 // The pass runner's sounds as the user set them up and the tracking
 // controller; the modem and map keep the runner's defaults until those
@@ -224,14 +226,16 @@ void ConnectWindowHooks(Station& s) {
     s.main.hooks.openNotification = [&s](std::shared_ptr<SchedulePass> pass) {
         NotificationDialog(s.main.instance, *s.schedule, pass);
     };
-    s.main.hooks.stopServices = [&s] {
-        s.execution->RunShutdownEvents();
-        s.dde->Stop();
+    s.main.hooks.runShutdownEvents = [&s] {
+        if (!s.execution->RunShutdownEvents(kShutdownEventsLimitMs)) {
+            s.log.Record("Closing without waiting longer for a \"Tarvon Shutdown\" program");
+        }
     };
+    s.main.hooks.stopServices = [&s] { s.dde->Stop(); };
     s.main.hooks.saveAndRelease = [&s] {
+        // The clock thread draws with the window's font and brushes.
         if (s.clockThread) WaitForSingleObject(s.clockThread, kThreadJoinLimitMs);
         SaveScheduleFile(*s.schedule, ScheduleFilePath(s.settings));
-        Sleep(100);
         s.settings.general.mapOpen = IsMapWindowOpen(*s.map) ? 1 : 0;
         CloseMapWindow(*s.map);
         s.tracking->StartTracking(true, true, "");
@@ -286,6 +290,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
     s.main.settings = &s.settings;
     s.main.sync = s.sync.get();
     s.main.flags = &s.flags;
+    s.main.log = &s.log;
     HWND window = CreateMainWindow(s.main, static_cast<int>(w.xLeft), static_cast<int>(w.yTop),
                                    static_cast<int>(w.cxWidth), static_cast<int>(w.cyHeight));
     if (!window) return -1;

@@ -75,7 +75,13 @@ private:
     static DWORD WINAPI WatchThread(LPVOID parameter) {
         auto* self = static_cast<Win32Process*>(parameter);
         const HANDLE handles[] = {self->process_, self->stopWatch_};
-        if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0) self->exited_.Set();
+        try {
+            if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0) self->exited_.Set();
+        } catch (...) {
+            // The system could not lock the event: the exit goes unsignalled
+            // and whoever waits for it gives up at its own time limit.
+            return 1;
+        }
         return 0;
     }
 

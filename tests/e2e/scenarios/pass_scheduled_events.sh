@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A Before Pass event of 60 s runs 60 s before the satellite's program; a
-# Regularly event of one minute runs about every 60 s.
+# Regularly event of one minute runs about every 60 s; a Tarvon Shutdown
+# event runs when the station closes, which waits for it to record its end.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 
@@ -9,6 +10,7 @@ add_satellite SAT-1 "$(standin_program)"
 events_key='Software\Kova\Tarvon\Events'
 add_event Before 0 60 1 SAT-1 "$STANDIN_WIN --no-window --exit-after 2 --log $WORK_WIN\\before.log BEFORE"
 add_event Minutely 3 60 0 "" "$STANDIN_WIN --no-window --exit-after 1 --log $WORK_WIN\\minutely.log MINUTELY"
+add_event Goodbye 7 0 0 "" "$STANDIN_WIN --no-window --exit-after 1 --log $WORK_WIN\\goodbye.log GOODBYE"
 apply_registry
 t=$(now)
 aos=$((t + 100))
@@ -34,4 +36,6 @@ expect_near $((second - first)) 62 4 "Regularly interval"
 success=$(probe reg-dword "$events_key\\Minutely" "Last Success Time") || fail "no Last Success Time"
 expect_eq "$(probe reg-dword "$events_key\\Minutely" "Last Return")" 0 "Last Return"
 close_tarvon
+grep -q START "$WORK/goodbye.log" || fail "the Tarvon Shutdown event did not run"
+probe reg-dword "$events_key\\Goodbye" "Last Success Time" >/dev/null || fail "the Tarvon Shutdown event recorded no end"
 echo "ok"

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
+#include <thread>
 
 #include "core/Settings.h"
 #include "passrun/PassHardware.h"
@@ -142,11 +144,29 @@ TEST_F(PassExecutionTest, StartupAndShutdownEventsRunOnlyWhenAsked) {
     ASSERT_EQ(processes_.Started().size(), 1u);
     EXPECT_EQ(processes_.Started()[0]->Start().commandLine, "Boot.exe");
 
-    execution_.RunShutdownEvents();
+    EXPECT_TRUE(execution_.RunShutdownEvents(10000));
     sync_.shutdown.Set();
     execution_.JoinThreads();
     ASSERT_EQ(processes_.Started().size(), 2u);
     EXPECT_EQ(processes_.Started()[1]->Start().commandLine, "Halt.exe");
+    EXPECT_EQ(EventValue("Halt", "Last Success Time"), uint32_t(kNow));
+}
+
+// Closing waits for a shutdown program only so long; one still running then
+// is left alone, and its run ends unrecorded once ShutdownEvent is set.
+TEST_F(PassExecutionTest, ShutdownEventThatDoesNotEndHoldsClosingOnlyToItsLimit) {
+    AddEvent("Backup", kRunTarvonShutdown, 0);
+    processes_.OnStart([](FakeProgram&) { return true; });
+    // The program runs on until the station stops.
+    waits_.OnWait([this](const WaitCall&) {
+        while (!sync_.shutdown.IsSet()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    });
+    EXPECT_FALSE(execution_.RunShutdownEvents(50));
+    sync_.shutdown.Set();
+    execution_.JoinThreads();
+    ASSERT_EQ(processes_.Started().size(), 1u);
+    EXPECT_EQ(EventValue("Backup", "Last Run Time"), uint32_t(kNow));
+    EXPECT_EQ(EventValue("Backup", "Last Success Time"), 0u);
 }
 
 }  // namespace
