@@ -186,6 +186,13 @@ std::unique_ptr<SatelliteConfig> NewSatelliteConfig() {
     return config;
 }
 
+std::string ReadDspMode(RegKey& key) {
+    std::string mode;
+    RegReadString(key, kDspModeName, mode, kDspModeBuffer);
+    if (mode.size() > kDspModeBytes) mode.resize(kDspModeBytes);
+    return mode;
+}
+
 std::unique_ptr<SatelliteConfig> LoadSatelliteConfig(RegKey& key) {
     auto config = std::make_unique<SatelliteConfig>();
     config->isExisting = 1;
@@ -193,8 +200,7 @@ std::unique_ptr<SatelliteConfig> LoadSatelliteConfig(RegKey& key) {
     ForEach(kIdentityValues, [&](const SatelliteValue& s) { ReadValue(key, s, *config); });
     ForEach(kDirectoryValues, [&](const SatelliteValue& s) { ReadValue(key, s, *config); });
     ForEach(kRadioAndOptionValues, [&](const SatelliteValue& s) { ReadValue(key, s, *config); });
-    RegReadString(key, kDspModeName, config->dspMode, kDspModeBuffer);
-    if (config->dspMode.size() > kDspModeBytes) config->dspMode.resize(kDspModeBytes);
+    config->dspMode = ReadDspMode(key);
     return config;
 }
 

@@ -111,6 +111,10 @@ int SaveSatelliteConfig(RegKey& key, SatelliteConfig* config, Notices& notices);
 // the suite directory; the dialogs call it while the satellite is new.
 void ApplyNameDefaults(SatelliteConfig& config, const std::string& kovaDirectory);
 
+// "DSP Mode": at most 4 characters, whether stored in its fixed 4-byte form
+// or with a terminator; empty when missing.
+std::string ReadDspMode(RegKey& key);
+
 // Finds the key whose "Name" matches (ignoring case). On success `path` is the
 // key's path under HKEY_LOCAL_MACHINE.
 int FindSatelliteKey(Registry& registry, const std::string& name, std::string& path);

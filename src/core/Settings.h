@@ -54,7 +54,12 @@ struct GeneralSettings {
     uint32_t park = 0;
     uint32_t parkEl = 0;
     uint32_t parkAz = 0;
+    uint32_t rotatorPort = 1;     // "Port": COM port number
+    uint32_t rotatorSpeed = 9600; // "Speed": one of kRotatorSpeeds
 };
+
+// The speeds a rotator port offers; any other stored speed is read as 9600.
+constexpr uint32_t kRotatorSpeeds[] = {1200, 2400, 4800, 9600, 19200};
 
 struct WindowSettings {
     uint32_t xLeft = kUseDefaultPosition;

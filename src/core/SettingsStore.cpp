@@ -1,5 +1,7 @@
 #include "core/SettingsStore.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace tarvon {
@@ -73,6 +75,8 @@ const DwordValue<GeneralSettings> kRotatorDwords[] = {
     {"Park", &GeneralSettings::park},
     {"Park El", &GeneralSettings::parkEl},
     {"Park Az", &GeneralSettings::parkAz},
+    {"Port", &GeneralSettings::rotatorPort},
+    {"Speed", &GeneralSettings::rotatorSpeed},
 };
 
 const DwordValue<WindowSettings> kPlacementDwords[] = {
@@ -127,6 +131,11 @@ void LoadRotatorValues(Registry& registry, GeneralSettings& general) {
     std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kRotatorKey);
     if (key) ReadDwords(*key, kRotatorDwords, general);
     if (general.pacingDelay > 50) general.pacingDelay = 50;
+    // A speed the port cannot be set to would only fail later, at a pass.
+    if (std::find(std::begin(kRotatorSpeeds), std::end(kRotatorSpeeds), general.rotatorSpeed) ==
+        std::end(kRotatorSpeeds)) {
+        general.rotatorSpeed = 9600;
+    }
     if (general.rotatorType != 2) general.rotorDisplay = 1;
 }
 

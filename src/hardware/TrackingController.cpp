@@ -1,11 +1,14 @@
 #include "hardware/TrackingController.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "core/ExceptionBarrier.h"
 #include "core/SatelliteConfig.h"
 #include "core/TimeScales.h"
 #include "hardware/DriverCodes.h"
+#include "hardware/RotatorLink.h"
 #include "hardware/RotorRadioDriver.h"
 #include "hardware/SatelliteLinks.h"
 #include "hardware/TrackingData.h"
@@ -25,6 +28,19 @@ bool Opened(uint32_t result) { return (result & 0xFFFF) == 0; }
 
 // The flip search looks no further than this for the pass being worked.
 constexpr double kFlipSearchDays = 1.0;
+
+RotatorStep SerialStep(const TrackingPoint& p, bool justRose) {
+    RotatorStep step;
+    step.azimuth = p.antenna.azimuth;
+    step.elevation = p.antenna.elevation;
+    step.phase = p.phase;
+    step.uplinkHz = p.tuning.uplinkHz;
+    step.downlinkHz = p.tuning.downlinkHz;
+    step.uplinkMode = ModeName(p.uplinkMode);
+    step.downlinkMode = ModeName(p.downlinkMode);
+    step.justRose = justRose;
+    return step;
+}
 
 }  // namespace
 
@@ -69,10 +85,13 @@ void TrackingController::StartTracking(bool stop, bool noRadio, const std::strin
     std::lock_guard<std::mutex> control(control_);
     StopTrackingThread();
     const RotatorSnapshot rotator = Snapshot();
+    bool wasTracking;
     {
         std::lock_guard<std::mutex> lock(s_.sync.trackingLock);
+        wasTracking = orbit_ != nullptr;
         orbit_.reset();
         rotator_ = rotator;
+        lastElevation_ = std::numeric_limits<double>::quiet_NaN();
     }
     s_.data.Clear();
     s_.platform.log.Record(stop ? "Tracking stopped" : "Tracking " + name);
@@ -81,6 +100,10 @@ void TrackingController::StartTracking(bool stop, bool noRadio, const std::strin
     if (rotator.type == kRotatorLevel1) {
         tracking = StartLevel1(stop, noRadio, name);
     } else {
+        if (s_.serial && wasTracking) s_.serial->StopTimeout();
+        // A serial rotator that cannot be reached (or is busy with a box
+        // dialogue) leaves the satellite untracked.
+        if (s_.serial && !s_.serial->StartOutput(name, stop)) return;
         tracking = !stop && CreateTrackingState(name);
         if (!stop && !tracking) {
             s_.playErrorSound();
@@ -211,6 +234,7 @@ void TrackingController::StartTrackingThread() {
 void TrackingController::Step() {
     std::optional<TrackingPoint> point;
     RotatorSnapshot rotator;
+    bool justRose;
     {
         std::lock_guard<std::mutex> lock(s_.sync.trackingLock);
         if (!orbit_) return;
@@ -218,6 +242,9 @@ void TrackingController::Step() {
         orbit_->now = DayNumberFromUnixTime(s_.platform.clock.NowUnix());
         UpdateLookAngles(*orbit_, observer_);
         point = ComputeTrackingPoint(*orbit_, observer_.rangeRate, links_, rotator.flip && flipOverhead_);
+        const double elevation = orbit_->elevation * 57.29577951308232;
+        justRose = lastElevation_ < 0.0 && elevation >= 0.0;
+        lastElevation_ = elevation;
     }
     if (!point) return;
     s_.data.Publish(TrackingText(*point), TrackingRecord(*point));
@@ -225,6 +252,7 @@ void TrackingController::Step() {
         s_.display.ShowRotorPosition(point->antenna.azimuth, point->antenna.elevation);
     }
     if (rotator.type == kRotatorLevel1) DriveLevel1(*point);
+    if (s_.serial) s_.serial->SendStep(SerialStep(*point, justRose));
 }
 
 void TrackingController::DriveLevel1(const TrackingPoint& point) {
@@ -248,12 +276,17 @@ void TrackingController::SelectLink(char which, bool uplink) {
     if (!path.empty()) key = s_.platform.registry.Open(RegRoot::LocalMachine, path);
     if (!key) return;
     SelectSatelliteLink(s_.platform.registry, *key, which, uplink, links);
-    std::lock_guard<std::mutex> lock(s_.sync.trackingLock);
-    links_.uplinkHz = links.uplinkHz;
-    links_.uplinkOffsetHz = links.uplinkOffsetHz;
-    links_.downlinkHz = links.downlinkHz;
-    links_.downlinkOffsetHz = links.downlinkOffsetHz;
+    {
+        std::lock_guard<std::mutex> lock(s_.sync.trackingLock);
+        links_.uplinkHz = links.uplinkHz;
+        links_.uplinkOffsetHz = links.uplinkOffsetHz;
+        links_.downlinkHz = links.downlinkHz;
+        links_.downlinkOffsetHz = links.downlinkOffsetHz;
+    }
+    if (s_.serial) s_.serial->SelectFrequency(uplink, which, uplink ? links.uplinkHz : links.downlinkHz);
 }
+
+void TrackingController::StopTrackingLoop() { stopTracking_.Set(); }
 
 void TrackingController::SetFineOffset(int32_t hz) {
     std::lock_guard<std::mutex> lock(s_.sync.trackingLock);

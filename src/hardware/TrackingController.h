@@ -14,26 +14,16 @@
 
 #include "core/ProcessState.h"
 #include "core/Settings.h"
+#include "hardware/RotatorProtocol.h"
 #include "hardware/TrackingStep.h"
 #include "orbit/KepsDatabase.h"
 #include "platform/Event.h"
 
 namespace tarvon {
 
+class RotatorLink;
 class RotorRadioDriver;
 class TrackingDataBuffers;
-
-enum RotatorType : uint32_t {
-    kRotatorNone = 0,
-    kRotatorTrakBox = 1,
-    kRotatorLevel1 = 2,
-    kRotatorSatTrak = 3,
-    kRotatorEasyComm1 = 4,
-    kRotatorEasyComm2 = 5,
-    kRotatorTarrik = 6,
-    kRotatorGs232 = 7,
-    kRotatorDde = 8,
-};
 
 constexpr uint32_t kTrackingStepMs = 2000;
 constexpr uint32_t kReadBackMs = 2000;
@@ -56,6 +46,7 @@ struct TrackingServices {
     RotorDisplayPort& display;
     RotorRadioDriver* driver;  // "Level1"; null when the library could not be loaded
     std::function<void()> playErrorSound;
+    RotatorLink* serial = nullptr;  // the serial types' output; none without one
 };
 
 class TrackingController {
@@ -74,6 +65,9 @@ public:
     void SelectLink(char which, bool uplink);
     // Message 2039.
     void SetFineOffset(int32_t hz);
+    // The rotator gave up (time-out, a satellite the box does not know): the
+    // loop stops; what was tracked stays until the next start.
+    void StopTrackingLoop();
     // After ShutdownEvent, once tracking is stopped: ends the read-back and
     // closes the driver.
     void Shutdown();
@@ -107,6 +101,7 @@ private:
     ObserverGeo observer_;
     RadioLinks links_;
     bool flipOverhead_ = false;
+    double lastElevation_ = 0.0;  // the previous step's, degrees; NaN before the first
     std::string keyPath_;
     RotatorSnapshot rotator_{};  // written under control_ as well
 

@@ -1,8 +1,9 @@
 #pragma once
 // What the tracking controller tells the user, word for word.
+#include "hardware/RotatorProtocol.h"  // the serial rotators' texts, shared
+
 namespace tarvon {
 
-constexpr const char* kRotatorErrorCaption = "Rotator Error";
 constexpr const char* kRotorDriverFailedText =
     "An error was encountered while trying to install the rotor driver.  The rotator will not be tracked.";
 constexpr const char* kRadioErrorCaption = "Radio Error";
@@ -11,6 +12,5 @@ constexpr const char* kRadioDriverFailedText =
 constexpr const char* kRotorErrorCaption = "Rotor Error";
 constexpr const char* kRotatorNotMovedText =
     "An error was encountered while trying to install the rotor driver. The rotator will not be moved.";
-constexpr const char* kRotatorInitFailedText = "Unable to initialise rotator communications";
 
 }  // namespace tarvon

@@ -1,11 +1,13 @@
 #include "ui/EnableRotatorDialog.h"
 
+#include <memory>
 #include <mutex>
 #include <string>
 
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
 #include "ui/EnableRotatorIds.h"
+#include "ui/StationHardware.h"
 #include "win32/Utf8.h"
 #include "ui/UiBarrier.h"
 
@@ -14,6 +16,8 @@ namespace {
 
 constexpr DWORD kHelpContext = 406;
 constexpr const wchar_t* kStopLine = L"[STOP]";
+// A name of the TrakBox's list, from the reader thread; lParam owns a std::wstring.
+constexpr UINT kListedNameMessage = WM_APP + 50;
 
 MainWindowState& StateOf(HWND dialog) {
     return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
@@ -23,11 +27,22 @@ void AddLine(HWND dialog, const std::wstring& line) {
     SendDlgItemMessageW(dialog, IDC_ROTATOR_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
+// The TrakBox tracks by its own list, which it is asked for; the names
+// arrive from the reader's thread one by one.
+void AskTrakBox(HWND dialog, MainWindowState& state) {
+    if (!state.hardware) return;
+    state.hardware->rotator.ListTrakBoxSatellites([dialog](const std::string& name) {
+        auto carried = std::make_unique<std::wstring>(Widen(name));
+        if (PostMessageW(dialog, kListedNameMessage, 0, reinterpret_cast<LPARAM>(carried.get()))) carried.release();
+    });
+}
+
 // Every type that tracks by the station's own predictions offers the
 // satellites of the element database.
 void OnInit(HWND dialog, MainWindowState& state) {
     AddLine(dialog, kStopLine);
     const uint32_t type = state.settings->general.rotatorType;
+    if (type == kRotatorTrakBox) AskTrakBox(dialog, state);
     if (type < kRotatorLevel1 || !state.keps) return;
     std::lock_guard<std::recursive_mutex> lock(state.sync->scheduleLock);
     for (const KepsRecord& record : state.keps->slots) {
@@ -55,7 +70,12 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     MainWindowState& state = StateOf(dialog);
     switch (LOWORD(wParam)) {
         case IDOK: Choose(dialog, state); return;
-        case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
+        case IDCANCEL:
+            if (state.settings->general.rotatorType == kRotatorTrakBox && state.hardware) {
+                state.hardware->rotator.CloseRotatorPort();
+            }
+            EndDialog(dialog, IDCANCEL);
+            return;
         case IDC_ROTATOR_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
         case IDC_ROTATOR_LIST:
             if (HIWORD(wParam) == LBN_DBLCLK) Choose(dialog, state);
@@ -72,6 +92,11 @@ INT_PTR CALLBACK EnableRotatorProc(HWND dialog, UINT message, WPARAM wParam, LPA
                 OnInit(dialog, *reinterpret_cast<MainWindowState*>(lParam));
                 return TRUE;
             case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
+            case kListedNameMessage: {
+                std::unique_ptr<std::wstring> name(reinterpret_cast<std::wstring*>(lParam));
+                AddLine(dialog, *name);
+                return TRUE;
+            }
             default: return FALSE;
         }
     } catch (...) {

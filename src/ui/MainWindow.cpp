@@ -17,6 +17,8 @@
 #include "ui/PostedRequests.h"
 #include "ui/RunPassDialog.h"
 #include "ui/SchedulePane.h"
+#include "ui/SoundsDialog.h"
+#include "ui/StationHardware.h"
 #include "ui/Toolbar.h"
 #include "ui/TrackingWindow.h"
 #include "ui/WindowSchedulerPorts.h"
@@ -124,6 +126,7 @@ void OnCommand(MainWindowState& state, int id) {
         case IDM_ENABLE_ROTATOR: EnableRotatorDialog(state); return;
         case IDM_GRAPHIC_TRACK: if (state.map) OpenMapWindow(*state.map); return;
         case IDM_EDIT_OBSERVERS: EditObserversDialog(state.window, ObserverFilePath(state.settings->general.kovaDirectory)); return;
+        case IDM_SOUNDS: SoundsDialog(state.window, *state.registry); return;
         default: break;
     }
     if (!state.schedule) return;
@@ -235,6 +238,7 @@ LRESULT Dispatch(MainWindowState* state, HWND window, UINT message, WPARAM wPara
         case WM_DESTROY: OnDestroy(*state); return 0;
         default:
             if (HandleTrackingMessage(*state, message, wParam, lParam)) return 0;
+            if (HandleHardwareMessage(*state, message, wParam, lParam)) return 0;
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

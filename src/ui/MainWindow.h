@@ -26,6 +26,7 @@ struct ScheduleState;
 struct EventLists;
 struct SchedulePass;
 struct MapWindowState;
+class StationHardware;
 
 // What the station's subsystems contribute to the main window's life. Each
 // hook is optional; start-up fills those whose subsystem exists.
@@ -53,6 +54,7 @@ struct MainWindowState {
     MapWindowState* map = nullptr;      // the map window's state, once created
     Win32Notices* notices = nullptr;         // shows the boxes other threads queue
     StationLog* log = nullptr;               // what the window's exception barrier caught
+    StationHardware* hardware = nullptr;  // the serial rotator and modem
     MainWindowHooks hooks;
 
     // Set before the clock thread starts, constant afterwards.

@@ -33,6 +33,7 @@
 #include "ui/MapState.h"
 #include "ui/MapWindow.h"
 #include "ui/NotificationDialog.h"
+#include "ui/StationHardware.h"
 #include "ui/TrackingWindow.h"
 #include "ui/WindowSchedulerPorts.h"
 #include "win32/DdeService.h"
@@ -55,13 +56,15 @@ constexpr uint32_t kThreadJoinLimitMs = 10000;
 // How long closing waits for the user's "Tarvon Shutdown" programs to end.
 constexpr uint32_t kShutdownEventsLimitMs = 10000;
 
-// The pass runner's sounds as the user set them up and the tracking
-// controller; the modem and map keep the runner's defaults until those
-// controllers exist.
+// The pass runner's modem, tracking and sounds as the user set them up; the
+// map keeps the runner's default until it exists.
 class StationPassHardware final : public PassHardware {
 public:
-    StationPassHardware(Registry& registry, Sounds& sounds, const Settings& settings)
-        : PassHardware(sounds), registry_(registry), sounds_(sounds), settings_(settings) {}
+    StationPassHardware(Registry& registry, Sounds& sounds, const Settings& settings, ModemControl& modem)
+        : PassHardware(sounds), registry_(registry), sounds_(sounds), settings_(settings), modem_(modem) {}
+    void SetModemMode(const std::string& satName, Event& modemReady) override {
+        modem_.SetModemMode(satName, modemReady);
+    }
     void StartTracking(const std::string& satName) override { tracking->StartTracking(false, false, satName); }
     void StopTracking() override { tracking->StartTracking(true, true, ""); }
     void PlayErrorSound() override { Play(StationSound::Error, ""); }
@@ -80,6 +83,7 @@ private:
     Registry& registry_;
     Sounds& sounds_;
     const Settings& settings_;
+    ModemControl& modem_;
 };
 
 // Everything the process owns from start-up to shutdown. Members that use
@@ -102,10 +106,13 @@ struct Station {
     SatStateLists satStateLists;
     MainWindowState main;
     std::unique_ptr<MapWindowState> map;
-    StationPassHardware hardware{registry, sounds, settings};
     TrackingDataBuffers trackingData;
     RrLibrary rr;
     WindowRotorDisplay rotorDisplay{main};
+    // The hardware's messages never hold start-up or a pass: boxes that need no
+    // answer are queued for the window's thread.
+    StationHardware serial{{main, registry, waits, loggedNotices, sounds, settings, rotorDisplay}};
+    StationPassHardware hardware{registry, sounds, settings, serial.modem};
     std::unique_ptr<TrackingController> tracking;
     std::unique_ptr<DdeService> dde;
     std::unique_ptr<OrbitPassSource> passSource;
@@ -178,12 +185,6 @@ DWORD WINAPI ClockThreadEntry(LPVOID parameter) {
     return 0;
 }
 
-void EnableRotatorCommand(Station& s) {
-    const bool configured = s.settings.general.rotatorType != 0;
-    EnableMenuItem(s.main.menu, IDM_ENABLE_ROTATOR, MF_BYCOMMAND | (configured ? MF_ENABLED : MF_GRAYED));
-    SendMessageW(s.main.toolbar, TB_ENABLEBUTTON, IDM_ENABLE_ROTATOR, MAKELPARAM(configured, 0));
-}
-
 // The map shows the Sun until a stored satellite is found.
 void CreateMap(Station& s) {
     s.map = CreateMapState(MapServices{s.main.instance, s.main.window, s.settings, s.registry, s.keps, s.clock,
@@ -210,7 +211,7 @@ void CreateSubsystems(Station& s) {
     s.dde = std::make_unique<DdeService>(s.trackingData, s.loggedNotices);
     s.tracking = std::make_unique<TrackingController>(TrackingServices{
         s.services, *s.sync, s.settings, s.keps, ObserverFromStation(s.settings.station), s.trackingData,
-        s.rotorDisplay, &s.rr, [&s] { s.hardware.Play(StationSound::Error, ""); }});
+        s.rotorDisplay, &s.rr, [&s] { s.hardware.Play(StationSound::Error, ""); }, &s.serial.rotator});
     s.hardware.tracking = s.tracking.get();
     s.main.tracking = s.tracking.get();
     s.main.keps = &s.keps;
@@ -240,6 +241,7 @@ void ConnectWindowHooks(Station& s) {
         CloseMapWindow(*s.map);
         s.tracking->StartTracking(true, true, "");
         s.tracking->Shutdown();
+        s.serial.Close();
     };
 }
 
@@ -305,8 +307,10 @@ int RunStation(HINSTANCE instance, int showCommand) {
     CreateSubsystems(s);
     ConnectWindowHooks(s);
 
-    EnableRotatorCommand(s);
+    UpdateRotatorCommand(s.main, s.settings.general.rotatorType);
+    s.main.hardware = &s.serial;
     s.tracking->InitRotator();
+    s.serial.InitRotator(*s.tracking);
     s.dde->Start();
     s.execution->LoadScheduledEvents();
     {

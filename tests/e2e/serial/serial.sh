@@ -1,0 +1,58 @@
+# Helpers of the serial-device scenarios; sourced after ../lib.sh.
+# Each device sits on the far end of a socat pty pair whose near end is
+# mapped to a COM port of the prefix; the emulator (tools/emulator) answers
+# as the device would and records every command it receives in
+# $WORK/devN.log as "<unix time> <command, escaped>".
+
+EMULATOR="$TARVON_SOURCE/tools/emulator/serial_device.py"
+SERIAL_PIDS=()
+
+serial_cleanup() {
+    local p
+    for p in "${SERIAL_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${SERIAL_PIDS[@]}"; do wait "$p" 2>/dev/null || true; done
+    SERIAL_PIDS=()
+}
+SERIAL_PAIRS=0
+trap 'rc=$?; set +e; serial_cleanup; (exit $rc); cleanup' EXIT
+
+# serial_device N TYPE [emulator options...]: COM N with a TYPE device on it.
+# Call them all before start_tarvon: the mapping is read when Wine starts.
+serial_device() {
+    local n=$1 type=$2
+    shift 2
+    # Each pair has names of its own: a pair going away removes its links.
+    SERIAL_PAIRS=$((SERIAL_PAIRS + 1))
+    local near="$WORK/com$n-$SERIAL_PAIRS" far="$WORK/dev$n-$SERIAL_PAIRS"
+    socat pty,raw,echo=0,link="$near" pty,raw,echo=0,link="$far" 2>/dev/null &
+    SERIAL_PIDS+=($!)
+    for _ in $(seq 50); do [ -e "$near" ] && [ -e "$far" ] && break; sleep 0.1; done
+    [ -e "$far" ] || fail "no pty pair for COM$n"
+    # The emulator's end takes the pair with it (as a pulled USB adapter
+    # would), and killing the pair ends the emulator.
+    local pair=$!
+    (python3 "$EMULATOR" --device "$type" --port "$far" --log "$WORK/dev$n.log" "$@"; kill $pair 2>/dev/null) &
+    "$WINE" reg add 'HKLM\Software\Wine\Ports' /v "COM$n" /t REG_SZ /d "$near" /f >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1 || true
+}
+
+# The commands device N received, without their times.
+device_commands() { cut -d' ' -f2- "$WORK/dev$1.log" 2>/dev/null || true; }
+
+# Waits up to $3 seconds for device N to receive a command matching $2 (grep -E).
+wait_device() {
+    for _ in $(seq "$3"); do
+        device_commands "$1" | grep -Eq "$2" && return 0
+        sleep 1
+    done
+    return 1
+}
+
+# Satellite NAME's modem: TNC type, port, speed and DSP mode (4 bytes).
+satellite_modem() {
+    local key="HKLM\\Software\\Kova\\Satellites\\$1"
+    "$WINE" reg add "$key" /v 'TNC Type' /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+    "$WINE" reg add "$key" /v Port /t REG_DWORD /d "$3" /f >/dev/null 2>&1
+    "$WINE" reg add "$key" /v Speed /t REG_DWORD /d "$4" /f >/dev/null 2>&1
+    "$WINE" reg add "$key" /v 'DSP Mode' /t REG_SZ /d "$5" /f >/dev/null 2>&1
+}

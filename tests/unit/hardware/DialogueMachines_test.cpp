@@ -1,0 +1,109 @@
+#include "hardware/DialogueMachines.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvon {
+namespace {
+
+using Kind = DialogueAction::Kind;
+
+struct LineCase {
+    const char* line;
+    std::vector<DialogueAction> actions;
+    int state;
+};
+
+DialogueAction Send(const char* text) { return {Kind::Send, text}; }
+DialogueAction Pause(uint32_t ms) { return {Kind::Pause, {}, ms}; }
+DialogueAction Do(Kind kind) { return {kind, {}}; }
+
+void Walk(Dialogue d, const std::vector<LineCase>& lines) {
+    for (const LineCase& c : lines) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(OnDialogueLine(d, c.line), c.actions);
+        EXPECT_EQ(d.state, c.state);
+    }
+}
+
+TEST(DialogueMachines, TrakBoxTracksASatelliteByItsTwoDigitMenuNumber) {
+    Walk(TrakBoxTrack("ao-16"), {
+        {"Press 'Q' Return to quit", {Send("Q\n")}, 1},
+        {"Select option", {Send("Q\n")}, 1},
+        {"Main menu [1-4,M]", {Send("1")}, 2},
+        {"Satellites [1-20,M]", {}, 2},
+        {" 07. UO-22   12. ao-16   13. KO-25", {}, 3},
+        {"Select satellite", {Send("12\n")}, 4},
+        {"Uplink 145900000 Hz", {}, 5},
+        {"Downlink 437025000 Hz", {}, 6},
+        {"Tracking", {Send("E"), Do(Kind::Done)}, 0},
+    });
+}
+
+TEST(DialogueMachines, TrakBoxEndings) {
+    Dialogue last = TrakBoxTrack("AO-16");
+    last.state = 6;
+    Walk(last, {{" * already tracking", {Do(Kind::Done)}, 0}});
+    last.state = 6;
+    Walk(last, {{"", {Send("E"), Do(Kind::Done)}, 0}});
+    Dialogue menu = TrakBoxTrack("AO-16");
+    menu.state = 2;
+    Walk(menu, {
+        {"AO-16 has no number before it", {}, 2},
+        {"SELECT SATELLITE", {Do(Kind::StopTracking), Do(Kind::Done), Do(Kind::NotFound)}, 0},
+    });
+}
+
+TEST(DialogueMachines, TrakBoxListsTheMenuNames) {
+    Walk(TrakBoxList(), {
+        {"Main menu [1-4,M]", {Send("1")}, 12},
+        {"Satellites [1-20,M]", {}, 12},
+        {" 1. AO-16   2. UO-22 x", {{Kind::Listed, "AO-16"}, {Kind::Listed, "UO-22"}}, 12},
+        {"v1.2 trailing.", {}, 12},
+        {"Select", {Do(Kind::StopTracking), Do(Kind::Done)}, 0},
+    });
+}
+
+TEST(DialogueMachines, SatTrakDialogues) {
+    Walk(SatTrakSelect("AO-16"), {
+        {"junk", {}, 1},
+        {"Kova SatTrak", {Send("S")}, 2},
+        {"Sat", {Pause(125), Send("AO-16\r\n"), Do(Kind::Done)}, 0},
+    });
+    Walk(SatTrakTune(true, 145.9e6), {
+        {"Kova", {Pause(125), Send("U")}, 12},
+        {"Up", {Pause(125), Send("145900000.000000\r\n"), Do(Kind::Done)}, 0},
+    });
+    Walk(SatTrakTune(false, 435.8e6), {
+        {"Kova", {Pause(125), Send("D")}, 22},
+        {"Uplink", {}, 22},
+        {"Down", {Pause(125), Send("435800000.000000\r\n"), Do(Kind::Done)}, 0},
+    });
+}
+
+TEST(DialogueMachines, Dsp12Lines) {
+    const std::pair<const char*, Dsp12Reply> cases[] = {
+        {"cmd", Dsp12Reply::QuitCommandMode},
+        {"press ^C^C^C to", Dsp12Reply::Return},
+        {"  Main Menu  ", Dsp12Reply::MainMenu},
+        {"main menu", Dsp12Reply::Nothing},
+    };
+    for (const auto& [line, reply] : cases) EXPECT_EQ(OnDsp12Line(line), reply) << line;
+}
+
+TEST(LineFramer, EndsLinesAtTerminatorsAndWrapsAtTheBufferSize) {
+    LineFramer framer(kSatTrakTerminators, kRotatorLineBuffer);
+    std::vector<std::string> lines;
+    auto feed = [&](const std::string& bytes) {
+        for (char c : bytes) {
+            if (framer.Feed(static_cast<uint8_t>(c))) lines.emplace_back(framer.Line());
+        }
+    };
+    feed("Kova>ab\rc\r");
+    feed(std::string(255, 'x') + "tail\r");
+    feed(std::string("\0\xff\x01", 3) + ">");
+    const std::vector<std::string> expected = {"Kova", "ab", "c", "tail", std::string("\0\xff\x01", 3)};
+    EXPECT_EQ(lines, expected);
+}
+
+}  // namespace
+}  // namespace tarvon

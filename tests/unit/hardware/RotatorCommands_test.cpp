@@ -1,0 +1,80 @@
+#include "hardware/RotatorCommands.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvon {
+namespace {
+
+RotatorStep Step(bool rose = false) {
+    RotatorStep s;
+    s.azimuth = 123.44;
+    s.elevation = 5.06;
+    s.phase = 17.25;
+    s.uplinkHz = 145900123.6;
+    s.downlinkHz = 435799876.4;
+    s.uplinkMode = "FM-N";
+    s.downlinkMode = "USB";
+    s.justRose = rose;
+    return s;
+}
+
+TEST(RotatorCommands, LinesByteForByte) {
+    const struct {
+        std::string actual;
+        const char* expected;
+    } cases[] = {
+        {EasyComm1Line(Step()), "AZ123.4 EL5.1 UP145900124 FM-N DN435799876 USB\n"},
+        {EasyComm2Lines(Step()), "AZ123.4 EL5.1 PH17.2\nUP145900124 UMFM-N DN435799876 DMUSB\n"},
+        {EasyComm2Lines(Step(true)), "AO AZ123.4 EL5.1 PH17.2\nUP145900124 UMFM-N DN435799876 DMUSB\n"},
+        {EasyComm2Start("AO-16"), "SNAO-16\n"},
+        {std::string(kEasyComm2Stop), "LO SN "},
+        {SatTrakFrequency(145.9e6), "145900000.000000\r\n"},
+        {Dsp2232ModeCommand("PACT"), "\rMODEM PACT\r"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected);
+}
+
+TEST(RotatorCommands, Gs232SendsOnlyAfterAMoveOfMoreThanThreeDegrees) {
+    const struct {
+        double az, el;
+        const char* sent;  // nullptr: nothing
+    } steps[] = {
+        {100.0, 10.0, "W100 10\n"},  // the first step always sends
+        {102.9, 10.0, nullptr},      {103.1, 10.0, "W103 10\n"}, {103.1, 13.0, nullptr},
+        {103.1, 13.2, "W103 13\n"},  {100.0, 13.2, "W100 13\n"}, {359.6, 89.7, "W360 90\n"},
+    };
+    Gs232Memory memory;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.az);
+        std::optional<std::string> command = Gs232Command(memory, s.az, s.el);
+        ASSERT_EQ(command.has_value(), s.sent != nullptr);
+        if (s.sent) {
+            EXPECT_EQ(*command, s.sent);
+        }
+    }
+}
+
+TEST(RotatorCommands, ReadBackTakesOnlyPositions) {
+    const struct {
+        const char* token;
+        bool found;
+        bool azimuth;
+        double degrees;
+    } cases[] = {
+        {"AZ123.4", true, true, 123.4}, {"EL45", true, false, 45.0}, {"EL-2.5", true, false, -2.5},
+        {"AZ12x", true, true, 12.0},     {"AZ", false, false, 0},        {"AZxyz", false, false, 0},
+        {"UP145900000", false, false, 0}, {"az10", false, false, 0},     {"AZnan", false, false, 0},
+        {"", false, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.token);
+        std::optional<ReadBackToken> token = ParseReadBack(c.token);
+        ASSERT_EQ(token.has_value(), c.found);
+        if (!c.found) continue;
+        EXPECT_EQ(token->azimuth, c.azimuth);
+        EXPECT_DOUBLE_EQ(token->degrees, c.degrees);
+    }
+}
+
+}  // namespace
+}  // namespace tarvon

@@ -1,0 +1,178 @@
+#include "hardware/RotatorLink.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "Hardware_helpers.h"
+
+namespace tarvon {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class RotatorLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        link.SetHooks({[this] { ++loopStops; },
+                       [this](double az, double el) {
+                           std::lock_guard<std::mutex> lock(mutex);
+                           readBacks.push_back({az, el});
+                       }});
+    }
+    void Use(RotatorType type, uint32_t pacing = 0) {
+        settings.rotatorType = static_cast<uint32_t>(type);
+        settings.pacingDelay = pacing;
+    }
+    // The device answers each command that it knows with its text.
+    void Answer(std::vector<std::pair<std::string, std::string>> script) {
+        ports.SetDevice([script](const std::string& written) {
+            for (const auto& [command, answer] : script) {
+                if (written == command) return answer;
+            }
+            return std::string();
+        });
+    }
+    bool Closed() { return ports.WaitFor([&] { return !ports.AnyOpen(); }); }
+
+    GeneralSettings settings;
+    ScriptedSerialPorts ports;
+    ScriptedWaits waits;
+    RecordingNotices notices;
+    RecordingTimers timers;
+    std::atomic<int> errorSounds{0};
+    std::atomic<int> loopStops{0};
+    std::mutex mutex;
+    std::vector<std::pair<double, double>> readBacks;
+    RotatorLink link{{ports, waits, notices, timers, settings, [this] { ++errorSounds; }}};
+};
+
+const char* kTimedOut = "Rotator Problem: The rotator has timed out.";
+const char* kInitFailed = "Rotator Error: Unable to initialise rotator communications";
+
+TEST_F(RotatorLinkTest, PacingSendsOneByteAtATime) {
+    Use(kRotatorGs232, 20);
+    ASSERT_TRUE(link.StartOutput("AO-16", false));
+    RotatorStep step;
+    step.azimuth = 90.0;
+    step.elevation = 45.0;
+    link.SendStep(step);
+    EXPECT_EQ(ports.Writes(), (Strings{"W", "9", "0", " ", "4", "5", "\n"}));
+    EXPECT_EQ(waits.Durations(), std::vector<uint32_t>(7, 20));
+    EXPECT_EQ(ports.Opens()[0].number, 1u);
+    EXPECT_EQ(ports.Opens()[0].options.speed, 9600u);
+}
+
+TEST_F(RotatorLinkTest, TrakBoxSelectsTheSatelliteAndClosesThePort) {
+    Use(kRotatorTrakBox);
+    Answer({{"Q\n", "TrakBox\rMain menu [1-4,M]:"},
+            {"1", "Satellites [1-20,M]\r 07. UO-22   12. AO-16\rSelect satellite:"},
+            {"12\n", "Up 145900000 Hz\rDown 437025000 Hz\rTracking AO-16\r"}});
+    ASSERT_TRUE(link.StartOutput("ao-16", false));
+    ASSERT_TRUE(Closed());
+    EXPECT_EQ(ports.Written(), "Q\n112\nE");
+    EXPECT_EQ(timers.Requests(), (Strings{"arm 103 12000", "stop 103"}));
+    EXPECT_TRUE(notices.Shown().empty());
+}
+
+TEST_F(RotatorLinkTest, TrakBoxWithoutTheSatelliteStopsTracking) {
+    Use(kRotatorTrakBox);
+    Answer({{"Q\n", "Main menu [1-4,M]:"}, {"1", " 07. UO-22\rSelect satellite:"}});
+    ASSERT_TRUE(link.StartOutput("AO-16", false));
+    ASSERT_TRUE(Closed());
+    ASSERT_TRUE(ports.WaitFor([&] { return !notices.Shown().empty(); }));
+    EXPECT_EQ(ShownTexts(notices), Strings{"TrakBox Error: Satellite not found in TrakBox database"});
+    EXPECT_EQ(loopStops, 1);
+}
+
+TEST_F(RotatorLinkTest, SilentOrVanishedBoxTimesOutAndTheNextStartWorks) {
+    for (bool vanish : {false, true}) {
+        SCOPED_TRACE(vanish);
+        Use(kRotatorTrakBox);
+        ASSERT_TRUE(link.StartOutput("AO-16", false));
+        ports.Send(std::string(3000, '\x7f') + "\x01\xfe" + std::string(600, 'x'));  // noise, no line end
+        if (vanish) ports.Vanish();
+        link.OnTimeout();
+        EXPECT_FALSE(link.PortOpen());
+        EXPECT_EQ(ShownTexts(notices).back(), kTimedOut);
+    }
+    EXPECT_EQ(loopStops, 2);
+    EXPECT_EQ(errorSounds, 2);
+    Answer({{"Q\n", "Main menu [1-4,M]:"}});
+    ASSERT_TRUE(link.StartOutput("AO-16", false));
+    EXPECT_TRUE(ports.WaitFor([&] { return ports.Written().size() >= 2 && ports.Written().back() == '1'; }));
+}
+
+TEST_F(RotatorLinkTest, TrakBoxListNamesTheMenuSatellites) {
+    Use(kRotatorTrakBox);
+    Answer({{"Q\n", "Main menu [1-4,M]:"}, {"1", " 1. AO-16   2. UO-22\rSelect:"}});
+    Strings names;
+    ASSERT_TRUE(link.ListTrakBoxSatellites([&](const std::string& n) {
+        std::lock_guard<std::mutex> lock(mutex);
+        names.push_back(n);
+    }));
+    ASSERT_TRUE(Closed());
+    std::lock_guard<std::mutex> lock(mutex);
+    EXPECT_EQ(names, (Strings{"AO-16", "UO-22"}));
+}
+
+TEST_F(RotatorLinkTest, SatTrakSelectionThenAWaitingUplinkSelection) {
+    Use(kRotatorSatTrak);
+    ASSERT_TRUE(link.StartOutput("AO-16", false));
+    link.SelectFrequency(true, 'B', 145.9e6);  // the select dialogue still runs
+    EXPECT_EQ(ports.Written(), "W");
+    Answer({{"S", "Satellite>"}, {"W", "Kova SatTrak>"}, {"U", "Uplink>"}});
+    ports.Send("Kova SatTrak>");
+    ASSERT_TRUE(ports.WaitFor([&] { return ports.Writes().size() == 6 && !ports.AnyOpen(); }));
+    EXPECT_EQ(ports.Writes(), (Strings{"W", "S", "AO-16\r\n", "W", "U", "145900000.000000\r\n"}));
+    EXPECT_EQ(timers.Requests().front(), "arm 103 55000");
+}
+
+TEST_F(RotatorLinkTest, EasyComm2SessionAndReadBack) {
+    Use(kRotatorEasyComm2);
+    link.InitRotator();
+    ASSERT_TRUE(link.StartOutput("AO-16", false));
+    link.SendStep({.azimuth = 10, .elevation = 0.5, .phase = 3, .uplinkMode = "FM", .downlinkMode = "FM",
+                   .justRose = true});
+    ports.Send(std::string(400, 'Z') + "\nAZ12.5 junk EL\n\x03\xff EL7.25\n");
+    ASSERT_TRUE(link.StartOutput("", true));
+    ASSERT_TRUE(ports.WaitFor([&] {
+        std::lock_guard<std::mutex> lock(mutex);
+        return readBacks.size() == 2;
+    }));
+    EXPECT_EQ(ports.Written(), "SNAO-16\nAO AZ10.0 EL0.5 PH3.0\nUP0 UMFM DN0 DMFM\nLO SN ");
+    EXPECT_EQ(ports.Opens().size(), 1u);
+    std::lock_guard<std::mutex> lock(mutex);
+    EXPECT_EQ(readBacks, (std::vector<std::pair<double, double>>{{12.5, 0.0}, {12.5, 7.25}}));
+}
+
+TEST_F(RotatorLinkTest, OpenFailureOfEachType) {
+    ports.FailOpens(true);
+    settings.rotatorPort = 99;
+    const struct {
+        RotatorType type;
+        bool goOn;
+        bool message;
+    } cases[] = {
+        {kRotatorTrakBox, true, true},    {kRotatorSatTrak, true, true},
+        {kRotatorEasyComm1, false, true}, {kRotatorEasyComm2, false, true},
+        {kRotatorGs232, false, true},     {kRotatorLevel1, true, false},
+        {kRotatorNone, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.type));
+        Use(c.type);
+        const size_t before = notices.Shown().size();
+        EXPECT_EQ(link.StartOutput("AO-16", false), c.goOn);
+        link.SendStep({});
+        EXPECT_EQ(notices.Shown().size(), before + (c.message ? 1 : 0));
+        if (c.message) {
+            EXPECT_EQ(ShownTexts(notices).back(), kInitFailed);
+        }
+    }
+    EXPECT_TRUE(ports.Writes().empty());
+    EXPECT_EQ(ports.Opens().back().number, 99u);
+}
+
+}  // namespace
+}  // namespace tarvon
