@@ -17,7 +17,8 @@ SERIAL_PAIRS=0
 trap 'rc=$?; set +e; serial_cleanup; (exit $rc); cleanup' EXIT
 
 # serial_device N TYPE [emulator options...]: COM N with a TYPE device on it.
-# Call them all before start_tarvon: the mapping is read when Wine starts.
+# Call them all before start_tarvon: the mapping is read when Wine starts,
+# so it is written at once and the prefix's Wine server ended.
 serial_device() {
     local n=$1 type=$2
     shift 2
@@ -50,9 +51,9 @@ wait_device() {
 
 # Satellite NAME's modem: TNC type, port, speed and DSP mode (4 bytes).
 satellite_modem() {
-    local key="HKLM\\Software\\Kova\\Satellites\\$1"
-    "$WINE" reg add "$key" /v 'TNC Type' /t REG_DWORD /d "$2" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Port /t REG_DWORD /d "$3" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v Speed /t REG_DWORD /d "$4" /f >/dev/null 2>&1
-    "$WINE" reg add "$key" /v 'DSP Mode' /t REG_SZ /d "$5" /f >/dev/null 2>&1
+    local key="Software\\Kova\\Satellites\\$1"
+    reg_dword "$key" 'TNC Type' "$2"
+    reg_dword "$key" Port "$3"
+    reg_dword "$key" Speed "$4"
+    reg_sz "$key" 'DSP Mode' "$5"
 }
