@@ -56,8 +56,7 @@ constexpr uint32_t kThreadJoinLimitMs = 10000;
 // How long closing waits for the user's "Tarvon Shutdown" programs to end.
 constexpr uint32_t kShutdownEventsLimitMs = 10000;
 
-// The pass runner's modem, tracking and sounds as the user set them up; the
-// map keeps the runner's default until it exists.
+// The pass runner's modem, tracking, map and sounds as the user set them up.
 class StationPassHardware final : public PassHardware {
 public:
     StationPassHardware(Registry& registry, Sounds& sounds, const Settings& settings, ModemControl& modem)
