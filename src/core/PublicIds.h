@@ -19,6 +19,10 @@
 #define WM_TARVON_REDRAW 0x8003
 #define WM_TARVON_SCROLL_HOME 0x8004
 #define WM_TARVON_SET_TITLE 0x8005
+#define WM_TARVON_ARM_TIMER 0x8006  /* wParam timer id, lParam ms */
+#define WM_TARVON_STOP_TIMER 0x8007 /* wParam timer id */
+/* To the Enable Rotator dialog: one name of the TrakBox's list (lParam owns a std::wstring). */
+#define WM_TARVON_TRAKBOX_NAME 0x8008
 
 /* Messages posted to the satellite program's main window. */
 #define WM_VANT_LISTEN_ONLY 2041

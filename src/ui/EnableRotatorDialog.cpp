@@ -4,6 +4,7 @@
 #include <mutex>
 #include <string>
 
+#include "core/PublicIds.h"
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
 #include "ui/EnableRotatorIds.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr DWORD kHelpContext = 406;
 constexpr const wchar_t* kStopLine = L"[STOP]";
-// A name of the TrakBox's list, from the reader thread; lParam owns a std::wstring.
-constexpr UINT kListedNameMessage = WM_APP + 50;
 
 MainWindowState& StateOf(HWND dialog) {
     return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
@@ -33,7 +32,7 @@ void AskTrakBox(HWND dialog, MainWindowState& state) {
     if (!state.hardware) return;
     state.hardware->rotator.ListTrakBoxSatellites([dialog](const std::string& name) {
         auto carried = std::make_unique<std::wstring>(Widen(name));
-        if (PostMessageW(dialog, kListedNameMessage, 0, reinterpret_cast<LPARAM>(carried.get()))) carried.release();
+        if (PostMessageW(dialog, WM_TARVON_TRAKBOX_NAME, 0, reinterpret_cast<LPARAM>(carried.get()))) carried.release();
     });
 }
 
@@ -92,7 +91,7 @@ INT_PTR CALLBACK EnableRotatorProc(HWND dialog, UINT message, WPARAM wParam, LPA
                 OnInit(dialog, *reinterpret_cast<MainWindowState*>(lParam));
                 return TRUE;
             case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
-            case kListedNameMessage: {
+            case WM_TARVON_TRAKBOX_NAME: {
                 std::unique_ptr<std::wstring> name(reinterpret_cast<std::wstring*>(lParam));
                 AddLine(dialog, *name);
                 return TRUE;

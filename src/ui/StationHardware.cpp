@@ -11,11 +11,11 @@
 namespace tarvon {
 
 void WindowTimers::Arm(StationTimer timer, uint32_t ms) {
-    PostMessageW(main_.window, kArmTimerMessage, static_cast<WPARAM>(timer), static_cast<LPARAM>(ms));
+    PostMessageW(main_.window, WM_TARVON_ARM_TIMER, static_cast<WPARAM>(timer), static_cast<LPARAM>(ms));
 }
 
 void WindowTimers::Stop(StationTimer timer) {
-    PostMessageW(main_.window, kStopTimerMessage, static_cast<WPARAM>(timer), 0);
+    PostMessageW(main_.window, WM_TARVON_STOP_TIMER, static_cast<WPARAM>(timer), 0);
 }
 
 StationHardware::StationHardware(StationHardwareServices services)
@@ -48,8 +48,8 @@ void StationHardware::Close() { rotator.CloseRotatorPort(); }
 
 bool HandleHardwareMessage(MainWindowState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kArmTimerMessage: SetTimer(state.window, wParam, static_cast<UINT>(lParam), nullptr); return true;
-        case kStopTimerMessage: KillTimer(state.window, wParam); return true;
+        case WM_TARVON_ARM_TIMER: SetTimer(state.window, wParam, static_cast<UINT>(lParam), nullptr); return true;
+        case WM_TARVON_STOP_TIMER: KillTimer(state.window, wParam); return true;
         case WM_TIMER:
             if (wParam != IDT_ROTATOR_TIMEOUT && wParam != IDT_DSP_TIMEOUT && wParam != IDT_DSP_WAKE) return false;
             // Each fires once; the handler may arm it again.

@@ -21,10 +21,6 @@ class TrackingController;
 class Waits;
 struct Settings;
 
-// Private messages of the main window; see HandleHardwareMessage.
-constexpr UINT kArmTimerMessage = WM_APP + 40;   // wParam timer id, lParam ms
-constexpr UINT kStopTimerMessage = WM_APP + 41;  // wParam timer id
-
 class WindowTimers final : public StationTimers {
 public:
     explicit WindowTimers(MainWindowState& main) : main_(main) {}
@@ -69,7 +65,8 @@ private:
     void PlayErrorSound();
 };
 
-// The private messages above and the hardware's timers; true when `message`
+// The timer requests (WM_TARVON_ARM_TIMER, WM_TARVON_STOP_TIMER) and the
+// hardware's timers; true when `message`
 // was one of them.
 bool HandleHardwareMessage(MainWindowState& state, UINT message, WPARAM wParam, LPARAM lParam);
 
