@@ -84,7 +84,11 @@ class Device:
         return self.line(p)
 
     on_easycomm1 = on_gs232
-    on_dsp2232 = on_gs232
+
+    def on_dsp2232(self, p):
+        # "\rMODEM mode\r": the leading return belongs to the command.
+        end = p.find(b"\r", 1)
+        return end + 1 if end >= 0 else 0
 
     def on_easycomm2(self, p):
         if p.startswith(b"AO ") or p.startswith(b"LO SN "):

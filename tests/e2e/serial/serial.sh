@@ -57,3 +57,22 @@ satellite_modem() {
     reg_dword "$key" Speed "$4"
     reg_sz "$key" 'DSP Mode' "$5"
 }
+
+# iss_pass TYPE PORT DEVICE [emulator options...]: rotator TYPE on COM PORT
+# with a DEVICE there, the ISS in view of the station (../tracking) and one of
+# its passes whose runner starts a few seconds after start-up; AOS and LOS in
+# $AOS and $LOS. Returns once the main window is up.
+iss_pass() {
+    local type=$1 port=$2
+    shift 2
+    iss_satellite
+    AOS=$(($(now) + 35))
+    LOS=$((AOS + 20))
+    station_beside_track $((AOS + 10))
+    reg_dword 'Software\Kova\Rotator' 'Rotator Type' "$type"
+    reg_dword 'Software\Kova\Rotator' Port "$port"
+    serial_device "$port" "$@"
+    write_schedule "ISS:$AOS:$LOS:0"
+    start_tarvon
+    probe find --class Tarvon --timeout 30 >/dev/null || fail "no main window"
+}

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# A pass started by the engine, tracked over serial rotators: a GS232 gets
+# "W az el" only after a move of more than 3 degrees, an EasyComm 2 gets the
+# satellite's name, the AOS marker as it rises, position and frequency lines
+# every step and the end marker; the positions are the orbit model's at the
+# same instants. The two rotators are two runs of the same pass geometry.
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/../passrun/passrun.sh"
+source "$(dirname "$0")/../tracking/tracking.sh"
+source "$(dirname "$0")/../serial/serial.sh"
+
+# "UNIXTIME az el" of each position line device N received.
+serial_positions() {
+    sed -nE 's/^([0-9.]+) (W|AO AZ|AZ)([-0-9.]+) (EL)?([-0-9.]+).*/\1 \3 \5/p' "$WORK/dev$1.log"
+}
+
+# check_positions N TOLERANCE: three of device N's positions against the model.
+check_positions() {
+    local -a lines
+    mapfile -t lines < <(serial_positions "$1")
+    [ ${#lines[@]} -ge 4 ] || fail "only ${#lines[@]} positions on COM$1"
+    for i in 1 $((${#lines[@]} / 2)) $((${#lines[@]} - 2)); do
+        read -r when az el <<<"${lines[$i]}"
+        read -r view_az view_el _ <<<"$(look "${when%.*}")"
+        expect_close "$az" "$view_az" "$2" "COM$1 azimuth at $when"
+        expect_close "$el" "$view_el" "$2" "COM$1 elevation at $when"
+    done
+}
+
+# Through the pass and the engine's end of it, then closed.
+run_pass() {
+    iss_pass "$@"
+    sleep $((AOS + 5 - $(now)))
+    screenshot "$3"
+    sleep $((LOS + 14 - $(now)))
+    close_tarvon
+}
+
+run_pass 7 3 gs232
+check_positions 3 1.5
+# Every command moved an axis by more than 3 degrees from the one before.
+serial_positions 3 | awk 'NR > 1 && ($2 - a)^2 <= 4 && ($3 - e)^2 <= 4 {bad = 1} {a = $2; e = $3} END {exit bad}' ||
+    fail "a GS232 command without a move of more than 3 degrees"
+
+run_pass 5 4 easycomm2
+commands=$(device_commands 4)
+expect_eq "$(echo "$commands" | head -1)" 'SNISS\n' "EasyComm 2 start"
+expect_eq "$(echo "$commands" | tail -1)" 'LO SN ' "EasyComm 2 end"
+# The AOS marker only when the satellite rose while tracked.
+first_el=$(serial_positions 4 | head -1 | cut -d' ' -f3)
+rose=$(python3 -c "print(1 if $first_el < 0 else 0)")
+expect_eq "$(echo "$commands" | grep -c '^AO ' || true)" "$rose" "AOS markers"
+echo "$commands" | grep -Eq '^UP[0-9]{9} UMLSB DN[0-9]{9} DMUSB\\n$' || fail "no frequency line"
+check_positions 4 1.5
+echo "ok"
