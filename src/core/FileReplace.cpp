@@ -4,16 +4,24 @@
 #include <system_error>
 
 namespace tarvon {
+namespace {
+
+// Windows gets the wide name: a narrow one would pass through the ANSI code
+// page and lose what it cannot show.
+std::FILE* OpenFile(const std::filesystem::path& path, bool write) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), write ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), write ? "wb" : "rb");
+#endif
+}
+
+}  // namespace
 
 bool ReplaceFileContents(const std::filesystem::path& target, const std::vector<uint8_t>& bytes) {
     std::filesystem::path temporary = target;
     temporary += ".new";
-    std::FILE* f = nullptr;
-#ifdef _WIN32
-    f = _wfopen(temporary.c_str(), L"wb");
-#else
-    f = std::fopen(temporary.c_str(), "wb");
-#endif
+    std::FILE* f = OpenFile(temporary, true);
     if (!f) return false;
     bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     written = (std::fflush(f) == 0) && written;
@@ -28,12 +36,7 @@ bool ReplaceFileContents(const std::filesystem::path& target, const std::vector<
 }
 
 bool ReadWholeFile(const std::filesystem::path& source, std::vector<uint8_t>& bytes) {
-    std::FILE* f = nullptr;
-#ifdef _WIN32
-    f = _wfopen(source.c_str(), L"rb");
-#else
-    f = std::fopen(source.c_str(), "rb");
-#endif
+    std::FILE* f = OpenFile(source, false);
     if (!f) return false;
     bytes.clear();
     uint8_t chunk[8192];

@@ -46,7 +46,7 @@ const SatelliteValue kIdentityValues[] = {
     {"Min Pass Time", &SatelliteConfig::minPassTime, 0},
     {"Priority", &SatelliteConfig::priority, 0},
     {"Run", &SatelliteConfig::run, 2},
-    {"Start Time", &SatelliteConfig::startTime, 25},
+    {"Start Time", &SatelliteConfig::startTime, kDefaultStartLead},
     {"Pass Checking", &SatelliteConfig::passChecking, 0},
 };
 
@@ -235,45 +235,37 @@ void ApplyNameDefaults(SatelliteConfig& c, const std::string& kovaDirectory) {
 }
 
 int FindSatelliteKey(Registry& registry, const std::string& name, std::string& path) {
-    auto root = registry.Open(RegRoot::LocalMachine, kSatellitesKeyPath);
-    if (!root) return 0;
-    for (uint32_t index = 0; index < 10000; ++index) {
-        std::string subkey;
-        if (root->EnumSubkey(index, subkey) != RegStatus::Ok) return 0;
-        if (subkey.size() > 19) continue;  // longer than the enumeration buffer holds
-        std::string candidatePath = std::string(kSatellitesKeyPath) + "\\" + subkey;
-        auto key = registry.Open(RegRoot::LocalMachine, candidatePath);
-        if (!key) continue;
-        std::string stored;
-        RegReadString(*key, "Name", stored, 13);
-        if (EqualsIgnoringCase(stored, name)) {
-            path = candidatePath;
-            return 1;
-        }
-    }
-    return 0;
+    return ForEachSubkey(registry, RegRoot::LocalMachine, kSatellitesKeyPath, kMaxSatelliteKeys,
+                         [&](const std::string& subkey, RegKey& key) {
+                             // Longer than the enumeration buffer holds.
+                             if (subkey.size() > 19) return false;
+                             std::string stored;
+                             RegReadString(key, "Name", stored, 13);
+                             if (!EqualsIgnoringCase(stored, name)) return false;
+                             path = SubkeyPath(kSatellitesKeyPath, subkey);
+                             return true;
+                         })
+               ? 1
+               : 0;
 }
 
 std::string CreateSatelliteKey(Registry& registry, const std::string& name) {
-    std::string path = std::string(kSatellitesKeyPath) + "\\" + name;
+    std::string path = SubkeyPath(kSatellitesKeyPath, name);
     for (int counter = 0; registry.Open(RegRoot::LocalMachine, path); ++counter) {
         if (counter == 10000) return {};
-        path = std::string(kSatellitesKeyPath) + "\\" + name + " [" + std::to_string(counter) + "]";
+        path = SubkeyPath(kSatellitesKeyPath, name + " [" + std::to_string(counter) + "]");
     }
     return registry.Create(RegRoot::LocalMachine, path) ? path : std::string();
 }
 
 std::vector<std::string> SatelliteNames(Registry& registry) {
     std::vector<std::string> names;
-    auto root = registry.Open(RegRoot::LocalMachine, kSatellitesKeyPath);
-    if (!root) return names;
-    for (uint32_t index = 0; index < 10000; ++index) {
-        std::string subkey;
-        if (root->EnumSubkey(index, subkey) != RegStatus::Ok) break;
-        auto key = registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\" + subkey);
-        std::string name;
-        if (key && RegReadString(*key, "Name", name, 13) && !name.empty()) names.push_back(name);
-    }
+    ForEachSubkey(registry, RegRoot::LocalMachine, kSatellitesKeyPath, kMaxSatelliteKeys,
+                  [&](const std::string&, RegKey& key) {
+                      std::string name;
+                      if (RegReadString(key, "Name", name, 13) && !name.empty()) names.push_back(name);
+                      return false;
+                  });
     return names;
 }
 

@@ -8,12 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "core/RegistryKeys.h"
 #include "platform/Notices.h"
 #include "platform/Registry.h"
 
 namespace tarvon {
 
-constexpr const char* kSatellitesKeyPath = "SOFTWARE\\Kova\\Satellites";
+// A satellite's "Start Time" (seconds before AOS its program starts) when a
+// satellite is made or the value is missing.
+constexpr uint32_t kDefaultStartLead = 25;
+// Satellite and pass priorities run from 1 (highest) to this, the lowest.
+constexpr int32_t kLowestPriority = 100;
 
 struct SatelliteConfig {
     uint32_t isExisting = 0;

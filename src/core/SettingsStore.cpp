@@ -4,14 +4,10 @@
 #include <iterator>
 #include <memory>
 
+#include "core/RegistryKeys.h"
+
 namespace tarvon {
 namespace {
-
-constexpr const char* kGeneralKey = "SOFTWARE\\Kova\\General";
-constexpr const char* kStationKey = "SOFTWARE\\Kova\\Station";
-constexpr const char* kTarvonKey = "SOFTWARE\\Kova\\Tarvon";
-constexpr const char* kRotatorKey = "SOFTWARE\\Kova\\Rotator";
-constexpr const char* kInternationalKey = "Control Panel\\International";
 
 template <typename S>
 struct DwordValue {
@@ -104,7 +100,7 @@ void WriteDwords(RegKey& key, const DwordValue<S> (&table)[N], const S& source) 
 }
 
 void LoadStation(Registry& registry, StationConfig& station) {
-    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kStationKey);
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kStationKeyPath);
     if (!key) return;
     RegReadString(*key, "Callsign", station.callsign, 12);
     for (const auto& v : kStationDoubles) RegReadDouble(*key, v.name, station.*v.member);
@@ -112,7 +108,7 @@ void LoadStation(Registry& registry, StationConfig& station) {
 }
 
 void LoadTarvonValues(Registry& registry, GeneralSettings& general) {
-    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKey);
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKeyPath);
     if (!key) return;
     ReadDwords(*key, kTarvonDwords, general);
     ReadDwords(*key, kMapOptionDwords, general);
@@ -128,7 +124,7 @@ void LoadTarvonValues(Registry& registry, GeneralSettings& general) {
 }
 
 void LoadRotatorValues(Registry& registry, GeneralSettings& general) {
-    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kRotatorKey);
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kRotatorKeyPath);
     if (key) ReadDwords(*key, kRotatorDwords, general);
     if (general.pacingDelay > 50) general.pacingDelay = 50;
     // A speed the port cannot be set to would only fail later, at a pass.
@@ -141,7 +137,7 @@ void LoadRotatorValues(Registry& registry, GeneralSettings& general) {
 
 std::string ReadShortDate(Registry& registry) {
     std::string shortDate = "dd/MM/yy";
-    if (std::unique_ptr<RegKey> key = registry.Open(RegRoot::CurrentUser, kInternationalKey)) {
+    if (std::unique_ptr<RegKey> key = registry.Open(RegRoot::CurrentUser, kInternationalKeyPath)) {
         RegReadString(*key, "sShortDate", shortDate, 30);
     }
     return shortDate;
@@ -160,7 +156,7 @@ char DateLetter(char c) {
 
 bool LoadSettings(Registry& registry, Clock& clock, Settings& settings) {
     {
-        std::unique_ptr<RegKey> general = registry.Open(RegRoot::LocalMachine, kGeneralKey);
+        std::unique_ptr<RegKey> general = registry.Open(RegRoot::LocalMachine, kGeneralKeyPath);
         if (!general) return false;
         RegReadString(*general, "Kova Directory", settings.general.kovaDirectory, 260);
     }
@@ -173,7 +169,7 @@ bool LoadSettings(Registry& registry, Clock& clock, Settings& settings) {
 }
 
 bool LoadWindowSettings(Registry& registry, WindowSettings& window) {
-    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKey);
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKeyPath);
     if (!key) return false;
     ReadDwords(*key, kPlacementDwords, window);
     ReadDwords(*key, kFontDwords, window);
@@ -184,7 +180,7 @@ bool LoadWindowSettings(Registry& registry, WindowSettings& window) {
 
 void SaveWindowPlacement(Registry& registry, const GeneralSettings& general,
                          const WindowSettings& window) {
-    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKey);
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKeyPath);
     if (!key) return;
     RegWriteDword(*key, "Map xLeft", general.mapXLeft);
     RegWriteDword(*key, "Map yTop", general.mapYTop);
@@ -201,7 +197,7 @@ void SaveMapOptions(Registry& registry, const GeneralSettings& general) {
 uint32_t MapSpeedOrDefault(uint32_t speed) { return speed == 0 || speed > 10000 ? 100 : speed; }
 
 void SaveFontSettings(Registry& registry, const WindowSettings& window) {
-    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKey);
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKeyPath);
     if (!key) return;
     WriteDwords(*key, kFontDwords, window);
     RegWriteByte(*key, "Font Pitch", window.fontPitch);

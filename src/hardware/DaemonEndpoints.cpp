@@ -3,10 +3,11 @@
 #include <charconv>
 #include <memory>
 
+#include "core/RegistryKeys.h"
+
 namespace tarvon {
 namespace {
 
-constexpr const char* kRotatorKey = "SOFTWARE\\Kova\\Rotator";
 // A host name is at most 253 characters; the buffer holds that and its NUL.
 constexpr uint32_t kHostBuffer = 256;
 
@@ -25,7 +26,7 @@ const EndpointValues kValues[] = {
 
 DaemonEndpoints LoadDaemonEndpoints(Registry& registry) {
     DaemonEndpoints endpoints;
-    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kRotatorKey);
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kRotatorKeyPath);
     if (!key) return endpoints;
     for (const EndpointValues& v : kValues) {
         DaemonEndpoint& endpoint = endpoints.*v.member;
@@ -40,7 +41,7 @@ DaemonEndpoints LoadDaemonEndpoints(Registry& registry) {
 }
 
 bool SaveDaemonEndpoints(Registry& registry, const DaemonEndpoints& endpoints) {
-    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kRotatorKey);
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kRotatorKeyPath);
     if (!key) return false;
     bool ok = true;
     for (const EndpointValues& v : kValues) {

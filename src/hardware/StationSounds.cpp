@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/RegistryKeys.h"
 #include "hardware/SoundSettings.h"
 #include "platform/Registry.h"
 #include "platform/Sounds.h"
@@ -11,7 +12,7 @@ namespace tarvon {
 
 void PlayStationSound(Registry& registry, Sounds& sounds, StationSound event, std::string_view satName,
                       std::string_view kovaDirectory) {
-    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\General");
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kGeneralKeyPath);
     if (!key) return;
     const size_t index = static_cast<size_t>(event) - 1;
     if (index >= kSoundEvents) return;

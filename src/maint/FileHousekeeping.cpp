@@ -2,15 +2,13 @@
 
 #include <memory>
 
+#include "core/RegistryKeys.h"
 #include "maint/HousekeepingFiles.h"
 #include "platform/Registry.h"
 
 namespace tarvon {
 namespace {
 
-constexpr const char* kTarvonKey = "SOFTWARE\\Kova\\Tarvon";
-constexpr const char* kSatellitesKey = "SOFTWARE\\Kova\\Satellites";
-constexpr uint32_t kMaxSatelliteKeys = 10000;
 constexpr uint32_t kNameBuffer = 14;
 constexpr uint32_t kDirectoryBuffer = 260;
 constexpr int64_t kSecondsPerDay = 86400;
@@ -67,14 +65,14 @@ uint32_t CleanSatellite(RegKey& satellite, const HousekeepingRules& rules, int64
 
 HousekeepingRules LoadHousekeepingRules(Registry& registry) {
     HousekeepingRules rules;
-    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKey);
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKeyPath);
     if (!key) return rules;
     for (const RuleValue& value : kRuleValues) RegReadDword(*key, value.name, rules.*value.field);
     return rules;
 }
 
 void SaveHousekeepingRules(Registry& registry, const HousekeepingRules& rules) {
-    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKey);
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKeyPath);
     if (!key) return;
     for (const RuleValue& value : kRuleValues) RegWriteDword(*key, value.name, rules.*value.field);
 }
@@ -85,21 +83,15 @@ uint32_t RunFileHousekeeping(Registry& registry, int32_t now,
     const int64_t fileCutoff = now - static_cast<int64_t>(rules.oldestFiles) * kSecondsPerDay;
     const int64_t messageCutoff = now - static_cast<int64_t>(rules.oldestMessages) * kSecondsPerDay;
 
-    std::unique_ptr<RegKey> satellites = registry.Open(RegRoot::LocalMachine, kSatellitesKey);
-    if (!satellites) return 0;
     uint32_t attempts = 0;
-    std::string subkey;
-    for (uint32_t index = 0; index < kMaxSatelliteKeys; ++index) {
-        if (satellites->EnumSubkey(index, subkey) != RegStatus::Ok) break;
-        std::unique_ptr<RegKey> satellite =
-            registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKey) + "\\" + subkey);
-        if (!satellite) continue;
-        std::string name;
-        RegReadString(*satellite, "Name", name, kNameBuffer);
-        if (satelliteName && name != *satelliteName) continue;
-        attempts += CleanSatellite(*satellite, rules, fileCutoff, messageCutoff);
-        if (satelliteName) break;
-    }
+    ForEachSubkey(registry, RegRoot::LocalMachine, kSatellitesKeyPath, kMaxSatelliteKeys,
+                  [&](const std::string&, RegKey& satellite) {
+                      std::string name;
+                      RegReadString(satellite, "Name", name, kNameBuffer);
+                      if (satelliteName && name != *satelliteName) return false;
+                      attempts += CleanSatellite(satellite, rules, fileCutoff, messageCutoff);
+                      return satelliteName.has_value();
+                  });
     return attempts;
 }
 

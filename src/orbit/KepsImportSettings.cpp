@@ -1,9 +1,10 @@
 #include "orbit/KepsImportSettings.h"
 
+#include "core/RegistryKeys.h"
+
 namespace tarvon {
 namespace {
 
-constexpr const char* kTarvonKey = "SOFTWARE\\Kova\\Tarvon";
 constexpr uint32_t kPathBuffer = 260;
 
 }  // namespace
@@ -11,7 +12,7 @@ constexpr uint32_t kPathBuffer = 260;
 KepsImportSettings LoadKepsImportSettings(Registry& registry, const std::string& kovaDirectory) {
     KepsImportSettings settings;
     settings.kepsDir = kovaDirectory;
-    if (auto key = registry.Open(RegRoot::LocalMachine, kTarvonKey)) {
+    if (auto key = registry.Open(RegRoot::LocalMachine, kTarvonKeyPath)) {
         RegReadDword(*key, "Keps Type", settings.kepsType);
         RegReadString(*key, "Keps Dir", settings.kepsDir, kPathBuffer);
     }
@@ -19,7 +20,7 @@ KepsImportSettings LoadKepsImportSettings(Registry& registry, const std::string&
 }
 
 void SaveKepsImportSettings(Registry& registry, const std::string& chosenFile, uint32_t kepsType) {
-    auto key = registry.Create(RegRoot::LocalMachine, kTarvonKey);
+    auto key = registry.Create(RegRoot::LocalMachine, kTarvonKeyPath);
     if (!key) return;
     RegWriteDword(*key, "Keps Type", kepsType);
     RegWriteString(*key, "Keps Dir", DriveAndFolderOf(chosenFile));

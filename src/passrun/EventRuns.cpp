@@ -16,21 +16,11 @@ namespace {
 
 constexpr uint32_t kPathBuffer = 260;
 
-std::string EventKeyPath(const std::string& subkey) {
-    return std::string(kEventsKeyPath) + "\\" + subkey;
-}
-
-// Calls `visit(subkeyPath, key)` for every event key until it returns true.
+// Calls `visit(keyPath, key)` for every event key until it returns true.
 template <typename Visit>
 void ForEachEventKey(Registry& registry, Visit visit) {
-    std::unique_ptr<RegKey> root = registry.Open(RegRoot::LocalMachine, kEventsKeyPath);
-    if (!root) return;
-    std::string subkey;
-    for (uint32_t index = 0; index < kMaxEventKeys; ++index) {
-        if (root->EnumSubkey(index, subkey) != RegStatus::Ok) return;
-        std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, EventKeyPath(subkey));
-        if (key && visit(EventKeyPath(subkey), *key)) return;
-    }
+    ForEachSubkey(registry, RegRoot::LocalMachine, kEventsKeyPath, kMaxEventKeys,
+                  [&](const std::string& name, RegKey& key) { return visit(SubkeyPath(kEventsKeyPath, name), key); });
 }
 
 void StartRunOfKey(EventRunServices& services, const std::string& path) {

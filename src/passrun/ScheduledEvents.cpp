@@ -68,19 +68,16 @@ void ReleaseScheduledEvents(EventLists& lists) {
 
 void LoadScheduledEvents(Registry& registry, int32_t now, EventLists& lists) {
     ReleaseScheduledEvents(lists);
-    std::unique_ptr<RegKey> root = registry.Open(RegRoot::LocalMachine, kEventsKeyPath);
-    if (!root) return;
-    std::string subkey;
-    for (uint32_t index = 0; index < kMaxEventKeys; ++index) {
-        if (root->EnumSubkey(index, subkey) != RegStatus::Ok) break;
-        std::unique_ptr<RegKey> key =
-            registry.Open(RegRoot::LocalMachine, std::string(kEventsKeyPath) + "\\" + subkey);
-        if (!key) continue;
-        std::unique_ptr<ScheduleEvent> event = ReadActiveEvent(*key);
-        if (!event || event->run == kRunTarvonStartup || event->run == kRunTarvonShutdown) continue;
-        lists.events.push_front(std::move(*event));
-        ArmEvent(lists, lists.events.front(), now);
-    }
+    ForEachSubkey(registry, RegRoot::LocalMachine, kEventsKeyPath, kMaxEventKeys,
+                  [&](const std::string&, RegKey& key) {
+                      std::unique_ptr<ScheduleEvent> event = ReadActiveEvent(key);
+                      if (!event || event->run == kRunTarvonStartup || event->run == kRunTarvonShutdown) {
+                          return false;
+                      }
+                      lists.events.push_front(std::move(*event));
+                      ArmEvent(lists, lists.events.front(), now);
+                      return false;
+                  });
 }
 
 int64_t NextEventRunTime(const ScheduleEvent& event, int32_t now) {

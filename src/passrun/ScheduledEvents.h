@@ -10,11 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/RegistryKeys.h"
+
 namespace tarvon {
 
 class Registry;
 
-constexpr const char* kEventsKeyPath = "SOFTWARE\\Kova\\Tarvon\\Events";
 constexpr uint32_t kMaxEventKeys = 1000;
 // "Name" holds at most 25 characters and its NUL.
 constexpr uint32_t kEventNameBuffer = 26;

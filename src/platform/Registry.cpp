@@ -27,6 +27,26 @@ bool WriteFixed(RegKey& key, std::string_view name, RegType type, T value) {
 
 }  // namespace
 
+std::string SubkeyPath(std::string_view parent, std::string_view name) {
+    std::string path(parent);
+    path += '\\';
+    path += name;
+    return path;
+}
+
+bool ForEachSubkey(Registry& registry, RegRoot root, std::string_view path, uint32_t limit,
+                   const std::function<bool(const std::string& name, RegKey& key)>& visit) {
+    std::unique_ptr<RegKey> parent = registry.Open(root, path);
+    if (!parent) return false;
+    std::string name;
+    for (uint32_t index = 0; index < limit; ++index) {
+        if (parent->EnumSubkey(index, name) != RegStatus::Ok) return false;
+        std::unique_ptr<RegKey> key = registry.Open(root, SubkeyPath(path, name));
+        if (key && visit(name, *key)) return true;
+    }
+    return false;
+}
+
 bool RegReadString(RegKey& key, std::string_view name, std::string& value, uint32_t bufferSize) {
     std::vector<uint8_t> buffer(bufferSize);
     RegType type{};

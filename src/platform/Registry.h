@@ -3,6 +3,7 @@
 // caller-sized buffers. A value larger than the buffer is "too long" and the
 // caller's buffer is left untouched, exactly as the real registry reports it.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,6 +42,16 @@ public:
     // Deletes a key that has no subkeys.
     virtual RegStatus DeleteKey(RegRoot root, std::string_view path) = 0;
 };
+
+// The path of subkey `name` of `parent`.
+std::string SubkeyPath(std::string_view parent, std::string_view name);
+
+// Visits the subkeys of `path` in enumeration order, the first `limit` at
+// most, until an enumeration fails (its end included), as every list kept in
+// the registry is read. A subkey that cannot be opened is passed over.
+// `visit(name, key)` returns true to stop; so does ForEachSubkey then.
+bool ForEachSubkey(Registry& registry, RegRoot root, std::string_view path, uint32_t limit,
+                   const std::function<bool(const std::string& name, RegKey& key)>& visit);
 
 // Typed reads. Each leaves `value` unchanged unless the stored value fits the
 // reader's buffer, so the caller's default survives a missing or oversized value.

@@ -73,7 +73,7 @@ EditPassFields EditFieldsFor(const SchedulePass& pass, uint32_t displayTime, int
 }
 
 std::optional<std::string> ApplyPassEdit(ScheduleState& s, const PassRef& pass, EditPassFields f) {
-    if (f.priority < 1 || f.priority > 100) {
+    if (f.priority < 1 || f.priority > kLowestPriority) {
         if (f.status == 0) return std::string(kPriorityRangeMessage);
         f.priority = 0;
     }
@@ -156,8 +156,8 @@ PassRef NewHandEnteredPass(ScheduleState& s, const std::string& satName) {
     pass->satName = satName.substr(0, kSatNameMax);
     pass->aos = int32_t(std::min<int64_t>(int64_t(s.Now()) + 3600, kNever - kManualPassSeconds));
     pass->los = pass->aos + kManualPassSeconds;
-    pass->priority = 100;
-    pass->startLead = 25;
+    pass->priority = kLowestPriority;
+    pass->startLead = kDefaultStartLead;
     pass->elevationOk = 1;
     std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
     if (SatelliteRef satellite = FindSatStateByName(s, satName)) {

@@ -6,6 +6,7 @@
 #include <vector>
 #include <mutex>
 
+#include "core/SatelliteConfig.h"
 #include "platform/Notices.h"
 #include "platform/Registry.h"
 #include "schedule/PassCalculation.h"
@@ -16,7 +17,6 @@
 namespace tarvon {
 namespace {
 
-constexpr uint32_t kMaxSatelliteKeys = 10000;
 
 std::string MissingSatelliteText(const std::string& name) {
     const std::string format = kMissingSatelliteFormat;
@@ -38,7 +38,7 @@ SatelliteRef ReadScheduledSatellite(ScheduleState& s, RegKey& key, std::vector<s
     uint32_t state = 3;
     RegReadDword(key, "State", state);
     if (state != 0 && state != 1) return nullptr;
-    uint32_t priority = 100;
+    uint32_t priority = kLowestPriority;
     RegReadDword(key, "Priority", priority);
     std::string name;
     RegReadString(key, "Name", name, 20);
@@ -47,7 +47,7 @@ SatelliteRef ReadScheduledSatellite(ScheduleState& s, RegKey& key, std::vector<s
         missing.push_back(name);
         return nullptr;
     }
-    uint32_t startLead = 25, minElevation = 0, minPassTime = 0;
+    uint32_t startLead = kDefaultStartLead, minElevation = 0, minPassTime = 0;
     RegReadDword(key, "Start Time", startLead);
     RegReadDword(key, "Min Elevation", minElevation);
     RegReadDword(key, "Min Pass Time", minPassTime);
@@ -60,21 +60,16 @@ SatelliteRef ReadScheduledSatellite(ScheduleState& s, RegKey& key, std::vector<s
 }
 
 void ReadScheduledSatellites(ScheduleState& s) {
-    Registry& registry = s.services.platform.registry;
-    auto root = registry.Open(RegRoot::LocalMachine, kSatellitesKeyPath);
-    if (!root) return;
     std::vector<std::string> missing;
     {
         std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-        for (uint32_t index = 0; index < kMaxSatelliteKeys; ++index) {
-            std::string subkey;
-            if (root->EnumSubkey(index, subkey) != RegStatus::Ok) break;
-            auto key = registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\" + subkey);
-            if (!key) continue;
-            if (SatelliteRef satellite = ReadScheduledSatellite(s, *key, missing)) {
-                s.satellites.push_front(satellite);
-            }
-        }
+        ForEachSubkey(s.services.platform.registry, RegRoot::LocalMachine, kSatellitesKeyPath, kMaxSatelliteKeys,
+                      [&](const std::string&, RegKey& key) {
+                          if (SatelliteRef satellite = ReadScheduledSatellite(s, key, missing)) {
+                              s.satellites.push_front(satellite);
+                          }
+                          return false;
+                      });
     }
     for (const std::string& name : missing) {
         s.services.platform.notices.Show(MissingSatelliteText(name), "Tarvon", NoticeIcon::Exclamation);
@@ -97,7 +92,7 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
 
 int32_t ClampedPriority(uint32_t stored) {
     const int32_t priority = static_cast<int32_t>(stored);
-    return (priority < 1 || priority > 100) ? 10 : priority;
+    return (priority < 1 || priority > kLowestPriority) ? 10 : priority;
 }
 
 void BuildSchedule(ScheduleState& s) { BuildSchedule(s, ScheduleFilePath(s.services.settings)); }

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "core/ProcessState.h"
+#include "core/SatelliteConfig.h"
 #include "platform/Clock.h"
 #include "core/Settings.h"
 #include "schedule/SchedulePass.h"
@@ -23,11 +24,11 @@ namespace tarvon {
 
 struct ScheduledSatellite {
     std::string name;
-    int32_t priority = 100;  // 1 highest .. 100 lowest
+    int32_t priority = kLowestPriority;
     int32_t state = 3;       // 0 run, 1 display only, 2 or more not scheduled
     int32_t minElevation = 0;
     int32_t minPassTime = 0;  // seconds
-    int32_t startLead = 25;
+    int32_t startLead = kDefaultStartLead;
     std::unique_ptr<PassSearch> search;
     bool queued = false;  // in the pass-calculation queue; out of it once its passes reach the horizon
     bool passFoundSinceQueued = false;

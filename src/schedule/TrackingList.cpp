@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/ExceptionBarrier.h"
+#include "core/RegistryKeys.h"
 #include "core/TimeScales.h"
 #include "orbit/NextEvent.h"
 #include "orbit/ObserverGeometry.h"
@@ -97,7 +98,7 @@ void LoadTrackingList(TrackingList& list, Registry& registry, const KepsDatabase
     list.entries.clear();
     list.display.clear();
     std::string value;
-    if (auto key = registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon")) {
+    if (auto key = registry.Open(RegRoot::LocalMachine, kTarvonKeyPath)) {
         // A longer value is cut at the buffer's end, as the station reads it.
         std::vector<uint8_t> bytes;
         RegType type{};

@@ -29,8 +29,12 @@ protected:
         ASSERT_EQ(played.size(), e.played ? 1u : 0u);
         if (!e.played) return;
         EXPECT_EQ(played[0].kind, e.kind);
-        if (e.kind == Kind::Beep) EXPECT_EQ(played[0].beep, e.beep);
-        if (e.kind == Kind::WaveFile) EXPECT_EQ(played[0].path, e.path);
+        if (e.kind == Kind::Beep) {
+            EXPECT_EQ(played[0].beep, e.beep);
+        }
+        if (e.kind == Kind::WaveFile) {
+            EXPECT_EQ(played[0].path, e.path);
+        }
     }
 
     MemoryRegistry registry;
