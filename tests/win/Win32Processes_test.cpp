@@ -89,7 +89,8 @@ TEST(Win32Processes, ProgramRunsInTheDirectoryGiven) {
 
 TEST(Win32Processes, WaitEndsWithShutdownWhileTheProgramRuns) {
     Win32Processes processes;
-    auto process = processes.Start({Helper("sleep 4000"), "", ShowState::Hidden});
+    // Long enough to outlast the test on a busy machine; nobody waits for it.
+    auto process = processes.Start({Helper("sleep 20000"), "", ShowState::Hidden});
     ASSERT_NE(process, nullptr);
     Event shutdown(false);
     std::thread closer([&] {
