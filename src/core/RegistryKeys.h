@@ -11,6 +11,7 @@ inline constexpr const char* kRotatorKeyPath = "SOFTWARE\\Kova\\Rotator";
 inline constexpr const char* kSatellitesKeyPath = "SOFTWARE\\Kova\\Satellites";
 // Every reader of the satellite list gives up after this many subkeys.
 inline constexpr unsigned kMaxSatelliteKeys = 10000;
+inline constexpr const char* kTransvertersKeyPath = "SOFTWARE\\Kova\\Transverters";
 inline constexpr const char* kEventsKeyPath = "SOFTWARE\\Kova\\Tarvon\\Events";
 inline constexpr const char* kInternationalKeyPath = "Control Panel\\International";
 

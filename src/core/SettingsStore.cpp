@@ -190,7 +190,7 @@ void SaveWindowPlacement(Registry& registry, const GeneralSettings& general,
 }
 
 void SaveMapOptions(Registry& registry, const GeneralSettings& general) {
-    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKey);
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKeyPath);
     if (key) WriteDwords(*key, kMapOptionDwords, general);
 }
 

@@ -22,15 +22,10 @@ bool FlagSet(RegKey& key, const char* name) {
 
 template <typename Visit>
 void ForEachTransverter(Registry& registry, Visit visit) {
-    std::unique_ptr<RegKey> root = registry.Open(RegRoot::LocalMachine, kTransvertersKeyPath);
-    if (!root) return;
-    std::string name;
-    for (uint32_t i = 0; i < kMaxTransverters && root->EnumSubkey(i, name) == RegStatus::Ok; ++i) {
-        if (name.size() > kMaxSubkeyName) continue;
-        const std::string path = std::string(kTransvertersKeyPath) + "\\" + name;
-        std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, path);
-        if (key && visit(*key, path)) return;
-    }
+    ForEachSubkey(registry, RegRoot::LocalMachine, kTransvertersKeyPath, kMaxTransverters,
+                  [&](const std::string& name, RegKey& key) {
+                      return name.size() <= kMaxSubkeyName && visit(key, SubkeyPath(kTransvertersKeyPath, name));
+                  });
 }
 
 }  // namespace

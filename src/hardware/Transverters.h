@@ -3,11 +3,10 @@
 // oscillator lies between the radio and a satellite frequency.
 #include <string>
 
+#include "core/RegistryKeys.h"
 #include "platform/Registry.h"
 
 namespace tarvon {
-
-constexpr const char* kTransvertersKeyPath = "SOFTWARE\\Kova\\Transverters";
 
 // The offset (MHz) of the first transverter covering `mhz`: its "TX IF" for
 // transmitting when "TX" is set, its "RX IF" for receiving when "RX" is

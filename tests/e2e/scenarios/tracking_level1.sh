@@ -15,7 +15,7 @@ start_daemon rotctld "$rot"
 start_daemon rigctld "$rig"
 iss_satellite
 t=$(now)
-aos=$((t + 40))
+aos=$((t + 60))  # Tarvon needs up to ~30 s to start on a busy machine
 los=$((aos + 20))
 station_beside_track $((aos + 10))
 level1_rotator "$rot" "$rig"
