@@ -2,18 +2,14 @@
 
 #include <memory>
 
+#include "core/RegistryKeys.h"
 #include "platform/Registry.h"
 
 namespace tarvon {
-namespace {
-
-constexpr const char* kGeneralKey = "SOFTWARE\\Kova\\General";
-
-}  // namespace
 
 SoundSettings LoadSoundSettings(Registry& registry) {
     SoundSettings s;
-    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kGeneralKey);
+    std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kGeneralKeyPath);
     if (!key) return s;
     RegReadDword(*key, "Sound Type", s.type);
     for (size_t i = 0; i < kSoundEvents; ++i) {
@@ -29,7 +25,7 @@ SoundSettings LoadSoundSettings(Registry& registry) {
 }
 
 void SaveSoundSettings(Registry& registry, const SoundSettings& s) {
-    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kGeneralKey);
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kGeneralKeyPath);
     if (!key) return;
     for (size_t i = 0; i < kSoundEvents; ++i) RegWriteDword(*key, kSoundEnabledValues[i], s.enabled[i] ? 1 : 0);
     RegWriteDword(*key, "PrePass Sat WAV", s.perSatelliteWave ? 1 : 0);
