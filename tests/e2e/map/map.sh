@@ -64,3 +64,21 @@ select_on_map() {
     probe gone --class '#32770' --timeout 10 >/dev/null || true
     sleep 2
 }
+
+# The names of the records of KOVA.OBS, one a line, "?" for a damaged one,
+# and the number of bytes left over after the last whole record.
+observer_file() {
+    python3 - "$KOVA_DIR/KOVA.OBS" <<'PY'
+import struct, sys
+b = open(sys.argv[1], "rb").read()
+for at in range(0, len(b) - 49, 50):
+    name = b[at:at + 26].split(b"\0")[0]
+    lat, lon, elev = struct.unpack("<3d", b[at + 26:at + 50])
+    ok = name and all(32 <= c < 127 for c in name) and abs(lat) <= 90 and abs(lon) <= 180
+    print(f"{name.decode()} {lat:.3f} {lon:.3f} {elev:.1f}" if ok else "?")
+print(f"left over {len(b) % 50}")
+PY
+}
+
+# The map window's height.
+map_height() { probe rect --class Tarvon:Map | awk '{print $4 - $2}'; }

@@ -125,7 +125,10 @@ def check_terminator(m, shift, unix):
         ex, ey = project(declination - 90.0, west, int(shift))
         y_found = max(p[1] for p in m.pixels_of(TERMINATOR))
     row = [p[0] for p in m.pixels_of(TERMINATOR) if p[1] == y_found]
-    x_found = sum(row) / len(row)
+    # The extreme may straddle the map's side: average round the circle.
+    angles = [2 * math.pi * x / W for x in row]
+    mean = math.atan2(sum(map(math.sin, angles)), sum(map(math.cos, angles)))
+    x_found = (mean * W / (2 * math.pi)) % W
     dx = min(abs(x_found - ex), W - abs(x_found - ex))
     print(f"terminator extreme {x_found:.0f},{y_found} expected {ex},{ey} (declination {declination:.1f})")
     if dx > 6 or abs(y_found - ey) > 3:

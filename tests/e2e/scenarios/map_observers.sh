@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Observers added and removed through "Edit Observer Database" are read back
+# from KOVA.OBS; "Change Observers" and a double-click on the map add rows to
+# the map's table. Damaged input throughout: a KOVA.OBS with a garbage record
+# and a truncated tail, a "Map Sat" that is not in the database, "Map Speed"
+# and "Map Origin" out of range. The station keeps running and loses nothing.
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/../map/map.sh"
+
+seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+import_elements
+reg_sz 'Software\Kova\Tarvon' 'Map Sat' NOSUCH
+reg_dword 'Software\Kova\Tarvon' 'Map Speed' 20000
+reg_dword 'Software\Kova\Tarvon' 'Map Origin' 9
+reg_dword 'Software\Kova\Tarvon' 'Map Open' 1
+python3 - "$KOVA_DIR/KOVA.OBS" <<'PY'
+import struct, sys
+good = b"Boulder".ljust(26, b"\0") + struct.pack("<3d", 40.0, -105.0, 1650.0)
+sys.stdout = open(sys.argv[1], "wb")
+sys.stdout.write(good + b"\xff" * 50 + b"G3ZCZ\0\0")
+PY
+export TARVON_MAP_LOG="$WORK_WIN\\map.log"
+start_tarvon
+probe find --class Tarvon:Map --timeout 30 >/dev/null || fail "the map was not opened at start"
+sleep 3
+
+# Unknown satellite: the Sun; origin 9: the first origin.
+: >"$WORK/map.log"
+map_key p
+unix=$(paused_frame | sed 's/.* unix=\([0-9-]*\).*/\1/')
+sleep 1
+screenshot sun-first-origin
+read -r left top _ _ < <(probe rect --class Tarvon:Map)
+mapcheck terminator sun-first-origin "$left" "$top" -17 "$unix" || fail "the Sun on the first origin"
+map_key p
+map_key f  # speed 20000 is read as 100 frames an orbit
+sleep 2
+grep -q 'fast=1' "$WORK/map.log" || fail "no fast motion"
+map_key f
+
+# Edit Observer Database: only the good record is listed.
+probe post --class Tarvon --msg $WM_COMMAND --wparam 144 >/dev/null
+expect_eq "$(probe list --title 'Edit Observer Database' --id 4321 --timeout 10)" "Boulder" "observers listed"
+add_observer() {
+    probe press --title 'Edit Observer Database' --button New >/dev/null
+    sleep 0.5
+    probe set-text --title 'Edit Observer Database' --id 4322 --text "$1" >/dev/null
+    probe set-text --title 'Edit Observer Database' --id 4323 --text "$2" >/dev/null
+    probe set-text --title 'Edit Observer Database' --id 4324 --text "$3" >/dev/null
+    probe set-text --title 'Edit Observer Database' --id 4325 --text "$4" >/dev/null
+    probe press --title 'Edit Observer Database' --button "$5" >/dev/null
+    probe press --title 'Edit Observer Database' --button "$6" >/dev/null
+    probe press --title 'Edit Observer Database' --button OK >/dev/null
+    sleep 1
+}
+add_observer "Cape Town" 33.92 18.42 10 S E
+add_observer Sydney -33.87 151.21 5 N E  # a typed minus with N set stays north
+add_observer Nowhere 95 10 0 N E
+probe msgbox --title Tarvon --timeout 10 --press OK >/dev/null || fail "no message for latitude 95"
+sleep 0.5
+probe list --title 'Edit Observer Database' --id 4321 --select Boulder >/dev/null || fail "Boulder not listed"
+sleep 0.5
+expect_eq "$(probe text --title 'Edit Observer Database' --id 4323)" "40.000" "Boulder's latitude shown"
+probe press --title 'Edit Observer Database' --button Delete >/dev/null
+sleep 1
+expect_eq "$(probe list --title 'Edit Observer Database' --id 4321 | tr '\n' ,)" "Cape Town,Sydney," "observers after the edits"
+sleep 1
+screenshot edit-observers
+probe press --title 'Edit Observer Database' --button Cancel >/dev/null
+expect_eq "$(observer_file | tr '\n' ,)" "?,Cape Town -33.920 18.420 10.0,Sydney 33.870 151.210 5.0,left over 0," "KOVA.OBS"
+
+# Change Observers: Sydney joins the map's table, one line more.
+before=$(map_height)
+map_command 109
+probe list --title 'Change Observers' --id 4341 --select Sydney --double 1 --timeout 10 >/dev/null || fail "Sydney not offered"
+sleep 0.5
+expect_eq "$(probe list --title 'Change Observers' --id 4342 | tr '\n' ,)" "G0TST,Sydney," "selected observers"
+probe press --title 'Change Observers' --button OK >/dev/null
+sleep 1
+after=$(map_height)
+[ "$after" -gt "$before" ] || fail "the table did not grow for Sydney ($before -> $after)"
+
+# A double-click on the map adds the place as an observer.
+probe post --class Tarvon:Map --msg 515 --lparam $(((100 << 16) | 300)) >/dev/null
+sleep 1
+[ "$(map_height)" -gt "$after" ] || fail "the table did not grow for the clicked place"
+sleep 2
+screenshot observers
+probe post --class Tarvon --msg 16 >/dev/null
+wait_exit "$TARVON_PID" 30 || fail "did not close"
+expect_eq "$(probe reg-string 'Software\Kova\Tarvon' 'Map Sat')" NOSUCH "Map Sat kept"
+echo ok
