@@ -4,13 +4,9 @@
 // recomputed once an orbit.
 #include <benchmark/benchmark.h>
 
-#include <string>
-#include <vector>
-
-#include "core/FileReplace.h"
+#include "BenchData.h"
 #include "core/Settings.h"
 #include "core/TimeScales.h"
-#include "orbit/ElementImport.h"
 #include "orbit/MapScene.h"
 #include "orbit/ObserverGeometry.h"
 
@@ -20,11 +16,7 @@ namespace {
 constexpr int32_t kStart = 1778457600;  // 2026-05-11 00:00 UTC, the bulletin's epoch
 
 MapScene IssScene() {
-    std::vector<uint8_t> bytes;
-    ReadWholeFile(std::string(TARVON_BENCH_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes);
-    KepsDatabase db;
-    ImportReport report;
-    ImportTwoLineFile(bytes, db, report);
+    const KepsDatabase db = BulletinDatabase();
     MapScene scene;
     scene.time = DayNumberFromUnixTime(kStart);
     ShowSatelliteInScene(scene, db.slots[FindKepsByName(db, "ISS")], scene.time);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AllocationCounter.h"
+#include "BenchData.h"
 #include "core/FileReplace.h"
 #include "core/Settings.h"
 #include "core/TimeScales.h"
@@ -20,15 +21,6 @@ namespace {
 
 constexpr int32_t kStart = 1778457600;  // 2026-05-11 00:00 UTC, the bulletin's epoch
 constexpr int32_t kDays = 10;
-
-KepsDatabase BulletinDatabase() {
-    std::vector<uint8_t> bytes;
-    ReadWholeFile(std::string(TARVON_TEST_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes);
-    KepsDatabase db;
-    ImportReport report;
-    ImportTwoLineFile(bytes, db, report);
-    return db;
-}
 
 void BM_PassesOf50SatellitesOver10Days(benchmark::State& state) {
     const KepsDatabase db = BulletinDatabase();

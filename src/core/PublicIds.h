@@ -23,6 +23,7 @@
 #define WM_TARVON_STOP_TIMER 0x8007 /* wParam timer id */
 /* To the Enable Rotator dialog: one name of the TrakBox's list (lParam owns a std::wstring). */
 #define WM_TARVON_TRAKBOX_NAME 0x8008
+#define WM_TARVON_SHOW_ON_MAP 0x8009
 
 /* Messages posted to the satellite program's main window. */
 #define WM_VANT_LISTEN_ONLY 2041
@@ -72,9 +73,6 @@
 #define IDM_PASS_LISTEN_ONLY 40005
 #define IDM_TRACKING_POPUP_FIRST 40006
 #define IDM_TRACKING_POPUP_LAST 40009
-
-/* Posted to the main window by our own worker threads. */
-#define WM_TARVON_SHOW_ON_MAP 0x800D
 
 /* Map window commands. */
 #define IDM_MAP_EXIT 101

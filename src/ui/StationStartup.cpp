@@ -16,7 +16,6 @@
 #include "hardware/StationSounds.h"
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
-#include "orbit/SatStateLists.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/SatStateLists.h"
 #include "passrun/PassExecution.h"
@@ -102,7 +101,6 @@ struct Station {
     std::unique_ptr<SyncObjects> sync;
     RunFlags flags;
     KepsDatabase keps;
-    SatStateLists satStateLists;
     MainWindowState main;
     std::unique_ptr<MapWindowState> map;
     TrackingDataBuffers trackingData;
@@ -192,7 +190,6 @@ void CreateMap(Station& s) {
                                        }});
     s.main.map = s.map.get();
     s.hardware.map = s.map.get();
-    s.satStateLists.Add(MapSatStateList(*s.map));
     if (!s.settings.general.mapSat.empty()) ShowSatelliteOnMap(*s.map, s.settings.general.mapSat);
 }
 
@@ -218,6 +215,7 @@ void CreateSubsystems(Station& s) {
     s.trackedStates = std::make_unique<TrackingSatStates>(*s.schedule);
     s.satStates.Add(*s.scheduledStates);
     s.satStates.Add(*s.trackedStates);
+    s.satStates.Add(MapSatStateList(*s.map));
 }
 
 void ConnectWindowHooks(Station& s) {
