@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/StationLog.h"
 #include "platform/Waits.h"
 
 namespace tarvon {
@@ -30,11 +31,16 @@ void StartRunOfKey(EventRunServices& services, const std::string& path) {
     services.threads.Start("event run", [&services, key] { EventRunThread(services, *key); });
 }
 
-// The outcome of a program run: its result when it ended by itself.
-std::optional<uint32_t> RunProgram(EventRunServices& services, RegKey& key) {
+// What a run came to: its result when it succeeded, and what the log says.
+struct RunOutcome {
+    std::optional<uint32_t> result;
+    std::string told;
+};
+
+RunOutcome RunProgram(EventRunServices& services, RegKey& key) {
     std::string program;
     if (!RegReadString(key, "Program", program, kPathBuffer) || program.empty()) {
-        return std::nullopt;
+        return {std::nullopt, "no program is configured"};
     }
     ProcessStart start;
     start.commandLine = program;
@@ -43,17 +49,20 @@ std::optional<uint32_t> RunProgram(EventRunServices& services, RegKey& key) {
     RegReadDword(key, "Minimise", minimise);
     start.show = minimise == 1 ? ShowState::MinimisedNoActivate : ShowState::Maximised;
     std::unique_ptr<Process> process = services.processes.Start(start);
-    if (!process) return std::nullopt;
+    if (!process) return {std::nullopt, "the program could not be started: " + program};
     int which = services.platform.waits.WaitAny({&services.sync.shutdown, &process->Exited()},
                                                 kWaitForever);
-    if (which != 1) return std::nullopt;
-    return 0u;
+    if (which != 1) return {std::nullopt, "Tarvon was closed while " + program + " ran"};
+    return {0u, program + " ended"};
 }
 
-std::optional<uint32_t> RunHousekeeping(EventRunServices& services) {
-    if (CompanionProgramRunning(services.processes)) return std::nullopt;
-    return RunFileHousekeeping(services.platform.registry, services.platform.clock.NowUnix(),
-                               std::nullopt);
+RunOutcome RunHousekeeping(EventRunServices& services) {
+    if (CompanionProgramRunning(services.processes)) {
+        return {std::nullopt, "housekeeping not done: a companion program is running"};
+    }
+    const uint32_t result = RunFileHousekeeping(services.platform.registry, services.platform.clock.NowUnix(),
+                                                std::nullopt);
+    return {result, "housekeeping done"};
 }
 
 }  // namespace
@@ -80,13 +89,17 @@ void EventRunThread(EventRunServices& services, RegKey& key) {
     RegWriteDword(key, "Last Run Time", static_cast<uint32_t>(services.platform.clock.NowUnix()));
     uint32_t associate = kAssociateNoSatellite;
     RegReadDword(key, "Associate", associate);
-    std::optional<uint32_t> result = associate == kAssociateHousekeeping
-                                         ? RunHousekeeping(services)
-                                         : RunProgram(services, key);
-    if (!result) return;
+    const RunOutcome outcome = associate == kAssociateHousekeeping ? RunHousekeeping(services)
+                                                                   : RunProgram(services, key);
+    std::string name;
+    RegReadString(key, "Name", name, kEventNameBuffer);
+    std::string line = "Event " + name + ": " + outcome.told;
+    if (outcome.result) line += ", result " + std::to_string(*outcome.result);
+    services.platform.log.Record(line);
+    if (!outcome.result) return;
     RegWriteDword(key, "Last Success Time",
                   static_cast<uint32_t>(services.platform.clock.NowUnix()));
-    RegWriteDword(key, "Last Return", *result);
+    RegWriteDword(key, "Last Return", *outcome.result);
 }
 
 void RunEventsOfKind(EventRunServices& services, uint32_t runKind,

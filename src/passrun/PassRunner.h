@@ -29,7 +29,13 @@ struct PassRunnerServices {
     std::function<void(const std::string& name)> startEventRun;
 };
 
-// The thread body. Returns 1 when given no pass, else 0.
+// The thread body. Returns 1 when given no pass, else 0. An exception inside
+// is recorded and the station is set free for the next pass.
 int PassRunnerThread(PassRunnerServices& services, std::shared_ptr<SchedulePass> pass);
+
+// The end of a run as the engine reads it later: when it ended, whether the
+// engine ended it, for a manual pass its LOS; the program's window is
+// forgotten and decisions wait 10 s more. Call under ScheduleLock.
+void RecordPassEnd(SchedulePass& pass, EngineState& engine, int32_t now);
 
 }  // namespace tarvon

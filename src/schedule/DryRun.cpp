@@ -1,8 +1,8 @@
 #include "schedule/DryRun.h"
 
-#include <algorithm>
 #include <mutex>
 
+#include "passrun/PassRunner.h"
 #include "passrun/ScheduledEvents.h"
 #include "schedule/SchedulerEngine.h"
 
@@ -69,13 +69,7 @@ void DryRunWorld::FinishRunner() {
     const int32_t now = clock_.NowUnix();
     {
         std::lock_guard<std::recursive_mutex> lock(state_->services.sync.scheduleLock);
-        running_->lastRunEnd = now;
-        e.programWindow = 0;
-        // The engine's own hold after an end decision is not cut short.
-        e.decisionHoldUntil = std::max<int32_t>(e.decisionHoldUntil, now + 10);
-        if (running_->priority == 0) running_->los = now;
-        running_->endedByScheduler = e.endRequested;
-        running_->runNow = 0;
+        RecordPassEnd(*running_, e, now);
         Record("runner finished", running_->satName);
         e.runningSat.reset();
         e.runningSatName.clear();

@@ -59,14 +59,14 @@ bool WalkQueue(ScheduleState& s, int32_t now) {
     bool remaining = false;
     {
         std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-        for (auto it = s.queue.begin(); it != s.queue.end();) {
-            const SatelliteRef satellite = *it;
-            if (StepSatellite(s, *satellite, now, untold)) {
-                ++it;
-            } else {
-                satellite->queued = false;
-                it = s.queue.erase(it);
-            }
+        // A found pass runs the engine, whose removal of an old pass may queue
+        // a satellite meanwhile: the walk goes over the queue as it stood, and
+        // one queued meanwhile is stepped by the next walk.
+        const std::vector<SatelliteRef> walk(s.queue.begin(), s.queue.end());
+        for (const SatelliteRef& satellite : walk) {
+            if (!satellite->queued || StepSatellite(s, *satellite, now, untold)) continue;
+            satellite->queued = false;
+            s.queue.erase(std::find(s.queue.begin(), s.queue.end(), satellite));
         }
         remaining = !s.queue.empty();
     }
@@ -101,6 +101,7 @@ void RunPassCalculation(ScheduleState& s) {
 
 void StartPassCalculation(ScheduleState& s) {
     if (tInsideCalculation) return;
+    std::lock_guard<std::mutex> starting(s.calculationStart);
     s.services.flags.passCalcKeepGoing = 0;
     if (s.services.platform.waits.WaitAny({&s.services.sync.passCalcIdle}, kIdleWaitMs) != 0) return;
     if (s.services.calculateInline) {
@@ -127,6 +128,7 @@ void StartWantedCalculation(ScheduleState& s) {
 }
 
 void StopPassCalculation(ScheduleState& s) {
+    std::lock_guard<std::mutex> starting(s.calculationStart);
     s.services.flags.passCalcKeepGoing = 0;
     JoinFinishedThread(s);
 }

@@ -83,14 +83,19 @@ std::optional<std::string> ApplyPassEdit(ScheduleState& s, const PassRef& pass, 
     if (!aos || !los) return std::string(kInvalidTimeMessage);
     {
         std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-        s.passes.remove(pass);
-        pass->priority = f.priority;
-        pass->aos = *aos;
-        pass->los = *los;
-        pass->state = f.status;
-        if (pass->state != 0) pass->runNow = 0;
-        pass->runRegardlessOfElevation = f.runRegardlessOfElevation ? 1 : 0;
-        pass->ignorePassChecking = f.ignorePassChecking ? 1 : 0;
+        auto listed = std::find(s.passes.begin(), s.passes.end(), pass);
+        if (listed == s.passes.end()) return std::nullopt;
+        SchedulePass edited = *pass;
+        edited.priority = f.priority;
+        edited.aos = *aos;
+        edited.los = *los;
+        edited.state = f.status;
+        if (edited.state != 0) edited.runNow = 0;
+        edited.runRegardlessOfElevation = f.runRegardlessOfElevation ? 1 : 0;
+        edited.ignorePassChecking = f.ignorePassChecking ? 1 : 0;
+        if (edited.priority != 0 && HasCloseDuplicate(s.passes, edited, pass)) return std::string(kDuplicatePassMessage);
+        s.passes.erase(listed);
+        *pass = edited;
         InsertEditedPass(s.passes, pass);
     }
     RunScheduler(s);

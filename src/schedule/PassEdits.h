@@ -13,6 +13,8 @@ namespace tarvon {
 constexpr const char* kPriorityRangeMessage =
     "You must ensure that the PRIORITY for this pass is set between 1 and 100.";
 constexpr const char* kInvalidTimeMessage = "The AOS and LOS must be valid dates and times.";
+constexpr const char* kDuplicatePassMessage =
+    "This satellite already has a pass in the schedule less than a minute from this AOS.";
 constexpr const char* kSecondManualPassMessage =
     "You already have a manually executed pass in the schedule.  You must close this pass before you can manually execute another pass.";
 constexpr int32_t kManualPassSeconds = 900;
@@ -39,7 +41,9 @@ std::optional<int32_t> UnixTimeFromFields(const EditTimeFields& fields, uint32_t
 EditPassFields EditFieldsFor(const SchedulePass& pass, uint32_t displayTime, int32_t biasSeconds);
 
 // Applies the editor's OK: the message to show (and keep the dialog open), or
-// nothing when the pass was changed, moved to its AOS order and the engine run.
+// nothing when the pass was changed, moved to its AOS order and the engine
+// run. A pass that has left the schedule meanwhile (it ended, or a Redo
+// replaced it) stays out: the edit changes nothing.
 std::optional<std::string> ApplyPassEdit(ScheduleState& s, const PassRef& pass, EditPassFields fields);
 
 // The editor's Delete: the pass stays listed but is never run.

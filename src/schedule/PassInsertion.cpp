@@ -1,7 +1,6 @@
 #include "schedule/PassInsertion.h"
 
 #include <cstdlib>
-#include <iterator>
 #include <mutex>
 
 namespace tarvon {
@@ -15,11 +14,17 @@ int UtcHour(int32_t unixTime) {
     return static_cast<int>(secondsOfDay / 3600);
 }
 
-bool IsCloseDuplicate(const SchedulePass& a, const SchedulePass& b) {
-    return a.satName == b.satName && std::llabs(int64_t(a.aos) - int64_t(b.aos)) < kDuplicateSeconds;
-}
-
 }  // namespace
+
+bool HasCloseDuplicate(const PassList& passes, const SchedulePass& pass, const PassRef& self) {
+    // Passes of other satellites may lie in between, so the whole minute on
+    // either side is looked at, not only the neighbours.
+    for (const PassRef& listed : passes) {
+        if (listed == self || listed->satName != pass.satName) continue;
+        if (std::llabs(int64_t(listed->aos) - int64_t(pass.aos)) < kDuplicateSeconds) return true;
+    }
+    return false;
+}
 
 bool HourInWindow(int h, uint32_t from, uint32_t to) {
     const int64_t f = from, t = to;
@@ -39,15 +44,8 @@ void ApplyHourWindows(SchedulePass& pass, const StationConfig& station) {
 }
 
 bool InsertSorted(PassList& passes, const PassRef& pass) {
-    auto following = passes.begin();
-    while (following != passes.end() && (*following)->aos <= pass->aos) ++following;
-    if (pass->priority != 0) {
-        // The entry before is checked at the end of the list too, so that a
-        // pass found twice is listed once wherever it lands.
-        if (following != passes.end() && IsCloseDuplicate(**following, *pass)) return false;
-        if (following != passes.begin() && IsCloseDuplicate(**std::prev(following), *pass)) return false;
-    }
-    passes.insert(following, pass);
+    if (pass->priority != 0 && HasCloseDuplicate(passes, *pass)) return false;
+    InsertEditedPass(passes, pass);
     return true;
 }
 

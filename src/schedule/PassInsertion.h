@@ -14,16 +14,20 @@ bool HourInWindow(int h, uint32_t from, uint32_t to);
 // operating window, by the UTC hour of its AOS.
 void ApplyHourWindows(SchedulePass& pass, const StationConfig& station);
 
+// True when a listed pass other than `self` is of the same satellite and
+// starts less than 60 s from `pass`: the same pass, found or entered twice.
+bool HasCloseDuplicate(const PassList& passes, const SchedulePass& pass, const PassRef& self = nullptr);
+
 // Sorted insert by AOS (equal AOS keep arrival order). A pass of priority 0
-// goes in without checks; any other is dropped, returning false, when a pass
-// of the same satellite lies less than 60 s away on either side.
+// goes in without checks; any other is dropped, returning false, when it has
+// a close duplicate in the list.
 bool InsertSorted(PassList& passes, const PassRef& pass);
 
 // The whole insert of a newly found or loaded pass. Under ScheduleLock.
 bool InsertPass(ScheduleState& s, const PassRef& pass);
 
-// Puts an edited pass back in AOS order, without the hour windows or the
-// duplicate rule.
+// Puts an edited pass back in AOS order, without the hour windows (the caller
+// has checked the duplicate rule).
 void InsertEditedPass(PassList& passes, const PassRef& pass);
 
 }  // namespace tarvon

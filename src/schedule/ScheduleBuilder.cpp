@@ -78,6 +78,48 @@ void ReadScheduledSatellites(ScheduleState& s) {
 
 int32_t ElevationOk(int32_t maxElevation, int32_t minElevation) { return maxElevation >= minElevation ? 1 : 0; }
 
+enum class SchedulingChange { Updated, Added, Missing };
+
+// The scheduler's side of a satellite's new settings, under ScheduleLock; the
+// caller tells the user, or starts the calculation, once the lock is released.
+SchedulingChange ChangeScheduling(ScheduleState& s, const std::string& name, int32_t priority, int32_t state,
+                                  int32_t minPassTimeMinutes, int32_t minElevation, int32_t startLead) {
+    if (SatelliteRef satellite = FindSatStateByName(s, name)) {
+        SetParameters(*satellite, priority, state, minPassTimeMinutes, minElevation, startLead);
+        return SchedulingChange::Updated;
+    }
+    auto search = s.services.passSource.NewSearch(name);
+    if (!search) return SchedulingChange::Missing;
+    s.services.flags.passCalcKeepGoing = 0;
+    auto satellite = std::make_shared<ScheduledSatellite>();
+    satellite->name = name;
+    satellite->search = std::move(search);
+    SetParameters(*satellite, priority, state, minPassTimeMinutes, minElevation, startLead);
+    s.satellites.push_front(satellite);
+    QueueSatellite(s, satellite);
+    s.calculationWanted = true;
+    return SchedulingChange::Added;
+}
+
+void FollowSchedulingChange(ScheduleState& s, SchedulingChange change, const std::string& name) {
+    // Told outside the lock, so that the clock thread runs on meanwhile.
+    if (change == SchedulingChange::Missing) {
+        s.services.platform.notices.Show(MissingSatelliteText(name), "Tarvon", NoticeIcon::Exclamation);
+    }
+    if (change == SchedulingChange::Added) StartWantedCalculation(s);
+}
+
+// The record the runner works on, when the schedule has lost it and this
+// found pass is the same pass again: it is listed in place of the copy, so
+// that the run's history (and the runner's coming end record) stay listed.
+PassRef UnlistedWorkedPass(ScheduleState& s, const SchedulePass& found) {
+    const PassRef& worked = s.engine.workedPass;
+    if (!worked || worked->priority == 0) return nullptr;
+    if (std::find(s.passes.begin(), s.passes.end(), worked) != s.passes.end()) return nullptr;
+    PassList alone{worked};
+    return HasCloseDuplicate(alone, found) ? worked : nullptr;
+}
+
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
@@ -123,40 +165,36 @@ void AddFoundPass(ScheduleState& s, const ScheduledSatellite& satellite, const F
     pass->los = found.los;
     pass->satName = satellite.name.substr(0, kSatNameMax);
     if (s.Now() > pass->los) return;
-    InsertPass(s, pass);
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        if (PassRef worked = UnlistedWorkedPass(s, *pass)) {
+            const SchedulePass history = *worked;
+            *worked = *pass;
+            if (InsertPass(s, worked)) {
+                worked->lastRunEnd = history.lastRunEnd;
+                worked->endedByScheduler = history.endedByScheduler;
+                worked->runNow = history.runNow;
+                worked->notified = history.notified;
+                worked->notifyWindow = history.notifyWindow;
+            } else {
+                *worked = history;
+            }
+        } else {
+            InsertPass(s, pass);
+        }
+    }
     RunScheduler(s);
 }
 
 void UpdateSatelliteScheduling(ScheduleState& s, const std::string& name, int32_t priority, int32_t state,
                                int32_t minPassTimeMinutes, int32_t minElevation, int32_t startLead) {
-    bool added = false;
-    bool missing = false;
+    SchedulingChange change;
     {
         std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-        if (SatelliteRef satellite = FindSatStateByName(s, name)) {
-            SetParameters(*satellite, priority, state, minPassTimeMinutes, minElevation, startLead);
-        } else if (auto search = s.services.passSource.NewSearch(name)) {
-            s.services.flags.passCalcKeepGoing = 0;
-            auto satellite = std::make_shared<ScheduledSatellite>();
-            satellite->name = name;
-            satellite->search = std::move(search);
-            SetParameters(*satellite, priority, state, minPassTimeMinutes, minElevation, startLead);
-            s.satellites.push_front(satellite);
-            QueueSatellite(s, satellite);
-            s.calculationWanted = true;
-            added = true;
-        } else {
-            missing = true;
-        }
+        change = ChangeScheduling(s, name, priority, state, minPassTimeMinutes, minElevation, startLead);
     }
-    if (missing) {
-        // Told outside the lock, so that the clock thread runs on meanwhile.
-        s.services.platform.notices.Show(MissingSatelliteText(name), "Tarvon", NoticeIcon::Exclamation);
-    } else if (added) {
-        StartWantedCalculation(s);
-    } else {
-        RunScheduler(s);
-    }
+    FollowSchedulingChange(s, change, name);
+    if (change == SchedulingChange::Updated) RunScheduler(s);
 }
 
 void UnscheduleSatellite(ScheduleState& s, const std::string& name) {
@@ -173,13 +211,14 @@ void UnscheduleSatellite(ScheduleState& s, const std::string& name) {
 void ApplySatelliteSave(ScheduleState& s, const SatelliteConfig& config) {
     const int32_t priority = ClampedPriority(config.priority);
     const int32_t minElevation = static_cast<int32_t>(config.minElevation);
-    if (config.state != 2) {
-        UpdateSatelliteScheduling(s, config.name, priority, int32_t(config.state), int32_t(config.minPassTime),
-                                  minElevation, int32_t(config.startTime));
-    }
+    SchedulingChange change = SchedulingChange::Updated;
     {
+        // One holding: no engine run or calculation sees the satellite changed
+        // and its listed passes not yet.
         std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
         if (config.state != 2) {
+            change = ChangeScheduling(s, config.name, priority, int32_t(config.state), int32_t(config.minPassTime),
+                                      minElevation, int32_t(config.startTime));
             for (const PassRef& pass : s.passes) {
                 if (!EqualsIgnoringCase(pass->satName, config.name)) continue;
                 pass->priority = priority;
@@ -191,7 +230,14 @@ void ApplySatelliteSave(ScheduleState& s, const SatelliteConfig& config) {
             UnscheduleSatellite(s, config.name);
         }
     }
+    FollowSchedulingChange(s, change, config.name);
     RunScheduler(s);
+}
+
+int SaveSatellite(ScheduleState& s, RegKey& key, SatelliteConfig* config) {
+    if (!SaveSatelliteConfig(key, config, s.services.platform.notices)) return 0;
+    ApplySatelliteSave(s, *config);
+    return 1;
 }
 
 PassList::iterator RemovePassAt(ScheduleState& s, PassList::iterator at) {

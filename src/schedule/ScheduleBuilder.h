@@ -29,8 +29,13 @@ void UpdateSatelliteScheduling(ScheduleState& s, const std::string& name, int32_
                                int32_t minPassTimeMinutes, int32_t minElevation, int32_t startLead);
 void UnscheduleSatellite(ScheduleState& s, const std::string& name);
 
-// What a saved satellite record changes in the scheduler, then one engine run.
+// What a saved satellite record changes in the scheduler (under one holding
+// of ScheduleLock), then one engine run.
 void ApplySatelliteSave(ScheduleState& s, const SatelliteConfig& config);
+
+// The satellite save of the setup dialogs: writes every value of the record to
+// its key, then applies it to the scheduler. 0 without a record.
+int SaveSatellite(ScheduleState& s, RegKey& key, SatelliteConfig* config);
 
 // Unlinks a pass (under ScheduleLock, during a walk) and re-queues its
 // satellite; the calculation it wants starts once the lock is released.

@@ -3,12 +3,14 @@
 // pass searches, the pass-calculation queue, the schedule list and the
 // engine's state, together with the services the scheduling code uses. One
 // instance is owned by the program (or a test, or the simulator) and handed
-// to every thread that works on it; ScheduleLock guards it.
+// to every thread that works on it; ScheduleLock guards it, except for the
+// values whose own rule says otherwise.
 #include <atomic>
 #include <cstdint>
 #include <deque>
 #include <list>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -40,26 +42,42 @@ using SatelliteRef = std::shared_ptr<ScheduledSatellite>;
 using PassRef = std::shared_ptr<SchedulePass>;
 using PassList = std::list<PassRef>;
 
-// What the engine keeps between runs. Words that the pass runner and the
-// clock thread touch without ScheduleLock are atomic; texts and references
-// are changed only under ScheduleLock.
+// What the engine keeps between runs. Each value has one rule, written next
+// to it: "atomic" values may be read and written by any thread; "lock" values
+// only under ScheduleLock.
 struct EngineState {
+    // atomic: any thread sets 0 to have the clock thread run the engine at its next tick.
     std::atomic<int32_t> nextWakeTime{kNever};
+    // atomic: written by the engine and the pass runner; neither may shorten the other's hold.
     std::atomic<int32_t> decisionHoldUntil{0};
-    std::atomic<int32_t> runnerState{0};  // 0 idle, 2 a pass runs
+    // atomic: 0 idle, 2 a pass runs; the engine sets 2, the runner sets 0.
+    std::atomic<int32_t> runnerState{0};
+    // lock: the running pass, set by the engine when it starts one, cleared by the runner.
     std::string runningSatName;
     int32_t runningAos = 0;
     int32_t runningLos = 0;
     int32_t runningPriority = 0;
     SatelliteRef runningSat;
+    // lock: the record the runner works (or last worked). It carries the run's
+    // history (lastRunEnd, endedByScheduler); when the schedule loses it (Redo,
+    // a satellite unscheduled and scheduled again) and the pass is found again,
+    // this record is listed again instead of a copy without that history.
+    PassRef workedPass;
+    // atomic: set by the engine when it ends the pass, cleared by the runner.
     std::atomic<int32_t> endRequested{0};
+    // atomic: written by the runner (and cleared by Redo), read to close the program.
     std::atomic<uintptr_t> programWindow{0};
+    // lock: the engine's own.
     int32_t lastPassEnd = 0;
     int32_t idleActive = 1;
+    // atomic: written by the engine, read by the clock thread and the window.
     std::atomic<int32_t> nextCountdownTime{kNever};
     std::atomic<int32_t> countdownIsAos{0};
+    // lock: written by the engine, read by the clock thread and the window.
     std::string nextPassName;
+    // atomic: written by the engine and the schedule save, read by the window.
     std::atomic<int32_t> listedItemCount{0};
+    // atomic: written by the window when the user scrolls, and by the clock thread.
     std::atomic<int32_t> scrollTime{kNever};
 };
 
@@ -89,8 +107,15 @@ struct ScheduleState {
     EngineState engine;
     TrackingList tracking;
 
+    // atomic: one engine run at a time; a caller that finds one in progress
+    // sets runRequested, and the run in progress runs once more for it.
     std::atomic<bool> engineRunning{false};
-    bool calculationWanted = false;  // a removal asked for a calculation
+    std::atomic<bool> runRequested{false};
+    // lock: a removal asked for a calculation, started once the lock is released.
+    bool calculationWanted = false;
+    // calculationStart: whoever starts, stops or joins the calculation thread
+    // holds it, so that two starters never share (or overwrite) the thread.
+    std::mutex calculationStart;
     std::thread calculationThread;
 
     int32_t Now() { return services.platform.clock.NowUnix(); }

@@ -4,6 +4,7 @@
 #include <climits>
 #include <mutex>
 
+#include "core/ExceptionBarrier.h"
 #include "passrun/ScheduledEvents.h"
 #include "platform/Notices.h"
 #include "schedule/PassCalculation.h"
@@ -24,6 +25,7 @@ constexpr int32_t kEndBeforeBetterPass = 10;
 constexpr int32_t kIdleEndsBefore = 90;
 constexpr int32_t kIdleNeedsFree = 300;
 constexpr int32_t kIdleAfterPassEnd = 60;
+constexpr int32_t kRetryAfterFailure = 10;
 
 int32_t Clamp32(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
@@ -49,8 +51,8 @@ struct Run {
     void Lower(int64_t t) { wake = std::min(wake, Clamp32(t)); }
 };
 
-// Step 5.3: the priority a listed pass competes with; false when it rests
-// for an hour after its program ended by itself.
+// The priority a listed pass competes with; false when it rests for an hour
+// after its program ended by itself.
 bool RatePass(Run& r, SchedulePass& p) {
     p.effectivePriority = p.priority;
     if (p.runNow == 1) {
@@ -196,8 +198,20 @@ void StartPass(Run& r) {
     e.runningAos = best.aos;
     e.runningLos = best.los;
     r.s.services.sync.passEnd.Reset();
+    const int32_t hold = e.decisionHoldUntil;
     e.decisionHoldUntil = r.now + kStartHold;
-    r.s.services.peers.StartPassRunner(r.best);
+    try {
+        r.s.services.peers.StartPassRunner(r.best);
+    } catch (...) {
+        // No runner (a thread that cannot be made): the station is free for
+        // the next run to try again.
+        e.runnerState = 0;
+        e.runningSat = nullptr;
+        e.runningSatName.clear();
+        e.decisionHoldUntil = hold;
+        throw;
+    }
+    e.workedPass = r.best;
     r.action = 0;
 }
 
@@ -274,16 +288,31 @@ void RunOnce(ScheduleState& s) {
     e.nextWakeTime = std::min(r.wake, r.action);
 }
 
+// One run under ScheduleLock. A run that fails is recorded, and the engine
+// looks again a little later (it had set NextWakeTime to "never").
+void GuardedRun(ScheduleState& s) {
+    const bool ran = RunGuarded(s.services.platform.log, "scheduler run", [&s] {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        RunOnce(s);
+    });
+    if (!ran) s.engine.nextWakeTime = Clamp32(int64_t(s.Now()) + kRetryAfterFailure);
+}
+
 }  // namespace
 
 void RunScheduler(ScheduleState& s) {
-    bool idle = false;
-    if (!s.engineRunning.compare_exchange_strong(idle, true)) return;
-    {
-        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-        RunOnce(s);
+    // A call that finds a run in progress leaves its request, and the run in
+    // progress runs once more for it instead of dropping it.
+    s.runRequested = true;
+    for (;;) {
+        bool idle = false;
+        if (!s.engineRunning.compare_exchange_strong(idle, true)) return;
+        while (s.runRequested.exchange(false)) GuardedRun(s);
+        s.engineRunning = false;
+        // A request made after the last look, by a caller that still found
+        // this run in progress.
+        if (!s.runRequested) break;
     }
-    s.engineRunning = false;
     StartWantedCalculation(s);
 }
 
