@@ -109,15 +109,15 @@ void FollowSchedulingChange(ScheduleState& s, SchedulingChange change, const std
     if (change == SchedulingChange::Added) StartWantedCalculation(s);
 }
 
-// The record the runner works on, when the schedule has lost it and this
+// The record of a pass run lately, when the schedule has lost it and this
 // found pass is the same pass again: it is listed in place of the copy, so
-// that the run's history (and the runner's coming end record) stay listed.
+// that the run's history (and a runner's coming end record) stay listed.
 PassRef UnlistedWorkedPass(ScheduleState& s, const SchedulePass& found) {
-    const PassRef& worked = s.engine.workedPass;
-    if (!worked || worked->priority == 0) return nullptr;
-    if (std::find(s.passes.begin(), s.passes.end(), worked) != s.passes.end()) return nullptr;
-    PassList alone{worked};
-    return HasCloseDuplicate(alone, found) ? worked : nullptr;
+    for (const PassRef& worked : s.engine.workedPasses) {
+        if (worked->priority == 0 || !HasCloseDuplicate(PassList{worked}, found)) continue;
+        if (std::find(s.passes.begin(), s.passes.end(), worked) == s.passes.end()) return worked;
+    }
+    return nullptr;
 }
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "core/ProcessState.h"
 #include "core/SatelliteConfig.h"
@@ -58,11 +59,12 @@ struct EngineState {
     int32_t runningLos = 0;
     int32_t runningPriority = 0;
     SatelliteRef runningSat;
-    // lock: the record the runner works (or last worked). It carries the run's
-    // history (lastRunEnd, endedByScheduler); when the schedule loses it (Redo,
-    // a satellite unscheduled and scheduled again) and the pass is found again,
-    // this record is listed again instead of a copy without that history.
-    PassRef workedPass;
+    // lock: the records of the passes run lately (until 300 s after their LOS).
+    // Each carries its run's history (lastRunEnd, endedByScheduler); when the
+    // schedule loses one (Redo, a satellite unscheduled and scheduled again)
+    // and its pass is found again, that record is listed again instead of a
+    // copy without the history, and the runner's end record still lands in it.
+    std::vector<PassRef> workedPasses;
     // atomic: set by the engine when it ends the pass, cleared by the runner.
     std::atomic<int32_t> endRequested{0};
     // atomic: written by the runner (and cleared by Redo), read to close the program.

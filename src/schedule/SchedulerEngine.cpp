@@ -211,7 +211,8 @@ void StartPass(Run& r) {
         e.decisionHoldUntil = hold;
         throw;
     }
-    e.workedPass = r.best;
+    std::erase_if(e.workedPasses, [&r](const PassRef& p) { return int64_t(p->los) < int64_t(r.now) - kStaleAfterLos; });
+    e.workedPasses.push_back(r.best);
     r.action = 0;
 }
 
