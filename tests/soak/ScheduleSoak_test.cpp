@@ -162,6 +162,7 @@ struct SoakStation {
     ~SoakStation() {
         sync.shutdown.Set();
         sync.passEnd.Set();
+        clock.Advance(int64_t(kWeek) * 1000);  // past every virtual sleep
         execution.JoinThreads();
         schedule.tracking.StopNextEvents();
     }

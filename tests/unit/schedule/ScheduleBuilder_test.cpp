@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "Schedule_helpers.h"
 #include "schedule/PassCalculation.h"
@@ -213,8 +214,7 @@ TEST_F(ScheduleBuilderTest, RemovePassReturnsTheFollowingOne) {
     EXPECT_TRUE(station.state.passes.empty());
 }
 
-TEST_F(ScheduleBuilderTest, BackgroundCalculationFillsTheSchedule) {
-    station.state.services.calculateInline = false;
+TEST_F(ScheduleBuilderTest, CalculationStartedFromTwoThreadsAtOnceFillsTheSchedule) {
     station.source.passes["A"] = Regular(kStart + 1000, 6000, 3);
     station.source.passes["B"] = Regular(kStart + 2000, 5000, 3);
     station.AddSatelliteKey("k1", "A", 0, 5);
@@ -224,14 +224,18 @@ TEST_F(ScheduleBuilderTest, BackgroundCalculationFillsTheSchedule) {
     ScheduleState state(ScheduleServices{platform, station.sync, station.flags, station.settings, station.source,
                                          station.world, station.world, false});
     station.world.Attach(state);
-    BuildSchedule(state);
+    BuildSchedule(state, "");
+    // The clock thread and the window both start calculations; each start
+    // stops the running one after its walk, so the last start finishes.
+    std::thread other([&] {
+        for (int i = 0; i < 300; ++i) StartPassCalculation(state);
+    });
+    for (int i = 0; i < 300; ++i) StartPassCalculation(state);
+    other.join();
+    StartPassCalculation(state);
     StopPassCalculation(state);
-    // The thread may have been stopped early only by the keep-going flag.
-    while (!state.queue.empty()) {
-        StartPassCalculation(state);
-        StopPassCalculation(state);
-    }
-    EXPECT_GT(state.passes.size(), 30u);
+    EXPECT_TRUE(state.queue.empty());
+    EXPECT_EQ(state.passes.size(), 16u + 18u);
 }
 
 }  // namespace
