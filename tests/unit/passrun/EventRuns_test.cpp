@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "passrun/ScheduledEvents.h"
 #include "passrun/WorkerThreads.h"
@@ -75,6 +76,7 @@ TEST_F(EventRunsTest, ProgramThatEndsRecordsRunSuccessAndResult) {
     EXPECT_EQ(Value("k", "Last Run Time"), uint32_t(kNow));
     EXPECT_EQ(Value("k", "Last Success Time"), uint32_t(kNow + 40));
     EXPECT_EQ(Value("k", "Last Return"), 0u);
+    EXPECT_EQ(log_.Lines(), std::vector<std::string>{"Event Backup: backup.exe /all ended, result 0"});
 }
 
 TEST_F(EventRunsTest, FailuresLeaveOnlyTheRunTime) {
@@ -99,6 +101,11 @@ TEST_F(EventRunsTest, FailuresLeaveOnlyTheRunTime) {
     }
     ASSERT_EQ(processes_.Started().size(), 2u);
     EXPECT_EQ(processes_.Started()[1]->Start().show, ShowState::Maximised);
+    const std::vector<std::string> lines = log_.Lines();
+    const std::multiset<std::string> told(lines.begin(), lines.end());
+    EXPECT_EQ(told, (std::multiset<std::string>{"Event NoStart: the program could not be started: missing.exe",
+                                                "Event NoProgram: no program is configured",
+                                                "Event Hangs: Tarvon was closed while hang.exe ran"}));
     EXPECT_FALSE(processes_.Started()[1]->ExitCode());
 }
 

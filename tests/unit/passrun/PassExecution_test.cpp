@@ -110,7 +110,6 @@ TEST_F(PassExecutionTest, EngineStartsTheRunnerEarlyForBeforePassEvents) {
     EXPECT_NE(pass->lastRunEnd, 0);
     EXPECT_EQ(pass->endedByScheduler, 0);
     EXPECT_EQ(schedule_.engine.runnerState, 0);
-    EXPECT_EQ(schedule_.engine.nextWakeTime, 0);
 }
 
 TEST_F(PassExecutionTest, TimedEventsFeedTheEnginesWakeAndCount) {

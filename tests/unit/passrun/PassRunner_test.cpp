@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "core/PublicIds.h"
 #include "core/Settings.h"
 #include "passrun/PassHardware.h"
@@ -35,13 +37,17 @@ public:
         calls.push_back("modem " + sat + " @" + std::to_string(clock_.NowUnix() - kStart));
         if (modemAnswers) ready.Set();
     }
-    void StartTracking(const std::string& sat) override { calls.push_back("track " + sat); }
+    void StartTracking(const std::string& sat) override {
+        if (trackingFails) throw std::runtime_error("rotator port gone");
+        calls.push_back("track " + sat);
+    }
     void StopTracking() override { calls.push_back("stop tracking"); }
     void SelectSatelliteOnMap(const std::string& sat) override { calls.push_back("map " + sat); }
     void PlayErrorSound() override { calls.push_back("error sound"); }
 
     std::vector<std::string> calls;
     bool modemAnswers = true;
+    bool trackingFails = false;
 
 private:
     FakeClock& clock_;
@@ -164,6 +170,10 @@ TEST_F(PassRunnerTest, CompanionProgramRunsTheWholePass) {
     EXPECT_EQ(engine_.programWindow, 0u);
     EXPECT_EQ(engine_.decisionHoldUntil, pass_->lastRunEnd + 10);
     EXPECT_TRUE(notices_.Shown().empty());
+    const std::string pass = "Pass of SAT-1, AOS 2026-12-02 00:00:25, LOS 2026-12-02 00:10:25: ";
+    EXPECT_THAT(log_.Lines(),
+                ElementsAre(pass + "program started: d:\\prog\\vant.exe SAT-1",
+                            pass + "program ran 2026-12-02 00:00:01 to 2026-12-02 00:05:06, the program closed by itself"));
 }
 
 TEST_F(PassRunnerTest, BeforePassEventsLeadTheModemSetUp) {
@@ -363,15 +373,28 @@ TEST_F(PassRunnerTest, SupervisionEndsAtLosPlusSixtyOrWhenTheEngineEndsThePass) 
     PlatformServices platform{registry_, clock_, waits, notices_, log_};
     PassRunnerServices services{platform, processes_, sync_, settings_, engine_, events_, hardware_,
                                 services_.startEventRun};
+    int32_t held = 0;
     waits.OnWait([&](const WaitCall& call) {
-        if (call.ms == 10000 && clock_.NowUnix() >= kStart + 40) {
+        if (call.ms == 10000 && clock_.NowUnix() >= kStart + 40 && held == 0) {
             engine_.endRequested = 1;
+            held = engine_.decisionHoldUntil = clock_.NowUnix() + 15;
             sync_.passEnd.Set();
         }
     });
     PassRunnerThread(services, pass_);
     EXPECT_EQ(pass_->endedByScheduler, 1);
     EXPECT_EQ(pass_->lastRunEnd, kStart + 42);
+    EXPECT_EQ(engine_.decisionHoldUntil, held);  // the engine's longer hold stands
+    EXPECT_THAT(log_.Lines().back(), ::testing::EndsWith("ended by the scheduler"));
+}
+
+TEST_F(PassRunnerTest, RunnerThatFailsIsRecordedAndFreesTheStation) {
+    hardware_.trackingFails = true;
+    Run();
+    EXPECT_EQ(log_.Lines().front(), "Exception caught in pass runner: rotator port gone");
+    EXPECT_EQ(pass_->lastRunEnd, kStart);
+    EXPECT_EQ(engine_.runnerState, 0);
+    EXPECT_EQ(engine_.nextWakeTime, 0);
 }
 
 }  // namespace

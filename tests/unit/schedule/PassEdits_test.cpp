@@ -66,6 +66,21 @@ TEST(PassEdits, EditedAosMovesThePassAndKeepsItsFlags) {
     EXPECT_EQ(a->runRegardlessOfElevation, 1);
 }
 
+TEST(PassEdits, EditOfAPassGoneOrTwiceChangesNothing) {
+    TestStation station(kNoon - 5000);
+    auto first = station.AddPass("A", kNoon, kNoon + 600, 50);
+    auto second = station.AddPass("A", kNoon + 6000, kNoon + 6600, 50);
+    EditPassFields onto = EditFieldsFor(*second, 1, 0);
+    onto.aos = TimeFieldsFor(kNoon + 59, 1, 0);
+    EXPECT_EQ(ApplyPassEdit(station.state, second, onto), kDuplicatePassMessage);
+    EXPECT_EQ(second->aos, kNoon + 6000);
+
+    // The editor was open while the pass left the schedule.
+    station.state.passes.remove(first);
+    EXPECT_FALSE(ApplyPassEdit(station.state, first, EditFieldsFor(*first, 1, 0)));
+    EXPECT_EQ(station.state.passes, PassList{second});
+}
+
 TEST(PassEdits, RunNowIsOnOnePassOnly) {
     TestStation station(kNoon + 100);
     auto a = station.AddPass("A", kNoon, kNoon + 600, 50);

@@ -7,6 +7,7 @@
 
 #include "Schedule_helpers.h"
 #include "schedule/PassCalculation.h"
+#include "schedule/PassEdits.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/SchedulerEngine.h"
 
@@ -146,63 +147,83 @@ TEST_F(ScheduleBuilderTest, RemovalOfAnOldPassMovesTheHorizon) {
     EXPECT_GT(station.state.passes.front()->los, kStart + 1600);
 }
 
-TEST_F(ScheduleBuilderTest, UpdateAndUnscheduleASatellite) {
+TEST_F(ScheduleBuilderTest, SatelliteSaveWritesItsKeyAndReachesTheScheduler) {
     station.source.passes["A"] = Regular(kStart + 1000, 6000, 2);
-    UpdateSatelliteScheduling(station.state, "A", 20, 0, 5, 10, 30);
+    station.AddSatelliteKey("k1", "A", 0, 20);
+    auto key = station.registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k1");
+    auto config = LoadSatelliteConfig(*key);
+    config->startTime = 30;
+    ASSERT_TRUE(SaveSatellite(station.state, *key, config.get()));
     ASSERT_EQ(station.state.satellites.size(), 1u);
-    EXPECT_EQ(station.state.satellites.front()->minPassTime, 300);
-    ASSERT_FALSE(station.state.passes.empty());
     EXPECT_EQ(station.state.passes.front()->startLead, 30);
-    EXPECT_EQ(station.state.passes.front()->elevationOk, 1);
 
-    UpdateSatelliteScheduling(station.state, "A", 30, 1, 0, 0, 25);
-    EXPECT_EQ(station.state.satellites.size(), 1u);
-    EXPECT_EQ(station.state.satellites.front()->priority, 30);
-
-    UnscheduleSatellite(station.state, "A");
-    EXPECT_TRUE(station.state.satellites.empty());
-    EXPECT_TRUE(station.state.passes.empty());
-
-    UpdateSatelliteScheduling(station.state, "NOPE", 20, 0, 5, 10, 30);
-    EXPECT_EQ(station.notices.Shown().size(), 1u);
-}
-
-TEST_F(ScheduleBuilderTest, SavedSatelliteUpdatesItsListedPasses) {
-    station.source.passes["A"] = Regular(kStart + 1000, 6000, 2);
-    UpdateSatelliteScheduling(station.state, "A", 20, 0, 0, 0, 25);
-    SatelliteConfig config;
-    config.name = "a";  // passes are matched ignoring case
-    config.state = 1;
-    config.priority = 0;
-    config.minPassTime = 2;
-    config.minElevation = 29;
-    ApplySatelliteSave(station.state, config);
+    config->name = "a";  // passes are matched ignoring case
+    config->state = 1;
+    config->priority = 0;
+    config->minPassTime = 2;
+    config->minElevation = 29;
+    SaveSatellite(station.state, *key, config.get());
+    uint32_t stored = 0;
+    EXPECT_TRUE(RegReadDword(*key, "Min Elevation", stored) && stored == 29);
     for (auto& p : station.state.passes) {
         EXPECT_EQ(p->priority, 10);
         EXPECT_EQ(p->state, 1);
         EXPECT_EQ(p->minPassTime, 120);
         EXPECT_EQ(p->elevationOk, 0);
     }
-    config.name = "A";
-    config.state = 2;
-    ApplySatelliteSave(station.state, config);
+    config->name = "A";
+    config->state = 2;
+    SaveSatellite(station.state, *key, config.get());
     EXPECT_TRUE(station.state.passes.empty());
+    EXPECT_TRUE(station.state.satellites.empty());
+
+    config->name = "NOPE";
+    config->state = 0;
+    SaveSatellite(station.state, *key, config.get());
+    // Satellites are found by their exact name: "a" and "NOPE" are not in the database.
+    EXPECT_EQ(station.notices.Shown().size(), 2u);
 }
 
-TEST_F(ScheduleBuilderTest, RedoKeepsTheRunningPassAliveAndRefills) {
+TEST_F(ScheduleBuilderTest, PassEndedByTheUserRestsItsHourAcrossRedoAndSatelliteSaves) {
     station.source.passes["A"] = Regular(kStart + 100, 6000, 2);
     station.AddSatelliteKey("k1", "A", 0, 5);
+    auto key = station.registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k1");
+    auto config = LoadSatelliteConfig(*key);
+    const std::function<void()> losers[] = {
+        [&] { RedoSchedule(station.state); },
+        [&] {
+            for (uint32_t state : {2u, 0u}) {
+                config->state = state;
+                SaveSatellite(station.state, *key, config.get());
+            }
+        },
+    };
     BuildSchedule(station.state);
     station.world.RunUntil(kStart + 200);
-    ASSERT_EQ(station.state.engine.runnerState, 2);
-    std::weak_ptr<SchedulePass> running = station.state.passes.front();
-
-    RedoSchedule(station.state);
-    EXPECT_FALSE(running.expired());
-    EXPECT_FALSE(station.state.passes.empty());
+    EndPassNow(station.state);
+    for (const auto& lose : losers) {
+        // Once while the runner ends the pass, once after.
+        lose();
+        station.world.RunUntil(station.Now() + 60);
+    }
+    EXPECT_EQ(station.world.Entries("runner start").size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(dir / kScheduleFileName));
-    station.world.RunUntil(kStart + 1000);
-    EXPECT_EQ(station.state.engine.runnerState, 0);
+    ASSERT_FALSE(station.state.passes.empty());
+    EXPECT_NE(station.state.passes.front()->lastRunEnd, 0);
+
+}
+
+TEST_F(ScheduleBuilderTest, PassFoundWhileAnEndedPassLeavesTheSchedule) {
+    station.source.passes["A"] = Regular(kStart + 1000, 6000, 3);
+    station.source.passes["B"] = Regular(kStart + 500, 6000, 3);
+    UpdateSatelliteScheduling(station.state, "A", 20, 0, 0, 0, 25);
+    station.clock.SetNowUnix(kStart + kDay);
+    // B's pass is found in a walk over the queue; the engine run it causes
+    // removes A's ended passes, which queues A in the middle of that walk.
+    UpdateSatelliteScheduling(station.state, "B", 20, 0, 0, 0, 25);
+    EXPECT_TRUE(station.state.queue.empty());
+    EXPECT_GT(station.state.passes.back()->aos, kStart + 2 * kDay);
+    EXPECT_GT(CountOf("A"), 1u);
 }
 
 TEST_F(ScheduleBuilderTest, RemovePassReturnsTheFollowingOne) {

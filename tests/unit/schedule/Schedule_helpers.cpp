@@ -16,7 +16,7 @@ public:
 
     bool Step(FoundPass& found) override {
         for (const FoundPass& pass : passes_) {
-            if (pass.aos < time_) continue;
+            if (pass.los < time_) continue;  // a pass in progress is found, as the orbit's search finds it
             if (pass.aos >= time_ + kStepSeconds) break;
             found = pass;
             time_ = pass.los + 60;

@@ -1,8 +1,10 @@
 #include "schedule/SchedulerEngine.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "Schedule_helpers.h"
 
@@ -18,6 +20,7 @@ std::vector<int32_t> TimesOf(const DryRunWorld& world, const std::string& what, 
 }
 
 using Times = std::vector<int32_t>;
+using ::testing::ElementsAre;
 
 TEST(SchedulerEngine, OverlappingPassesRunTheFirstAndEndItForTheBetterOne) {
     TestStation station(900);
@@ -74,35 +77,22 @@ TEST(SchedulerEngine, PassEndedForABetterOneComesBackWithPenalty) {
 TEST(SchedulerEngine, NotificationTiming) {
     struct Case {
         int32_t start;
-        Times expected;
+        uint32_t popUps;
+        Times sound, windowClosed;
     };
-    // AOS 1000, Pop Up Time 180: due after 820, never within 21 s of AOS.
-    const Case cases[] = {{700, {821}}, {900, {900}}, {978, {978}}, {979, {}}, {995, {}}};
+    // AOS 1000, Pop Up Time 180: due after 820, never within 21 s of AOS; an
+    // open window is acknowledged 20 s before AOS; without pop-ups only the sound.
+    const Case cases[] = {{700, 1, {821}, {981}}, {900, 1, {900}, {981}}, {978, 1, {978}, {981}},
+                          {979, 1, {}, {}},       {995, 1, {}, {}},       {700, 0, {821}, {}}};
     for (const Case& c : cases) {
         TestStation station(c.start);
         station.settings.general.popUpTime = 180;
-        auto pass = station.AddPass("A", 1000, 1600, 50);
-        pass->notified = 0;
+        station.settings.general.messagePopUps = c.popUps;
+        station.AddPass("A", 1000, 1600, 50)->notified = 0;
         station.world.RunUntil(1100);
-        EXPECT_EQ(TimesOf(station.world, "notification", "A"), c.expected) << "start " << c.start;
+        EXPECT_EQ(TimesOf(station.world, "notification", "A"), c.sound) << "start " << c.start;
+        EXPECT_EQ(TimesOf(station.world, "notification closed", "A"), c.windowClosed) << "start " << c.start;
     }
-}
-
-TEST(SchedulerEngine, OpenNotificationIsAcknowledgedTwentySecondsBeforeAos) {
-    TestStation station(700);
-    station.AddPass("A", 1000, 1600, 50)->notified = 0;
-    station.world.RunUntil(1100);
-    EXPECT_EQ(TimesOf(station.world, "notification closed", "A"), Times{981});
-}
-
-TEST(SchedulerEngine, NoPopUpWindowWhenMessagePopUpsAreOff) {
-    TestStation station(700);
-    station.settings.general.messagePopUps = 0;
-    auto pass = station.AddPass("A", 1000, 1600, 50);
-    pass->notified = 0;
-    station.world.RunUntil(900);
-    EXPECT_EQ(TimesOf(station.world, "notification", "A"), Times{821});  // the sound still plays
-    EXPECT_EQ(pass->notifyWindow, 0u);
 }
 
 TEST(SchedulerEngine, RunNowForcesALowPassAfterItsStart) {
@@ -137,15 +127,7 @@ TEST(SchedulerEngine, IdleEndsBeforeAPassAndStartsAgainAfterIt) {
     EXPECT_EQ(station.state.engine.idleActive, 1);
 }
 
-TEST(SchedulerEngine, SchedulingSwitchedOffStartsNothing) {
-    TestStation station(900);
-    station.flags.schedulingEnabled = 0;
-    station.AddPass("A", 1000, 1600, 50);
-    station.world.RunUntil(1700);
-    EXPECT_TRUE(station.world.Entries("runner start").empty());
-}
-
-TEST(SchedulerEngine, SchedulingBackOnStartsTheDuePass) {
+TEST(SchedulerEngine, SchedulingOffStartsNothingAndBackOnStartsTheDuePass) {
     TestStation station(900);
     station.AddPass("A", 1000, 1600, 50);
     SetSchedulingEnabled(station.state, false);
@@ -212,14 +194,48 @@ TEST(SchedulerEngine, BeforePassLeadStartsTheRunnerEarlier) {
     EXPECT_EQ(TimesOf(station.world, "runner start", "A"), Times{1000 - 25 - 120});
 }
 
-TEST(SchedulerEngine, AbsurdValuesDoNotOverflow) {
+TEST(SchedulerEngine, AbsurdValuesNeitherOverflowNorStopTheEngine) {
     TestStation station(1000);
     auto a = station.AddPass("A", INT32_MIN, INT32_MAX, 1000000000, INT32_MIN, INT32_MAX);
     a->lastRunEnd = INT32_MAX;
     a->endedByScheduler = 1;
     station.AddPass("B", INT32_MAX - 5, INT32_MAX, -5, INT32_MAX, INT32_MIN);
     station.world.RunUntil(1100);
-    SUCCEED();
+    // The engine goes on: the one pass it can run is started, with its penalty.
+    EXPECT_EQ(TimesOf(station.world, "program start", "A"), Times{1002});
+    EXPECT_EQ(a->effectivePriority, 1000000000 + 75);
+}
+
+TEST(SchedulerEngine, RequestDuringARunIsRunByIt) {
+    TestStation station(1200);
+    auto low = station.AddPass("LOW", 1000, 1600, 90);
+    low->elevationOk = 0;
+    station.AddPass("A", 5000, 5600, 50);
+    bool asked = false;
+    // The user's Run now arrives while the clock thread's run decides.
+    station.world.beforePassLead = [&](const std::string&) {
+        if (!asked) {
+            asked = true;
+            low->runNow = 1;
+            RunScheduler(station.state);
+        }
+        return 0;
+    };
+    station.world.RunUntil(1210);
+    EXPECT_EQ(TimesOf(station.world, "runner start", "LOW"), Times{1200});
+}
+
+TEST(SchedulerEngine, RunThatThrowsIsRecordedAndTriedAgain) {
+    TestStation station(900);
+    station.AddPass("A", 1000, 1600, 50);
+    int leads = 0;
+    station.world.beforePassLead = [&](const std::string&) -> int32_t {
+        if (leads++ == 0) throw std::runtime_error("no thread for the runner");
+        return 0;
+    };
+    station.world.RunUntil(1000);
+    EXPECT_THAT(station.log.Lines(), ElementsAre("Exception caught in scheduler run: no thread for the runner"));
+    EXPECT_EQ(TimesOf(station.world, "runner start", "A"), Times{975});
 }
 
 }  // namespace
