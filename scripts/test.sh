@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests (with sanitizers),
-# fuzzing of the element readers, the Windows-side tests and the end-to-end
+# the threaded code under ThreadSanitizer with a scheduling soak, fuzzing of
+# the element readers, the Windows-side tests and the end-to-end
 # scenarios under Wine, and the 32-bit build of the program (compiled and
 # linked only).
 #
@@ -59,6 +60,13 @@ native_build() {
         nice cmake --build "$build/native" -j "$jobs"
 }
 
+# The threaded code's tests and the scheduling soak under ThreadSanitizer,
+# with the standard library's checked iterators.
+tsan_build() {
+    cmake -S . -B "$build/tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVON_TSAN=ON >/dev/null &&
+        nice cmake --build "$build/tsan" -j "$jobs"
+}
+
 win32_build() {
     cmake -S . -B "$build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DTARVON_PROGRAM_ONLY=ON >/dev/null &&
@@ -77,6 +85,9 @@ fi
 
 step "native build" native_build &&
     step "native unit tests" bash -c "cd '$build/native' && nice ctest --output-on-failure -j $jobs" || true
+step "ThreadSanitizer build" tsan_build &&
+    step "threaded tests and the scheduling soak under ThreadSanitizer" \
+        bash -c "cd '$build/tsan' && nice ctest --output-on-failure -j $jobs" || true
 if [ -f scripts/fuzz.sh ]; then
     step "fuzzing the element readers" nice bash scripts/fuzz.sh || true
 fi
