@@ -31,7 +31,7 @@
 #include "schedule/PassCalculation.h"
 #include "schedule/PassEdits.h"
 #include "schedule/ScheduleBuilder.h"
-#include "schedule/ScheduledSatStates.h"
+#include "schedule/ScheduleSatStates.h"
 #include "schedule/SchedulerEngine.h"
 
 namespace tarvon::testing {
@@ -157,6 +157,7 @@ struct SoakStation {
         scheduleRef = &schedule;
         execution.AttachSchedule(schedule);
         refreshed.Add(satStates);
+        refreshed.Add(trackedStates);
         LoadTrackingList(schedule.tracking, registry, keps, ObserverFromStation(settings.station), kStart);
     }
     ~SoakStation() {
@@ -191,6 +192,7 @@ struct SoakStation {
     SoakUi ui{scheduleRef, programs};
     ScheduleState schedule{ScheduleServices{platform, sync, flags, settings, source, ui, peers, false}};
     ScheduledSatStates satStates{schedule};
+    TrackingSatStates trackedStates{schedule};
     SatStateLists refreshed;
 };
 
