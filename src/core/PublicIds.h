@@ -87,6 +87,33 @@
 #define IDM_MAP_HELP 110
 #define IDM_MAP_HELP_INDEX 111
 
+/* Help contexts: each names a page (and a place on it) of the station's
+   help, res/help; core/HelpTopics.cpp maps them. Numbers other programs of
+   the suite share keep their values. */
+#define IDH_CONTENTS 1
+#define IDH_USING_HELP 2
+#define IDH_MAIN_WINDOW 3
+#define IDH_SATELLITES 301
+#define IDH_STATION 302
+#define IDH_SAT_DIRECTORIES 303
+#define IDH_SAT_FREQUENCIES 304
+#define IDH_MAP_SELECT_SATELLITE 306
+#define IDH_RUN_PASS 400
+#define IDH_EDIT_SATELLITE_DATA 404
+#define IDH_UPDATE_KEPS 405
+#define IDH_ENABLE_ROTATOR 406
+#define IDH_NOTIFICATION 415
+#define IDH_EDIT_OBSERVERS 416
+#define IDH_CHANGE_OBSERVERS 417
+#define IDH_SOUNDS 420
+#define IDH_EDIT_PASS 424
+#define IDH_MAP_OPTIONS 427
+#define IDH_SAT_SCHEDULING 428
+#define IDH_SAT_TNC 429
+#define IDH_SAT_VANT 430
+#define IDH_TRANSVERTERS 431
+#define IDH_MAP_WINDOW 600
+
 /* Main window timers. */
 #define IDT_ROTATOR_TIMEOUT 103
 #define IDT_DSP_TIMEOUT 105

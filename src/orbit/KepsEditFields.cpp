@@ -15,6 +15,21 @@ std::string Format(const char* format, Args... args) {
     return text;
 }
 
+// "26 130.51782528": the year (two digits, or four) and the day of the year.
+std::optional<std::string> CheckEpoch(const std::string& text) {
+    const std::string message =
+        "Epoch Time must be the year and the day of the year, such as \"26 130.51782528\" (day 1 to 366.99999999).";
+    const size_t first = text.find_first_not_of(' ');
+    const size_t gap = first == std::string::npos ? first : text.find(' ', first);
+    uint32_t year = 0;
+    double day = 0.0;
+    if (gap == std::string::npos || CheckWholeNumber("", text.substr(first, gap - first), 0, 2099, year) ||
+        (year > 99 && year < 1901) || CheckDecimal("", text.substr(gap), 1.0, 366.99999999, day)) {
+        return message;
+    }
+    return std::nullopt;
+}
+
 // The stored value when the text is unchanged, else the text's value.
 double RealOf(const std::string& text, const std::string& shown, double stored) {
     return text == shown ? stored : RealValue(text.c_str());
@@ -49,6 +64,49 @@ KepsEditFields FormatKepsFields(const KepsRecord& r) {
     return f;
 }
 
+std::optional<FieldProblem> CheckKepsFields(const KepsRecord& shown, const KepsEditFields& f) {
+    if (f == FormatKepsFields(KepsRecord{})) return std::nullopt;
+    using F = KepsField;
+    auto at = [](F field, std::optional<std::string> message) -> std::optional<FieldProblem> {
+        if (!message) return std::nullopt;
+        return FieldProblem{static_cast<int>(field), *message};
+    };
+    uint32_t whole = 0;
+    int32_t attitude = 0;
+    double real = 0.0;
+    auto decimal = [&](F field, const char* label, const std::string& text, double low, double high) {
+        return [=, &real] { return at(field, CheckDecimal(label, text, low, high, real)); };
+    };
+    auto problem = FirstProblem(
+        [&] { return at(F::Name, CheckText("Name", f.name, edit_limits::kName, true)); },
+        [&] { return at(F::CatalogNumber, CheckWholeNumber("Catalogue Number", f.catalogNumber, 1, 65535, whole)); },
+        [&] { return at(F::ElementSet, CheckWholeNumber("Element Set", f.elementSet, 0, 999999999, whole)); },
+        [&] { return at(F::Epoch, CheckEpoch(f.epoch)); },
+        decimal(F::MeanAnomaly, "Mean Anomaly", f.meanAnomaly, 0.0, 360.0),
+        decimal(F::MeanMotion, "Mean Motion", f.meanMotion, 0.01, 20.0),
+        decimal(F::Inclination, "Inclination", f.inclination, 0.0, 180.0),
+        decimal(F::Eccentricity, "Eccentricity", f.eccentricity, 0.0, 0.999999),
+        decimal(F::ArgPerigee, "Arg. of Perigee", f.argPerigee, 0.0, 360.0),
+        decimal(F::Raan, "R.A.A.N.", f.raan, 0.0, 360.0),
+        decimal(F::Decay, "Decay", f.decay, -0.999999, 0.999999),
+        [&] { return at(F::OrbitNumber, CheckWholeNumber("Orbit Number", f.orbitNumber, 0, 9999999, whole)); },
+        [&] {
+            return f.blon.empty() ? std::nullopt : at(F::Blon, CheckSignedNumber("Blon", f.blon, -180, 180, attitude));
+        },
+        [&] {
+            return f.blat.empty() ? std::nullopt : at(F::Blat, CheckSignedNumber("Blat", f.blat, -90, 90, attitude));
+        },
+        decimal(F::Beacon, "Beacon Freq", f.beaconMhz, 0.0, 300000.0),
+        [&] { return at(F::Schedule, CheckText("Schedule", f.modeSchedule, edit_limits::kModeSchedule, false)); });
+    if (problem) return problem;
+    if (!ElementsCanBeAnOrbit(ApplyKepsFields(shown, f))) {
+        return FieldProblem{static_cast<int>(F::MeanMotion),
+                            "These elements cannot be an orbit around the Earth: with this Mean Motion and "
+                            "Eccentricity the perigee lies below the ground."};
+    }
+    return std::nullopt;
+}
+
 KepsRecord ApplyKepsFields(const KepsRecord& shown, const KepsEditFields& f) {
     const KepsEditFields was = FormatKepsFields(shown);
     KepsRecord r = shown;
@@ -57,8 +115,11 @@ KepsRecord ApplyKepsFields(const KepsRecord& shown, const KepsEditFields& f) {
         f.catalogNumber == was.catalogNumber ? shown.catalogNumber : UnsignedValue(f.catalogNumber.c_str()));
     r.elementSet = static_cast<int32_t>(IntegerOf(f.elementSet, was.elementSet, shown.elementSet));
     if (f.epoch != was.epoch) {
+        // The day follows the year, whether the year has two digits or four.
+        const size_t first = f.epoch.find_first_not_of(' ');
+        const size_t gap = first == std::string::npos ? first : f.epoch.find(' ', first);
         r.epochYear = static_cast<int16_t>(IntegerValue(f.epoch.c_str()));
-        r.epochDay = f.epoch.size() > 2 ? RealValue(f.epoch.c_str() + 2) : 0.0;
+        r.epochDay = gap == std::string::npos ? 0.0 : RealValue(f.epoch.c_str() + gap);
     }
     r.meanAnomaly = RealOf(f.meanAnomaly, was.meanAnomaly, shown.meanAnomaly);
     r.meanMotion = RealOf(f.meanMotion, was.meanMotion, shown.meanMotion);

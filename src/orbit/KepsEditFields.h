@@ -1,8 +1,10 @@
 #pragma once
 // The fields of the "Edit Satellite Data" dialog as texts, and back. The
 // dialog only moves these texts to and from its controls.
+#include <optional>
 #include <string>
 
+#include "core/FieldChecks.h"
 #include "orbit/KepsRecord.h"
 
 namespace tarvon {
@@ -11,7 +13,7 @@ struct KepsEditFields {
     std::string name;
     std::string catalogNumber;
     std::string elementSet;
-    std::string epoch;  // "%2d %12.8f": year, then the day from the third character
+    std::string epoch;  // "%2d %12.8f": year, then the day of the year
     std::string meanAnomaly;
     std::string meanMotion;
     std::string inclination;
@@ -24,6 +26,8 @@ struct KepsEditFields {
     std::string blat;
     std::string beaconMhz;
     std::string modeSchedule;
+
+    bool operator==(const KepsEditFields&) const = default;
 };
 
 // The dialog's input limits, in characters.
@@ -37,6 +41,17 @@ constexpr size_t kModeSchedule = 64;
 }  // namespace edit_limits
 
 KepsEditFields FormatKepsFields(const KepsRecord& record);
+
+// The fields in the order the dialog shows them, as FieldProblem::field.
+enum class KepsField { Name, CatalogNumber, ElementSet, Epoch, MeanAnomaly, MeanMotion, Inclination, Eccentricity,
+                       ArgPerigee, Raan, Decay, OrbitNumber, Blon, Blat, Beacon, Schedule };
+
+// What is wrong with the fields, or nothing when they may be stored: every
+// number must be one of its kind and range, and the elements together must
+// be an orbit, or a typing slip would put a satellite into the database that
+// no prediction can follow. The fields of a cleared slot are a free slot and
+// pass as they are.
+std::optional<FieldProblem> CheckKepsFields(const KepsRecord& shown, const KepsEditFields& fields);
 
 // The record with the fields' values. A number whose text is still what
 // FormatKepsFields showed keeps its stored value, so that pressing OK does

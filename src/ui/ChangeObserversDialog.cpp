@@ -2,7 +2,9 @@
 
 #include <cctype>
 
+#include "core/PublicIds.h"
 #include "orbit/ObserverDatabase.h"
+#include "ui/Help.h"
 #include "ui/MapDialogIds.h"
 #include "win32/Utf8.h"
 #include "ui/UiBarrier.h"
@@ -10,7 +12,6 @@
 namespace tarvon {
 namespace {
 
-constexpr DWORD kHelpContext = 417;
 constexpr LRESULT kMostSelected = 5;
 
 struct ChangeState {
@@ -63,7 +64,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDOK: return OnOk(dialog, StateOf(dialog));
     case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
-    case IDC_CHOBS_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+    case IDC_CHOBS_HELP: ShowHelp(dialog, IDH_CHANGE_OBSERVERS); return;
     case IDC_CHOBS_AVAILABLE:
         if (HIWORD(wParam) == LBN_DBLCLK) Move(dialog, IDC_CHOBS_AVAILABLE, IDC_CHOBS_SELECTED);
         return;
@@ -81,6 +82,8 @@ INT_PTR CALLBACK ChangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
             OnInit(dialog, *reinterpret_cast<ChangeState*>(lParam));
             return TRUE;
+        case WM_HELP:
+            return AnswerHelpRequest(dialog, IDH_CHANGE_OBSERVERS, lParam);
         case WM_COMMAND:
             OnCommand(dialog, wParam);
             return TRUE;

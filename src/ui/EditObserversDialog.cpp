@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "core/PublicIds.h"
 #include "orbit/ObserverFields.h"
+#include "ui/Help.h"
 #include "ui/MapDialogIds.h"
 #include "win32/Utf8.h"
 #include "ui/UiBarrier.h"
@@ -10,7 +12,6 @@
 namespace tarvon {
 namespace {
 
-constexpr DWORD kHelpContext = 416;
 constexpr const wchar_t* kWriteFailed =
     L"Tarvon was unable to write the observer database KOVA.OBS.  The observers are as they were.";
 
@@ -108,7 +109,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
         return;
     case IDC_OBS_DELETE: return OnDelete(dialog);
     case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
-    case IDC_OBS_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+    case IDC_OBS_HELP: ShowHelp(dialog, IDH_EDIT_OBSERVERS); return;
     case IDC_OBS_LIST:
         if (HIWORD(wParam) == LBN_SELCHANGE) OnSelect(dialog);
         return;
@@ -123,6 +124,8 @@ INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
             SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
             OnInit(dialog);
             return TRUE;
+        case WM_HELP:
+            return AnswerHelpRequest(dialog, IDH_EDIT_OBSERVERS, lParam);
         case WM_COMMAND:
             OnCommand(dialog, wParam);
             return TRUE;

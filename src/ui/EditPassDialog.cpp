@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/PublicIds.h"
 #include "platform/Notices.h"
 #include "schedule/PassEdits.h"
+#include "ui/Help.h"
 #include "ui/PassDialogIds.h"
 #include "win32/Utf8.h"
 #include "ui/UiBarrier.h"
@@ -12,7 +14,6 @@
 namespace tarvon {
 namespace {
 
-constexpr DWORD kHelpContext = 424;
 constexpr int kAosFields[6] = {IDC_EDIT_AOS_DAY, IDC_EDIT_AOS_MONTH, IDC_EDIT_AOS_YEAR,
                                IDC_EDIT_AOS_HOUR, IDC_EDIT_AOS_MINUTE, IDC_EDIT_AOS_SECOND};
 constexpr int kLosFields[6] = {IDC_EDIT_LOS_DAY, IDC_EDIT_LOS_MONTH, IDC_EDIT_LOS_YEAR,
@@ -85,7 +86,7 @@ void OnCommand(HWND dialog, int id) {
         SetPassDisplayOnly(state.schedule, state.pass);
         EndDialog(dialog, TRUE);
         return;
-    case IDC_EDIT_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+    case IDC_EDIT_HELP: ShowHelp(dialog, IDH_EDIT_PASS); return;
     default: return;
     }
 }
@@ -101,8 +102,7 @@ INT_PTR CALLBACK EditPassProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             OnCommand(dialog, LOWORD(wParam));
             return TRUE;
         case WM_HELP:
-            WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext);
-            return TRUE;
+            return AnswerHelpRequest(dialog, IDH_EDIT_PASS, lParam);
         default:
             return FALSE;
         }

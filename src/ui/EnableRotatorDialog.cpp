@@ -8,14 +8,14 @@
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
 #include "ui/EnableRotatorIds.h"
+#include "ui/Help.h"
 #include "ui/StationHardware.h"
-#include "win32/Utf8.h"
 #include "ui/UiBarrier.h"
+#include "win32/Utf8.h"
 
 namespace tarvon {
 namespace {
 
-constexpr DWORD kHelpContext = 406;
 constexpr const wchar_t* kStopLine = L"[STOP]";
 
 MainWindowState& StateOf(HWND dialog) {
@@ -75,7 +75,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
             }
             EndDialog(dialog, IDCANCEL);
             return;
-        case IDC_ROTATOR_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+        case IDC_ROTATOR_HELP: ShowHelp(dialog, IDH_ENABLE_ROTATOR); return;
         case IDC_ROTATOR_LIST:
             if (HIWORD(wParam) == LBN_DBLCLK) Choose(dialog, state);
             return;
@@ -96,6 +96,7 @@ INT_PTR CALLBACK EnableRotatorProc(HWND dialog, UINT message, WPARAM wParam, LPA
                 AddLine(dialog, *name);
                 return TRUE;
             }
+            case WM_HELP: return AnswerHelpRequest(dialog, IDH_ENABLE_ROTATOR, lParam);
             default: return FALSE;
         }
     } catch (...) {

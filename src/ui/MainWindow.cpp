@@ -11,7 +11,9 @@
 #include "orbit/ObserverDatabase.h"
 #include "ui/AddPassDialog.h"
 #include "ui/EnableRotatorDialog.h"
+#include "ui/EditKepsDialog.h"
 #include "ui/EditObserversDialog.h"
+#include "ui/Help.h"
 #include "ui/MainPaint.h"
 #include "ui/MapWindow.h"
 #include "ui/PostedRequests.h"
@@ -21,6 +23,7 @@
 #include "ui/StationHardware.h"
 #include "ui/Toolbar.h"
 #include "ui/TrackingWindow.h"
+#include "ui/UpdateKepsCommand.h"
 #include "ui/WindowSchedulerPorts.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Notices.h"
@@ -127,6 +130,10 @@ void OnCommand(MainWindowState& state, int id) {
         case IDM_GRAPHIC_TRACK: if (state.map) OpenMapWindow(*state.map); return;
         case IDM_EDIT_OBSERVERS: EditObserversDialog(state.window, ObserverFilePath(state.settings->general.kovaDirectory)); return;
         case IDM_SOUNDS: SoundsDialog(state.window, *state.registry); return;
+        case IDM_UPDATE_DATABASE: UpdateKepsCommand(state); return;
+        case IDM_EDIT_SATELLITE_DATA: EditKepsDialog(state); return;
+        case IDM_HELP_INDEX: ShowHelp(state.window, IDH_CONTENTS); return;
+        case IDM_HELP_USING: ShowHelp(state.window, IDH_USING_HELP); return;
         default: break;
     }
     if (!state.schedule) return;
@@ -220,6 +227,7 @@ LRESULT Dispatch(MainWindowState* state, HWND window, UINT message, WPARAM wPara
             if (AnswerToolbarTooltip(reinterpret_cast<NMHDR*>(lParam), state->instance)) return 0;
             break;
         case WM_TIMECHANGE: OnTimeChange(*state); return 0;
+        case WM_HELP: ShowHelp(window, IDH_MAIN_WINDOW); return TRUE;
         case WM_TARVON_RUN_SCHEDULER:
             if (state->hooks.runScheduler) state->hooks.runScheduler();
             return 0;

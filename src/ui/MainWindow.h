@@ -71,6 +71,7 @@ struct MainWindowState {
     MainLayout layout;
 
     int trackingCount = 2;  // window thread
+    int editKepsSlot = 0;   // window thread: the slot "Edit Satellite Data" shows, kept between openings
     int scheduleTop = 0;    // window thread; the clock thread posts WM_TARVON_SCROLL_HOME
     std::atomic<int> iconic{0};
     std::atomic<bool> popupMenuOpen{false};

@@ -3,8 +3,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/PublicIds.h"
 #include "core/SettingsStore.h"
 #include "orbit/MapProjection.h"
+#include "ui/Help.h"
 #include "ui/MapDialogIds.h"
 #include "win32/Utf8.h"
 #include "ui/UiBarrier.h"
@@ -12,7 +14,6 @@
 namespace tarvon {
 namespace {
 
-constexpr DWORD kHelpContext = 427;
 
 struct OptionsState {
     Registry& registry;
@@ -65,11 +66,13 @@ INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
             OnInit(dialog, *reinterpret_cast<OptionsState*>(lParam));
             return TRUE;
+        case WM_HELP:
+            return AnswerHelpRequest(dialog, IDH_MAP_OPTIONS, lParam);
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
             case IDOK: OnOk(dialog, StateOf(dialog)); return TRUE;
             case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
-            case IDC_MAPOPT_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return TRUE;
+            case IDC_MAPOPT_HELP: ShowHelp(dialog, IDH_MAP_OPTIONS); return TRUE;
             default: return FALSE;
             }
         default:

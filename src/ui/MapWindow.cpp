@@ -11,6 +11,7 @@
 #include "orbit/ObserverGeometry.h"
 #include "ui/ChangeObserversDialog.h"
 #include "ui/DisplayObjects.h"
+#include "ui/Help.h"
 #include "ui/MainWindow.h"
 #include "ui/MapDraw.h"
 #include "ui/MapMotion.h"
@@ -25,8 +26,6 @@ namespace {
 
 constexpr const wchar_t* kMapTitle = L"Tarvon - Graphic Tracking";
 constexpr DWORD kMapStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr DWORD kSelectSatelliteHelp = 306;
-constexpr DWORD kMapHelp = 600;
 constexpr const wchar_t* kNothingToTrack = L"The Sun cannot be tracked by the rotator.  Select a satellite first.";
 
 MapWindowState* StateOf(HWND window) {
@@ -106,7 +105,7 @@ void SelectSatellite(MapWindowState& s) {
     for (const KepsRecord& r : s.keps->slots) {
         if (!IsFreeSlot(r)) names.emplace_back(r.name);
     }
-    if (auto chosen = ChooseFromList(s.window, names, L"Select Satellite", kSelectSatelliteHelp)) {
+    if (auto chosen = ChooseFromList(s.window, names, L"Select Satellite", IDH_MAP_SELECT_SATELLITE)) {
         ShowSatelliteOnMap(s, *chosen);
     }
 }
@@ -170,8 +169,8 @@ void OnCommand(MapWindowState& s, int id) {
     case IDM_MAP_PAUSE: ToggleMapPause(s); return;
     case IDM_MAP_OPTIONS: ChooseOptions(s); return;
     case IDM_MAP_CHANGE_OBSERVERS: ChooseObservers(s); return;
-    case IDM_MAP_HELP: WinHelpW(s.window, L"KOVA.HLP", HELP_CONTEXT, kMapHelp); return;
-    case IDM_MAP_HELP_INDEX: WinHelpW(s.window, L"KOVA.HLP", HELP_INDEX, 0); return;
+    case IDM_MAP_HELP: ShowHelp(s.window, IDH_MAP_WINDOW); return;
+    case IDM_MAP_HELP_INDEX: ShowHelp(s.window, IDH_CONTENTS); return;
     default: return;
     }
 }
@@ -218,6 +217,7 @@ LRESULT Dispatch(MapWindowState& s, UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_RBUTTONUP: HideLocalTime(s); return 0;
     case WM_MOVE: OnMove(s); return 0;
     case WM_CLOSE: CloseMapWindow(s); return 0;
+    case WM_HELP: ShowHelp(s.window, IDH_MAP_WINDOW); return TRUE;
     default: return DefWindowProcW(s.window, message, wParam, lParam);
     }
 }

@@ -4,7 +4,9 @@
 #include <mutex>
 #include <set>
 
+#include "core/PublicIds.h"
 #include "schedule/PassEdits.h"
+#include "ui/Help.h"
 #include "ui/PassDialogIds.h"
 #include "win32/Utf8.h"
 #include "ui/UiBarrier.h"
@@ -12,7 +14,6 @@
 namespace tarvon {
 namespace {
 
-constexpr DWORD kHelpContext = 415;
 
 // Open dialogs, for the message loop; only the main thread touches it.
 std::set<HWND>& OpenDialogs() {
@@ -54,7 +55,7 @@ void OnCommand(HWND dialog, int id) {
     case IDC_NOTIFY_OK: return Close(dialog, NotificationButton::Ok);
     case IDC_NOTIFY_RUN: return Close(dialog, NotificationButton::Run);
     case IDC_NOTIFY_CANCEL: return Close(dialog, NotificationButton::Cancel);
-    case IDC_NOTIFY_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+    case IDC_NOTIFY_HELP: ShowHelp(dialog, IDH_NOTIFICATION); return;
     default: return;
     }
 }
@@ -66,6 +67,8 @@ INT_PTR CALLBACK NotificationProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
             OpenDialogs().insert(dialog);
             return TRUE;
+        case WM_HELP:
+            return AnswerHelpRequest(dialog, IDH_NOTIFICATION, lParam);
         case WM_COMMAND:
             OnCommand(dialog, LOWORD(wParam));
             return TRUE;

@@ -1,8 +1,10 @@
 #include "ui/RunPassDialog.h"
 
+#include "core/PublicIds.h"
 #include "core/SatelliteConfig.h"
 #include "platform/Notices.h"
 #include "schedule/PassEdits.h"
+#include "ui/Help.h"
 #include "ui/PassDialogIds.h"
 #include "win32/Utf8.h"
 #include "ui/UiBarrier.h"
@@ -10,7 +12,6 @@
 namespace tarvon {
 namespace {
 
-constexpr DWORD kRunPassHelp = 400;
 
 struct ChoiceState {
     const std::vector<std::string>& names;
@@ -43,7 +44,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDOK: return Choose(dialog, state);
     case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
-    case IDC_CHOICE_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, state.helpContext); return;
+    case IDC_CHOICE_HELP: ShowHelp(dialog, state.helpContext); return;
     case IDC_CHOICE_LIST:
         if (HIWORD(wParam) == LBN_SELCHANGE) EnableWindow(GetDlgItem(dialog, IDOK), TRUE);
         if (HIWORD(wParam) == LBN_DBLCLK) Choose(dialog, state);
@@ -62,6 +63,8 @@ INT_PTR CALLBACK ChoiceProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             OnCommand(dialog, wParam);
             return TRUE;
+        case WM_HELP:
+            return AnswerHelpRequest(dialog, StateOf(dialog).helpContext, lParam);
         default:
             return FALSE;
         }
@@ -94,7 +97,7 @@ void RunPassDialog(HWND owner, ScheduleState& schedule) {
         schedule.services.platform.notices.Show(kSecondManualPassMessage, "Tarvon", NoticeIcon::Exclamation);
         return;
     }
-    if (auto name = ChooseSatellite(owner, schedule, L"Run Pass", kRunPassHelp)) StartManualPass(schedule, *name);
+    if (auto name = ChooseSatellite(owner, schedule, L"Run Pass", IDH_RUN_PASS)) StartManualPass(schedule, *name);
 }
 
 }  // namespace tarvon

@@ -1,14 +1,14 @@
 #include "ui/SoundsDialog.h"
 
+#include "core/PublicIds.h"
 #include "hardware/SoundSettings.h"
 #include "resource.h"
+#include "ui/Help.h"
 #include "ui/SoundsDialogIds.h"
 #include "win32/Utf8.h"
 
 namespace tarvon {
 namespace {
-
-constexpr DWORD kHelpContext = 420;
 
 struct SoundsState {
     Registry& registry;
@@ -68,7 +68,7 @@ void OnCommand(HWND dialog, int id) {
         case IDC_SOUND_WAVE: ApplyEnabling(dialog, CheckedType(dialog)); return;
         case IDOK: OnOk(dialog, StateOf(dialog)); return;
         case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
-        case IDC_SOUND_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+        case IDC_SOUND_HELP: ShowHelp(dialog, IDH_SOUNDS); return;
         default: return;
     }
 }
@@ -81,7 +81,7 @@ INT_PTR CALLBACK SoundsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
                 OnInit(dialog, *reinterpret_cast<SoundsState*>(lParam));
                 return TRUE;
             case WM_COMMAND: OnCommand(dialog, LOWORD(wParam)); return TRUE;
-            case WM_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return TRUE;
+            case WM_HELP: return AnswerHelpRequest(dialog, IDH_SOUNDS, lParam);
             default: return FALSE;
         }
     } catch (...) {

@@ -85,6 +85,28 @@ reg_quoted() { local text=${1//\\/\\\\}; printf '"%s"' "${text//\"/\\\"}"; }
 reg_sz() { printf '\n[HKEY_LOCAL_MACHINE\\%s]\n%s=%s\n' "$1" "$(reg_quoted "$2")" "$(reg_quoted "$3")" >>"$PENDING_REG"; }
 reg_dword() { printf '\n[HKEY_LOCAL_MACHINE\\%s]\n%s=dword:%08x\n' "$1" "$(reg_quoted "$2")" $(($3)) >>"$PENDING_REG"; }
 
+# Help pages open in a stand-in browser that notes each address it is given,
+# one a line, in $BROWSER_LOG (Wine's launcher hands it a Unix file URL).
+fake_browser() {
+    BROWSER_LOG="$WORK/browser.log"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$BROWSER_LOG" >"$WORK/browser.sh"
+    chmod +x "$WORK/browser.sh"
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\n"Browsers"=%s\n' "$(reg_quoted "$WORK/browser.sh")" \
+        >>"$PENDING_REG"
+}
+
+# Waits up to 20 s for the stand-in browser to be given help page $1.
+expect_help_page() {
+    for _ in $(seq 100); do
+        grep -q "/help/$1" "$BROWSER_LOG" 2>/dev/null && return 0
+        sleep 0.2
+    done
+    fail "help page $1 not opened (browser got: $(cat "$BROWSER_LOG" 2>/dev/null))"
+}
+
+# The path of a file of $WORK as Windows programs see it.
+win_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
+
 apply_registry() {
     [ -s "$PENDING_REG" ] || return 0
     { echo REGEDIT4; cat "$PENDING_REG"; } >"$WORK/seed.reg"

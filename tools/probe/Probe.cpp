@@ -11,24 +11,38 @@
 //   probe post --class C [--title T] --msg N [--wparam N] [--lparam N | --atom TEXT]
 //                                                        (--atom: lParam is a global atom of TEXT,
 //                                                        which the receiver deletes)
-//   probe press --title T --button CAPTION               clicks a dialog's button
+//   probe press --title T --button CAPTION [--wait MS]   clicks a dialog's button (with --wait: and
+//                                                        waits until the click is handled, or MS)
 //   probe text --title T --id N                          a dialog control's text
 //   probe menu --class C --id N                          "checked"/"unchecked", "grayed"/"enabled"
 //   probe set-text --title T --id N --text S             types S into a dialog's edit control
 //   probe list --title T --id N                          a dialog list box's items, one a line
 //   probe list --title T --id N --select S [--double 1]  selects (or double-clicks) the item S
 //   probe reg-dword KEY VALUE / probe reg-string KEY VALUE  (HKLM)
+//   probe check --title T --id N [--set 0|1]             "checked"/"unchecked" (--set clicks it
+//                                                        into that state, as a user would)
+//   probe enabled --title T --id N                       "enabled"/"disabled"
+//   probe focus --title T [--timeout S]                  the id of the control that has the focus,
+//                                                        once no message box is open over T
+//   probe sleep --ms N                                   waits (between the steps of a batch)
+//   probe batch                                          runs the commands of standard input, one a
+//                                                        line (words as a shell splits them), in one
+//                                                        process; stops at the first that fails
 //
+// Controls (--id) are also found on the visible pages of a property sheet.
 // Exit code 0 on success, 1 when the thing looked for is not there, 2 on bad usage.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "ProbeControls.h"
 #include "ProbeWindows.h"
 #include "win32/Utf8.h"
 
@@ -132,6 +146,12 @@ int Press(const Args& a) {
     if (!dialog) return 1;
     HWND button = probe::FindButton(dialog, a.Wide("--button"));
     if (!button) return 1;
+    if (const DWORD waitMs = static_cast<DWORD>(a.Number("--wait", 0))) {
+        // Returns once the click is handled, or when what it opened is still up.
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, waitMs, &ignored);
+        return 0;
+    }
     PostMessageW(button, BM_CLICK, 0, 0);
     return 0;
 }
@@ -151,7 +171,36 @@ int Text(const Args& a) {
 
 HWND DialogControl(const Args& a) {
     HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
-    return dialog ? GetDlgItem(dialog, static_cast<int>(a.Number("--id", 0))) : nullptr;
+    return dialog ? probe::FindControl(dialog, static_cast<int>(a.Number("--id", 0))) : nullptr;
+}
+
+int Check(const Args& a) {
+    HWND box = DialogControl(a);
+    if (!box) return 1;
+    const bool checked = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (a.options.count("--set")) {
+        if (checked != (a.Number("--set", 0) != 0)) SendMessageW(box, BM_CLICK, 0, 0);
+        return 0;
+    }
+    std::puts(checked ? "checked" : "unchecked");
+    return 0;
+}
+
+int Enabled(const Args& a) {
+    HWND control = DialogControl(a);
+    if (!control) return 1;
+    std::puts(IsWindowEnabled(control) ? "enabled" : "disabled");
+    return 0;
+}
+
+int Focus(const Args& a) {
+    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
+    HWND focus = dialog ? probe::FocusedControl(dialog, std::max<DWORD>(a.TimeoutMs(), 3000)) : nullptr;
+    if (!focus) return 1;
+    // An edit control inside a combo box answers for its box.
+    if (GetDlgCtrlID(focus) == 1001 && GetParent(focus) != dialog) focus = GetParent(focus);
+    std::printf("%d\n", GetDlgCtrlID(focus));
+    return 0;
 }
 
 int SetText(const Args& a) {
@@ -232,15 +281,7 @@ bool Parse(int argc, wchar_t** argv, Args& a) {
     return true;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    _setmode(_fileno(stdout), _O_BINARY);
-    Args a;
-    if (!Parse(argc, argv, a)) {
-        std::fputs("usage: probe COMMAND [options]; see the comment at the top of Probe.cpp\n", stderr);
-        return 2;
-    }
+int Run(const Args& a) {
     if (a.command == "find") return Find(a);
     if (a.command == "gone") return Gone(a);
     if (a.command == "msgbox") return MessageBoxCommand(a);
@@ -255,6 +296,42 @@ int wmain(int argc, wchar_t** argv) {
     if (a.command == "list") return List(a);
     if (a.command == "reg-dword") return RegistryRead(a, true);
     if (a.command == "reg-string") return RegistryRead(a, false);
+    if (a.command == "check") return Check(a);
+    if (a.command == "enabled") return Enabled(a);
+    if (a.command == "focus") return Focus(a);
+    if (a.command == "sleep") return Sleep(static_cast<DWORD>(a.Number("--ms", 0))), 0;
     std::fputs("probe: unknown command\n", stderr);
     return 2;
 }
+
+// Many steps in one process: every Wine program started costs a second or more.
+int Batch() {
+    char line[8192];
+    while (std::fgets(line, sizeof line, stdin)) {
+        std::vector<std::wstring> words = probe::SplitWords(Widen(line));
+        if (words.empty()) continue;
+        std::vector<wchar_t*> argv{nullptr};
+        for (std::wstring& word : words) argv.push_back(word.data());
+        Args a;
+        const int rc = Parse(static_cast<int>(argv.size()), argv.data(), a) ? Run(a) : 2;
+        std::fflush(stdout);
+        if (rc != 0) {
+            std::fprintf(stderr, "probe: failed (%d): %s", rc, line);
+            return rc;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    Args a;
+    if (!Parse(argc, argv, a)) {
+        std::fputs("usage: probe COMMAND [options]; see the comment at the top of Probe.cpp\n", stderr);
+        return 2;
+    }
+    return a.command == "batch" ? Batch() : Run(a);
+}
+

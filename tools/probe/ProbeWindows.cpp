@@ -59,7 +59,8 @@ std::wstring WithoutAmpersand(std::wstring text) {
 
 BOOL CALLBACK MatchButton(HWND child, LPARAM param) {
     auto* search = reinterpret_cast<ButtonSearch*>(param);
-    if (_wcsicmp(ClassOf(child).c_str(), L"Button") != 0) return TRUE;
+    // A wizard swaps buttons by hiding one under another.
+    if (_wcsicmp(ClassOf(child).c_str(), L"Button") != 0 || !IsWindowVisible(child)) return TRUE;
     if (_wcsicmp(WithoutAmpersand(TitleOf(child)).c_str(), search->caption->c_str()) != 0) return TRUE;
     search->found = child;
     return FALSE;

@@ -68,6 +68,9 @@ TEST(KepsEditFields, EditedFieldsAreStored) {
     const Case cases[] = {
         {[](KepsEditFields& f) { f.epoch = "97 123.5"; },
          [](const KepsRecord& r) { EXPECT_EQ(r.epochYear, 97); EXPECT_EQ(r.epochDay, 123.5); }},
+        // A four-digit year: the day is the number after it.
+        {[](KepsEditFields& f) { f.epoch = "2026 130.5"; },
+         [](const KepsRecord& r) { EXPECT_EQ(r.epochYear, 2026); EXPECT_EQ(r.epochDay, 130.5); }},
         {[](KepsEditFields& f) { f.epoch = "5"; },
          [](const KepsRecord& r) { EXPECT_EQ(r.epochYear, 5); EXPECT_EQ(r.epochDay, 0.0); }},
         {[](KepsEditFields& f) { f.meanMotion = "14.2"; }, [](const KepsRecord& r) { EXPECT_EQ(r.meanMotion, 14.2); }},
@@ -98,6 +101,54 @@ TEST(KepsEditFields, EditedFieldsAreStored) {
     const KepsRecord cleared = ApplyKepsFields(set, f);
     EXPECT_EQ(FormatKepsFields(cleared).blon, "");
     EXPECT_EQ(FormatKepsFields(cleared).blat, "");
+}
+
+TEST(KepsEditFields, EveryFieldIsCheckedBeforeAnythingIsStored) {
+    using F = KepsField;
+    struct Case {
+        void (*edit)(KepsEditFields&);
+        std::optional<F> problem;
+    };
+    const Case cases[] = {
+        {[](KepsEditFields&) {}, std::nullopt},
+        {[](KepsEditFields& f) { f.epoch = "97 123.5"; f.blon = "-180"; f.blat = "90"; }, std::nullopt},
+        {[](KepsEditFields& f) { f.blon = ""; f.blat = "45"; }, std::nullopt},  // clears both, as it always did
+        {[](KepsEditFields& f) { f.name = ""; }, F::Name},
+        {[](KepsEditFields& f) { f.name = std::string(300, 'N'); }, F::Name},
+        {[](KepsEditFields& f) { f.catalogNumber = "70000"; }, F::CatalogNumber},
+        {[](KepsEditFields& f) { f.catalogNumber = "-1"; }, F::CatalogNumber},
+        {[](KepsEditFields& f) { f.elementSet = "abc"; }, F::ElementSet},
+        {[](KepsEditFields& f) { f.epoch = "26"; }, F::Epoch},
+        {[](KepsEditFields& f) { f.epoch = "26 400"; }, F::Epoch},
+        {[](KepsEditFields& f) { f.epoch = "1500 12.5"; }, F::Epoch},
+        {[](KepsEditFields& f) { f.meanAnomaly = ""; }, F::MeanAnomaly},
+        {[](KepsEditFields& f) { f.meanMotion = "abc"; }, F::MeanMotion},
+        {[](KepsEditFields& f) { f.meanMotion = "1e3"; }, F::MeanMotion},
+        {[](KepsEditFields& f) { f.inclination = "-5"; }, F::Inclination},
+        {[](KepsEditFields& f) { f.eccentricity = "1.0"; }, F::Eccentricity},
+        {[](KepsEditFields& f) { f.argPerigee = "99999999999"; }, F::ArgPerigee},
+        {[](KepsEditFields& f) { f.raan = "12,5"; }, F::Raan},
+        {[](KepsEditFields& f) { f.decay = "2"; }, F::Decay},
+        {[](KepsEditFields& f) { f.orbitNumber = "12345678"; }, F::OrbitNumber},
+        {[](KepsEditFields& f) { f.blon = "200"; f.blat = "0"; }, F::Blon},
+        {[](KepsEditFields& f) { f.blon = "0"; f.blat = "x"; }, F::Blat},
+        {[](KepsEditFields& f) { f.beaconMhz = "-145.8"; }, F::Beacon},
+        {[](KepsEditFields& f) { f.modeSchedule = std::string(65, 'S'); }, F::Schedule},
+        // Each number in its range, yet the perigee would lie underground.
+        {[](KepsEditFields& f) { f.eccentricity = "0.5"; }, F::MeanMotion},
+    };
+    for (const auto& c : cases) {
+        KepsEditFields f = FormatKepsFields(Iss());
+        c.edit(f);
+        const auto problem = CheckKepsFields(Iss(), f);
+        ASSERT_EQ(problem.has_value(), c.problem.has_value()) << (problem ? problem->message : "");
+        if (problem) {
+            EXPECT_EQ(problem->field, static_cast<int>(*c.problem)) << problem->message;
+            EXPECT_FALSE(problem->message.empty());
+        }
+    }
+    // A cleared slot's fields are a free slot.
+    EXPECT_FALSE(CheckKepsFields(Iss(), FormatKepsFields(KepsRecord{})));
 }
 
 TEST(KepsImportSettings, DefaultsAndWhatIsStored) {
