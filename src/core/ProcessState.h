@@ -36,6 +36,8 @@ struct SyncObjects {
     Event shutdown{false};
 };
 
+// atomic, each of them: set by the main window (and the calculation's
+// starters), read by the threads between their steps.
 struct RunFlags {
     std::atomic<int> programRunning{1};
     std::atomic<int> passCalcKeepGoing{1};

@@ -11,6 +11,9 @@ constexpr int32_t kNotEligible = 1000;
 constexpr size_t kSchedulePassBytes = 100;
 constexpr size_t kSatNameMax = 11;
 
+// A listed pass is shared by the engine, the pass calculation, the pass
+// runner and the user's edits: every field is read and written under
+// ScheduleLock only.
 struct SchedulePass {
     std::string satName;  // at most 11 characters
     int32_t aos = 0;

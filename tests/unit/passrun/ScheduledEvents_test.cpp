@@ -5,10 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Registry.h"
-#include "platform/memory/MemoryRegistry.h"
+#include "Passrun_helpers.h"
 
-namespace tarvon {
+namespace tarvon::testing {
 namespace {
 
 constexpr int32_t kDay = 86400;
@@ -68,19 +67,13 @@ TEST(ScheduledEvents, NextRunTimeFollowsTheKindsRule) {
     }
 }
 
-class EventRegistry : public ::testing::Test {
+class EventRegistry : public ::testing::Test, protected PassrunStation {
 protected:
-    void AddEvent(const std::string& key, const std::string& name, uint32_t run, uint32_t time,
-                  uint32_t associate = kAssociateNoSatellite, const std::string& satellite = "",
-                  uint32_t active = 1, uint32_t display = 0) {
-        auto k = registry_.Create(RegRoot::LocalMachine, std::string(kEventsKeyPath) + "\\" + key);
-        RegWriteString(*k, "Name", name);
-        RegWriteDword(*k, "Run", run);
-        RegWriteDword(*k, "Time", time);
-        RegWriteDword(*k, "Associate", associate);
-        RegWriteString(*k, "Satellite", satellite);
-        RegWriteDword(*k, "Active", active);
-        RegWriteDword(*k, "Display", display);
+    EventRegistry() : PassrunStation(kWednesday) {}
+    void Event(const std::string& key, const std::string& name, uint32_t run, uint32_t time,
+               uint32_t associate = kAssociateNoSatellite, const std::string& satellite = "", uint32_t active = 1,
+               uint32_t display = 0) {
+        AddEvent({name, run, time, associate, "", satellite, active, display, key});
     }
     std::vector<std::string> Names(const std::vector<ScheduleEvent>& events) {
         std::vector<std::string> names;
@@ -93,23 +86,22 @@ protected:
         return names;
     }
 
-    MemoryRegistry registry_;
     EventLists lists_;
 };
 
 TEST_F(EventRegistry, LoadKeepsActiveEventsAndArmsTheTimedOnes) {
-    AddEvent("a", "Regular", kRunRegularly, 600, kAssociateNoSatellite, "", 1, 1);
-    AddEvent("b", "Daily", kRunDaily, 3600);
-    AddEvent("c", "Inactive", kRunRegularly, 60, kAssociateNoSatellite, "", 0);
-    AddEvent("d", "Startup", kRunTarvonStartup, 0);
-    AddEvent("e", "Shutdown", kRunTarvonShutdown, 0);
-    AddEvent("f", "Before", kRunBeforePass, 100000, kAssociateAllSatellites);
-    AddEvent("g", std::string(200, 'N'), kRunRegularly, 60);
-    AddEvent("h", "Odd", 77, 4294967295u);
-    AddEvent("i", "Soon", kRunRegularly, 10, kAssociateNoSatellite, "", 1, 1);
-    registry_.Create(RegRoot::LocalMachine, std::string(kEventsKeyPath) + "\\empty");
+    Event("a", "Regular", kRunRegularly, 600, kAssociateNoSatellite, "", 1, 1);
+    Event("b", "Daily", kRunDaily, 3600);
+    Event("c", "Inactive", kRunRegularly, 60, kAssociateNoSatellite, "", 0);
+    Event("d", "Startup", kRunTarvonStartup, 0);
+    Event("e", "Shutdown", kRunTarvonShutdown, 0);
+    Event("f", "Before", kRunBeforePass, 100000, kAssociateAllSatellites);
+    Event("g", std::string(200, 'N'), kRunRegularly, 60);
+    Event("h", "Odd", 77, 4294967295u);
+    Event("i", "Soon", kRunRegularly, 10, kAssociateNoSatellite, "", 1, 1);
+    registry.Create(RegRoot::LocalMachine, std::string(kEventsKeyPath) + "\\empty");
 
-    LoadScheduledEvents(registry_, kWednesday, lists_);
+    LoadScheduledEvents(registry, kWednesday, lists_);
 
     // Newest first; too-long names, inactive and start-up/shutdown events dropped.
     std::vector<std::string> names;
@@ -121,7 +113,7 @@ TEST_F(EventRegistry, LoadKeepsActiveEventsAndArmsTheTimedOnes) {
     EXPECT_EQ(MaxBeforePassLead(lists_, "ANY"), kMaxPassEventSeconds);
 
     // Reloading replaces, never duplicates.
-    LoadScheduledEvents(registry_, kWednesday, lists_);
+    LoadScheduledEvents(registry, kWednesday, lists_);
     EXPECT_EQ(lists_.events.size(), 5u);
     EXPECT_EQ(lists_.timers.size(), 3u);
 
@@ -131,16 +123,16 @@ TEST_F(EventRegistry, LoadKeepsActiveEventsAndArmsTheTimedOnes) {
 }
 
 TEST_F(EventRegistry, PassEventsBelongToTheirSatelliteAndStartInOrder) {
-    AddEvent("1", "B120", kRunBeforePass, 120, kAssociateSingleSatellite, "SAT-1");
-    AddEvent("2", "B30", kRunBeforePass, 30, kAssociateAllSatellites);
-    AddEvent("3", "B30second", kRunBeforePass, 30, kAssociateSingleSatellite, "SAT-1");
-    AddEvent("4", "Bother", kRunBeforePass, 500, kAssociateSingleSatellite, "SAT-2");
-    AddEvent("5", "Bcase", kRunBeforePass, 600, kAssociateSingleSatellite, "sat-1");
-    AddEvent("6", "Bnone", kRunBeforePass, 700, kAssociateNoSatellite);
-    AddEvent("7", "A10", kRunAfterPass, 10, kAssociateAllSatellites);
-    AddEvent("8", "A5", kRunAfterPass, 5, kAssociateSingleSatellite, "SAT-1");
-    AddEvent("9", "A10second", kRunAfterPass, 10, kAssociateSingleSatellite, "SAT-1");
-    LoadScheduledEvents(registry_, kWednesday, lists_);
+    Event("1", "B120", kRunBeforePass, 120, kAssociateSingleSatellite, "SAT-1");
+    Event("2", "B30", kRunBeforePass, 30, kAssociateAllSatellites);
+    Event("3", "B30second", kRunBeforePass, 30, kAssociateSingleSatellite, "SAT-1");
+    Event("4", "Bother", kRunBeforePass, 500, kAssociateSingleSatellite, "SAT-2");
+    Event("5", "Bcase", kRunBeforePass, 600, kAssociateSingleSatellite, "sat-1");
+    Event("6", "Bnone", kRunBeforePass, 700, kAssociateNoSatellite);
+    Event("7", "A10", kRunAfterPass, 10, kAssociateAllSatellites);
+    Event("8", "A5", kRunAfterPass, 5, kAssociateSingleSatellite, "SAT-1");
+    Event("9", "A10second", kRunAfterPass, 10, kAssociateSingleSatellite, "SAT-1");
+    LoadScheduledEvents(registry, kWednesday, lists_);
 
     // Equal Times keep the list's order (newest first).
     EXPECT_EQ(Names(PassEventsInStartOrder(lists_, kRunBeforePass, "SAT-1")),
@@ -157,10 +149,10 @@ TEST_F(EventRegistry, PassEventsBelongToTheirSatelliteAndStartInOrder) {
 }
 
 TEST_F(EventRegistry, TimerWalkStartsDueEventsAndRearmsThem) {
-    AddEvent("a", "Every minute", kRunRegularly, 60, kAssociateNoSatellite, "", 1, 1);
-    AddEvent("b", "Every hour", kRunRegularly, 3600, kAssociateNoSatellite, "", 1, 0);
-    AddEvent("c", "Daily", kRunDaily, 7200, kAssociateNoSatellite, "", 1, 1);
-    LoadScheduledEvents(registry_, kWednesday, lists_);
+    Event("a", "Every minute", kRunRegularly, 60, kAssociateNoSatellite, "", 1, 1);
+    Event("b", "Every hour", kRunRegularly, 3600, kAssociateNoSatellite, "", 1, 0);
+    Event("c", "Daily", kRunDaily, 7200, kAssociateNoSatellite, "", 1, 1);
+    LoadScheduledEvents(registry, kWednesday, lists_);
     std::vector<std::string> started;
     auto start = [&](const std::string& name) { started.push_back(name); };
 
@@ -183,4 +175,4 @@ TEST_F(EventRegistry, TimerWalkStartsDueEventsAndRearmsThem) {
 }
 
 }  // namespace
-}  // namespace tarvon
+}  // namespace tarvon::testing
