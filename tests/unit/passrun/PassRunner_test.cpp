@@ -44,9 +44,9 @@ private:
     FakeClock& clock_;
 };
 
-class PassRunnerTest : public ::testing::Test, protected PassrunStation {
-protected:
-    PassRunnerTest() : PassrunStation(kStart) {
+// A pass of SAT-1 handed to its runner, the program d:\prog\vant.exe.
+struct RunnerStation : PassrunStation {
+    RunnerStation() : PassrunStation(kStart) {
         RegWriteString(*registry.Open(RegRoot::LocalMachine, AddSatellite("Sat1", "SAT-1", "D:\\PROG\\VANT.EXE %S")),
                        "Directory", "D:\\PROG");
         pass->satName = "SAT-1";
@@ -86,7 +86,7 @@ protected:
             if (!started.empty() && clock.NowUnix() >= endsAt) started[0]->Exit(0);
         });
     }
-    int Run() { return PassRunnerThread(services, pass); }
+    int RunPass() { return PassRunnerThread(services, pass); }
 
     EngineState engine;
     EventLists events;
@@ -99,6 +99,8 @@ protected:
     std::shared_ptr<SchedulePass> pass = std::make_shared<SchedulePass>();
 };
 
+class PassRunnerTest : public ::testing::Test, protected RunnerStation {};
+
 TEST_F(PassRunnerTest, NoPassIsRefused) {
     EXPECT_EQ(PassRunnerThread(services, nullptr), 1);
 }
@@ -107,7 +109,7 @@ TEST_F(PassRunnerTest, CompanionProgramRunsTheWholePass) {
     engine.endRequested = 1;  // left over from an earlier pass
     CompanionProgram("VANT [SAT-1]", 2, kStart + 300);
 
-    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(RunPass(), 0);
 
     ASSERT_EQ(processes.Started().size(), 1u);
     const ProcessStart& start = processes.Started()[0]->Start();
@@ -161,7 +163,7 @@ TEST_F(PassRunnerTest, BeforePassEventsLeadTheModemSetUp) {
     SetSatText("Program", "");
     sync.passEnd.Set();
 
-    Run();
+    RunPass();
 
     EXPECT_EQ(started[0], "E120 @0");
     EXPECT_EQ(started[1], "E30 @90");
@@ -182,7 +184,7 @@ TEST_F(PassRunnerTest, AfterPassEventsFollowTheEnd) {
     sync.passEnd.Set();
     engine.endRequested = 0;
 
-    Run();
+    RunPass();
 
     // The modem answers at once, so the pass ends 1.5 s in; After Pass events
     // count from there.
@@ -196,84 +198,69 @@ TEST_F(PassRunnerTest, ModemThatNeverAnswersDelaysByAtMostFourteenSeconds) {
     hardware.modemAnswers = false;
     SetSatText("Program", "");
     sync.passEnd.Set();
-    Run();
+    RunPass();
     EXPECT_EQ(waits.Calls()[0].result, kWaitTimeout);
     EXPECT_EQ(pass->lastRunEnd, kStart + 14);
 }
 
-TEST_F(PassRunnerTest, ShutdownAtAnyWaitEndsTheRunnerWithoutRecording) {
-    Event("B60", kRunBeforePass, 60);
-    Event("A5", kRunAfterPass, 5);
+TEST(PassRunner, ShutdownAtAnyWaitEndsTheRunnerWithoutRecording) {
     const size_t stopAt[] = {0, 1, 2, 3, 5};  // before-pass sleep is not a wait on shutdown
     for (size_t stop : stopAt) {
-        SyncObjects fresh;
-        ScriptedWaits stopping(&clock);
-        PlatformServices platformStopping{registry, clock, stopping, notices, log};
-        FakeProcesses windowless;
-        windowless.OnStart([](FakeProgram&) { return true; });
+        RunnerStation fresh;
+        fresh.Event("B60", kRunBeforePass, 60);
+        fresh.Event("A5", kRunAfterPass, 5);
+        fresh.processes.OnStart([](FakeProgram&) { return true; });  // it never shows a window
         size_t waitsSeen = 0;
-        stopping.OnWait([&](const WaitCall& call) {
-            if (call.kind == WaitCall::Kind::WaitAny && waitsSeen++ == stop) fresh.shutdown.Set();
+        fresh.waits.OnWait([&](const WaitCall& call) {
+            if (call.kind == WaitCall::Kind::WaitAny && waitsSeen++ == stop) fresh.sync.shutdown.Set();
         });
-        PassRunnerServices shutdownServices{platformStopping, windowless, fresh, settings, engine, events, hardware,
-                                            services.startEventRun};
-        PassRunnerThread(shutdownServices, pass);
-        EXPECT_EQ(pass->lastRunEnd, 0) << stop;
-        EXPECT_EQ(engine.runnerState, 2) << stop;
+        fresh.RunPass();
+        EXPECT_EQ(fresh.pass->lastRunEnd, 0) << stop;
+        EXPECT_EQ(fresh.engine.runnerState, 2) << stop;
         EXPECT_EQ(waitsSeen, stop + 1) << stop;
+        for (const std::string& s : fresh.started) EXPECT_EQ(s.rfind("B60", 0), 0u) << s;
+        EXPECT_THAT(fresh.log.Lines().back(), ::testing::EndsWith("Tarvon was closed during the pass")) << stop;
     }
-    for (const std::string& s : started) EXPECT_EQ(s.rfind("B60", 0), 0u) << s;
 }
 
-TEST_F(PassRunnerTest, ProgramWithoutWindowIsReportedAndLeftRunning) {
-    processes.OnStart([](FakeProgram&) { return true; });
-    Run();
-    std::vector<uint32_t> expected = {12500, 1500, 1000};
-    expected.insert(expected.end(), 25, 2000);
-    expected.push_back(100);
-    EXPECT_EQ(waits.Durations(), expected);
-    EXPECT_EQ(processes.Started()[0]->Looks(), 25);
-    EXPECT_EQ(hardware.calls, (std::vector<std::string>{"track SAT-1", "modem SAT-1 @0",
-                                                         "map SAT-1", "error sound",
-                                                         "stop tracking"}));
-    ASSERT_EQ(notices.Shown().size(), 1u);
-    EXPECT_EQ(notices.Shown()[0].text, kNoProgramWindowText);
-    EXPECT_EQ(notices.Shown()[0].caption, "Tarvon Error");
-    EXPECT_EQ(notices.Shown()[0].icon, NoticeIcon::Exclamation);
-    EXPECT_TRUE(processes.Posted().empty());
-    EXPECT_FALSE(processes.Started()[0]->ExitCode());
-    EXPECT_EQ(pass->lastRunEnd, kStart + 1 + 1 + 50);  // 1.5 + 1 + 25 x 2 s
-}
-
-TEST_F(PassRunnerTest, ProgramThatEndsAtOnceEndsThePassQuietly) {
-    processes.OnStart([](FakeProgram& p) {
-        p.Exit(0);
-        return true;
-    });
-    Run();
-    EXPECT_THAT(waits.Durations(), ElementsAre(12500, 1500, 1000, 2000, 100));
-    EXPECT_TRUE(notices.Shown().empty());
-    EXPECT_EQ(pass->lastRunEnd, kStart + 2);
-    EXPECT_EQ(pass->endedByScheduler, 0);
-    EXPECT_EQ(engine.runnerState, 0);
-}
-
-TEST_F(PassRunnerTest, ProgramThatCannotStartIsReported) {
-    processes.OnStart([](FakeProgram&) { return false; });
-    Run();
-    ASSERT_EQ(notices.Shown().size(), 1u);
-    EXPECT_EQ(notices.Shown()[0].text,
-              "Error running program.  Tarvon was unable to find the program associated with "
-              "this satellite, or there was an error while running it.");
-    EXPECT_EQ(notices.Shown()[0].caption, "Tarvon");
-    EXPECT_EQ(pass->lastRunEnd, kStart + 1);
-    EXPECT_EQ(engine.runnerState, 0);
+TEST_F(PassRunnerTest, ProgramThatFailsEndsThePassWithItsMessage) {
+    std::vector<uint32_t> noWindow = {12500, 1500, 1000};
+    noWindow.insert(noWindow.end(), 25, 2000);  // and it is left running
+    noWindow.push_back(100);
+    const struct {
+        std::function<bool(FakeProgram&)> program;
+        std::vector<uint32_t> waits;
+        const char* notice;  // none when empty
+        int32_t endsAfter;
+        std::string how;
+    } cases[] = {
+        {[](FakeProgram&) { return false; }, {12500, 1500, 100}, kErrorRunningProgramText, 1,
+         "the program could not be started: d:\\prog\\vant.exe SAT-1"},
+        {[](FakeProgram& p) { p.Exit(0); return true; }, {12500, 1500, 1000, 2000, 100}, "", 2,
+         "the program ended before it showed a window"},
+        {[](FakeProgram&) { return true; }, noWindow, kNoProgramWindowText, 1 + 1 + 50,
+         "the program showed no window and was left running"},
+    };
+    for (const auto& c : cases) {
+        RunnerStation fresh;
+        fresh.processes.OnStart(c.program);
+        fresh.RunPass();
+        EXPECT_EQ(fresh.waits.Durations(), c.waits) << c.how;
+        const auto shown = fresh.notices.Shown();
+        EXPECT_EQ(shown.empty() ? "" : shown[0].text, std::string(c.notice)) << c.how;
+        EXPECT_EQ(fresh.pass->lastRunEnd, kStart + c.endsAfter) << c.how;
+        EXPECT_EQ(fresh.engine.runnerState, 0) << c.how;
+        EXPECT_TRUE(fresh.processes.Posted().empty()) << c.how;
+        EXPECT_THAT(fresh.log.Lines().back(), ::testing::EndsWith(c.how));
+        EXPECT_EQ(std::count(fresh.hardware.calls.begin(), fresh.hardware.calls.end(), "error sound"),
+                  c.notice == kNoProgramWindowText) << c.how;
+    }
 }
 
 TEST_F(PassRunnerTest, SatelliteWithoutKeyIsNeverRunAgain) {
     pass->satName = "UNKNOWN";
     engine.runningSatName = "UNKNOWN";
-    Run();
+    RunPass();
     EXPECT_EQ(pass->lastRunEnd, kNever);
     EXPECT_EQ(engine.runnerState, 0);
     EXPECT_EQ(engine.runningSatName, "");
@@ -295,14 +282,14 @@ TEST_F(PassRunnerTest, RunValueChoosesTheShowState) {
     processes.OnStart([](FakeProgram&) { return false; });
     for (const auto& c : cases) {
         SetSatValue("Run", c.run);
-        Run();
+        RunPass();
         EXPECT_EQ(processes.Started().back()->Start().show, c.show) << c.run;
     }
 }
 
 TEST_F(PassRunnerTest, ProgramsOfOtherTitlesGetNoPassMessages) {
     CompanionProgram("VANT [SAT-2]", 0, kStart + 100);  // titled for another satellite
-    Run();
+    RunPass();
     EXPECT_TRUE(processes.Posted().empty());
     EXPECT_NE(pass->lastRunEnd, 0);
 }
@@ -310,7 +297,7 @@ TEST_F(PassRunnerTest, ProgramsOfOtherTitlesGetNoPassMessages) {
 TEST_F(PassRunnerTest, ManualPassGetsNoPassMessagesAndEndsItsLosWhenItEnds) {
     CompanionProgram("VANT [SAT-1]", 0, kStart + 100);
     pass->priority = 0;
-    Run();
+    RunPass();
     EXPECT_TRUE(processes.Posted().empty());
     EXPECT_EQ(pass->los, pass->lastRunEnd);
 }
@@ -319,7 +306,7 @@ TEST_F(PassRunnerTest, SupervisionEndsAtLosPlusSixtyOrWhenTheEngineEndsThePass) 
     // A program that never ends: rounds of 10 s, the last one shorter.
     pass->los = kStart + 60;
     CompanionProgram("VANT [SAT-1]", 0, kNever);
-    Run();
+    RunPass();
     std::vector<uint32_t> d = waits.Durations();
     // 1.5 s of modem, 1 s before the window: supervision from +2.5 to +120.
     std::vector<uint32_t> rounds(d.begin() + 3, d.end() - 1);
@@ -339,7 +326,7 @@ TEST_F(PassRunnerTest, EngineEndsThePassWithPassEndEventAndEndRequested) {
             sync.passEnd.Set();
         }
     });
-    Run();
+    RunPass();
     EXPECT_EQ(pass->endedByScheduler, 1);
     EXPECT_EQ(pass->lastRunEnd, kStart + 42);
     EXPECT_EQ(engine.decisionHoldUntil, held);  // the engine's longer hold stands
@@ -348,7 +335,7 @@ TEST_F(PassRunnerTest, EngineEndsThePassWithPassEndEventAndEndRequested) {
 
 TEST_F(PassRunnerTest, RunnerThatFailsIsRecordedAndFreesTheStation) {
     hardware.trackingFails = true;
-    Run();
+    RunPass();
     EXPECT_EQ(log.Lines().front(), "Exception caught in pass runner: rotator port gone");
     EXPECT_EQ(pass->lastRunEnd, kStart);
     EXPECT_EQ(engine.runnerState, 0);

@@ -184,21 +184,16 @@ TEST(TrackingList, NamesEndWithATilde) {
 
 TEST(TrackingList, DisplayOrderByNextEventKeepsListOrderForTies) {
     TrackingList list;
-    const int32_t times[] = {50, 0, 50, 10};
-    for (int32_t t : times) {
+    for (int32_t t : {50, 0, 50, 10}) {
         auto entry = std::make_shared<TrackingEntry>();
         entry->state.nextEventTime = t;
+        entry->state.catalogNumber = uint32_t(list.entries.size());
         list.entries.push_back(entry);
     }
     SortTrackingDisplay(list);
-    std::vector<TrackingEntry*> expected;
-    auto it = list.entries.begin();
-    TrackingEntry* e[4];
-    for (int i = 0; i < 4; ++i) e[i] = (it++)->get();
-    expected = {e[1], e[3], e[0], e[2]};
-    std::vector<TrackingEntry*> shown;
-    for (auto& d : list.display) shown.push_back(d.get());
-    EXPECT_EQ(shown, expected);
+    std::vector<uint32_t> shown;
+    for (auto& d : list.display) shown.push_back(d->state.catalogNumber);
+    EXPECT_EQ(shown, (std::vector<uint32_t>{1, 3, 0, 2}));
 }
 
 }  // namespace

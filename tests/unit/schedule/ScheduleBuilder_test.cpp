@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "ScratchDir.h"
 #include "Schedule_helpers.h"
 #include "schedule/PassCalculation.h"
 #include "schedule/PassEdits.h"
@@ -27,14 +28,9 @@ std::vector<FoundPass> Regular(int32_t first, int32_t period, int days) {
 class ScheduleBuilderTest : public ::testing::Test {
 protected:
     ScheduleBuilderTest() : station(kStart) {
-        dir = std::filesystem::temp_directory_path() /
-              ("tarvon-builder-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        station.settings.general.kovaDirectory = dir.string();
+        station.settings.general.kovaDirectory = dir.Path().string();
         station.settings.general.scheduleSeconds = kDay;
     }
-    ~ScheduleBuilderTest() override { std::filesystem::remove_all(dir); }
 
     std::vector<std::string> Names() {
         std::vector<std::string> names;
@@ -47,8 +43,8 @@ protected:
         return n;
     }
 
+    ScratchDir dir;
     TestStation station;
-    std::filesystem::path dir;
 };
 
 TEST_F(ScheduleBuilderTest, RegistrySatellitesAreScheduledByTheirState) {
@@ -60,31 +56,26 @@ TEST_F(ScheduleBuilderTest, RegistrySatellitesAreScheduledByTheirState) {
     station.AddSatelliteKey("k3", "OFF", 2, 50);
     auto noState = station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k4");
     RegWriteString(*noState, "Name", "RUN");
+    station.source.passes["LOW"] = Regular(kStart + 4000, 6000, 3);
+    auto noPriority = station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k5");
+    RegWriteString(*noPriority, "Name", "LOW");
+    RegWriteDword(*noPriority, "State", 0);
 
     BuildSchedule(station.state);
 
-    ASSERT_EQ(station.state.satellites.size(), 2u);
+    ASSERT_EQ(station.state.satellites.size(), 3u);
     EXPECT_EQ(CountOf("OFF"), 0u);
     // Every pass up to the horizon plus the first one beyond it.
     EXPECT_EQ(CountOf("RUN"), 16u);
     for (auto& p : station.state.passes) {
-        EXPECT_EQ(p->priority, 10) << "priority 0 and 150 read as 10";
+        // Priority 0 and 150 read as 10, a missing one as the lowest.
+        EXPECT_EQ(p->priority, p->satName == "LOW" ? 100 : 10);
         EXPECT_EQ(p->state, p->satName == "SHOW" ? 1 : 0);
         EXPECT_EQ(p->maxElevation, 28);
+        EXPECT_EQ(p->startLead, 25);
     }
     EXPECT_TRUE(station.state.queue.empty());
     EXPECT_TRUE(station.sync.passCalcIdle.IsSet());
-}
-
-TEST_F(ScheduleBuilderTest, MissingPriorityIsTheLowest) {
-    station.source.passes["A"] = Regular(kStart + 1000, 6000, 1);
-    auto key = station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\A");
-    RegWriteString(*key, "Name", "A");
-    RegWriteDword(*key, "State", 0);
-    BuildSchedule(station.state);
-    ASSERT_FALSE(station.state.passes.empty());
-    EXPECT_EQ(station.state.passes.front()->priority, 100);
-    EXPECT_EQ(station.state.passes.front()->startLead, 25);
 }
 
 TEST_F(ScheduleBuilderTest, AbsurdRegistryValuesScheduleWithoutHarm) {

@@ -24,11 +24,15 @@ const ListingFormat kUtc{"%d-%m-%y %H:%M:%S", true, 0};
 
 TEST(ScheduleListingTest, PassLineTextsAndColours) {
     const int32_t aos = 1798761600;  // 2027-01-01 00:00:00
+    PassRef regardless = Pass("FO-29", aos, aos + 60, 2, 0, 0);
+    regardless->runRegardlessOfElevation = 1;  // counts as runnable
+    const ListingFormat local{"%d-%m-%y %H:%M:%S", false, -7200};
     const struct {
         PassRef pass;
         int32_t now;
         const char* text;
         uint32_t rgb;
+        ListingFormat format = kUtc;
     } cases[] = {
         {Pass("ISS", aos, aos + 600, 3, 0, 1, 67), aos - 1,
          "ISS           3 67 01-01-27 00:00:00  01-01-27 00:10:00", 0x000000},
@@ -40,21 +44,16 @@ TEST(ScheduleListingTest, PassLineTextsAndColours) {
          "SO-50           45 01-01-27 00:00:00  01-01-27 00:01:00", 0x808080},
         {Pass("SO-50", aos, aos + 60, 12, 0, 0), aos + 5,
          "SO-50        12 45 01-01-27 00:00:00  01-01-27 00:01:00", 0xC00000},
+        {regardless, aos - 1, "FO-29         2 45 01-01-27 00:00:00  01-01-27 00:01:00", 0x000000},
+        {Pass("ISS", 0, 600, 1, 0, 1), 0, "ISS           1 45 01-01-70 02:00:00  01-01-70 02:10:00", 0xFF0000, local},
     };
     for (const auto& c : cases) {
         PassList passes{c.pass};
-        auto lines = BuildScheduleListing(passes, {}, c.now, kUtc);
+        auto lines = BuildScheduleListing(passes, {}, c.now, c.format);
         ASSERT_EQ(lines.size(), 1u);
         EXPECT_EQ(lines[0].text, c.text);
         EXPECT_EQ(lines[0].rgb, c.rgb) << c.text;
     }
-}
-
-TEST(ScheduleListingTest, RegardlessOfElevationCountsAsRunnable) {
-    PassRef p = Pass("FO-29", 1000, 2000, 2, 0, 0);
-    p->runRegardlessOfElevation = 1;
-    auto lines = BuildScheduleListing(PassList{p}, {}, 500, kUtc);
-    EXPECT_EQ(lines.at(0).rgb, 0x000000u);
 }
 
 TEST(ScheduleListingTest, MergesEventsAndPassesInTimeOrderSkippingHiddenAndEnded) {
@@ -70,12 +69,6 @@ TEST(ScheduleListingTest, MergesEventsAndPassesInTimeOrderSkippingHiddenAndEnded
     EXPECT_EQ(names, (std::vector<std::string>{"Fetch", "At", "A", "B", "Late"}));
     // The name fills 25 columns, then 13 blanks before the time.
     EXPECT_EQ(lines[0].text, "Fetch keps" + std::string(15 + 13, ' ') + "01-01-70 00:15:00");
-}
-
-TEST(ScheduleListingTest, LocalTimeUsesTheBias) {
-    auto lines = BuildScheduleListing(PassList{Pass("ISS", 0, 600, 1, 0, 1)}, {}, 0,
-                                      ListingFormat{"%d-%m-%y %H:%M:%S", false, -7200});
-    EXPECT_EQ(lines.at(0).text, "ISS           1 45 01-01-70 02:00:00  01-01-70 02:10:00");
 }
 
 }  // namespace
