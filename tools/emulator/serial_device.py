@@ -14,6 +14,8 @@ FAULT: none (default); silent (never answers); garbage (answers lines that
 --report: an EasyComm rotator reports its position ("AZ.. EL..") after each
        position line, as one that reads its own sensors would.
 --announce TEXT: sends TEXT and a line feed once a second of its own accord.
+--ready FILE: created once the device listens, so that nothing sent to it
+       before is lost (making the port raw flushes what waits on it).
 """
 import argparse
 import os
@@ -168,6 +170,7 @@ def main():
     parser.add_argument("--sats", default="AO-16,UO-22,ISS")
     parser.add_argument("--report", action="store_true")
     parser.add_argument("--announce", default="")
+    parser.add_argument("--ready", default="")
     args = parser.parse_args()
     fd = os.open(args.port, os.O_RDWR | os.O_NOCTTY)
     tty.setraw(fd)
@@ -176,6 +179,8 @@ def main():
     termios.tcsetattr(fd, termios.TCSANOW, attrs)
     with open(args.log, "a") as log:
         device = Device(args, fd, log)
+        if args.ready:
+            open(args.ready, "w").close()
         while True:
             ready, _, _ = select.select([fd], [], [], 0.05)
             if not ready:

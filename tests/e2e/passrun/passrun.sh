@@ -8,6 +8,13 @@ STANDIN_WIN="$BIN_WIN\\standin.exe"
 
 now() { date +%s; }
 
+# Sleeps until unix time $1; at once when it has passed (a busy machine can
+# get there late).
+sleep_until() {
+    local left=$(($1 - $(now)))
+    [ "$left" -le 0 ] || sleep "$left"
+}
+
 # Satellite key NAME with Program PROGRAM (a registry text: backslashes as is).
 add_satellite() {
     local key="Software\\Kova\\Satellites\\$1"
@@ -86,7 +93,7 @@ wait_standin() {
 # Closes Tarvon through its main window, as the user would, and waits.
 close_tarvon() {
     probe post --class Tarvon --msg 16 >/dev/null || fail "no main window to close"
-    wait_exit "$TARVON_PID" 30 || fail "Tarvon did not end after WM_CLOSE"
+    wait_exit "$TARVON_PID" 60 || fail "Tarvon did not end after WM_CLOSE"
 }
 
 # |$1 - $2| <= $3

@@ -30,9 +30,9 @@ check_positions() {
 # Through the pass and the engine's end of it, then closed.
 run_pass() {
     iss_pass "$@"
-    sleep $((AOS + 5 - $(now)))
+    sleep_until $((AOS + 5))
     screenshot "$3"
-    sleep $((LOS + 14 - $(now)))
+    sleep_until $((LOS + 14))
     close_tarvon
 }
 

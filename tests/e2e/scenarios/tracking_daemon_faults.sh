@@ -36,13 +36,13 @@ grep -qxF "An error was encountered while trying to install the rotor driver.  T
     <<<"$boxes" || fail "first pass message: $boxes"
 [[ "$(tracking_text)" == SNISS\ AZ* ]] || fail "no tracking data without a rotator"
 
-sleep $((los1 + 12 - $(now)))
+sleep_until $((los1 + 12))
 stop_daemon "$silent"
 start_daemon rotctld "$rot"
-sleep $((aos2 + 2 - $(now)))
+sleep_until $((aos2 + 2))
 stop_daemon "$rigctld_pid"
 gone=$(now)
-sleep $((los2 + 12 - $(now)))
+sleep_until $((los2 + 12))
 
 mapfile -t moves < <(positions "$rot")
 [ ${#moves[@]} -ge 10 ] || fail "${#moves[@]} positions in the second pass"

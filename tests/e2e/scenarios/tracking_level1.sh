@@ -28,7 +28,7 @@ start_tarvon
 probe find --class Tarvon --timeout 30 >/dev/null || fail "no main window"
 
 dde() { "$WINE" "$TARVON_BIN/ddeclient.exe" Tarvon Tracking request "$@" 2>/dev/null | tr -d '\r'; }
-sleep $((aos + 5 - $(now)))
+sleep_until $((aos + 5))
 text=$(tracking_text)
 [[ "$text" =~ ^SNISS\ AZ[0-9.]+\ EL[0-9.]+\ UP[0-9]+\ UMLSB\ DN[0-9]+\ DMUSB$ ]] || fail "tracking text '$text'"
 record=$(dde TrackData)
@@ -36,7 +36,7 @@ expect_eq "$(echo "$record" | sed -n 2p)" "data 69" "TrackData size"
 expect_eq "$(echo "$record" | sed -n 3p | cut -d' ' -f1-4)" "49 53 53 00" "TrackData name"
 screenshot tracking
 
-sleep $((los + 14 - $(now)))
+sleep_until $((los + 14))
 mapfile -t moves < <(positions "$rot")
 mapfile -t downs < <(downlinks "$rig")
 mapfile -t ups < <(uplinks "$rig")

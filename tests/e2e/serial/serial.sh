@@ -31,10 +31,14 @@ serial_device() {
     [ -e "$far" ] || fail "no pty pair for COM$n"
     # The emulator's end takes the pair with it (as a pulled USB adapter
     # would), and killing the pair ends the emulator.
-    local pair=$!
-    (python3 "$EMULATOR" --device "$type" --port "$far" --log "$WORK/dev$n.log" "$@"; kill $pair 2>/dev/null) &
+    local pair=$! ready="$WORK/dev$n-$SERIAL_PAIRS.ready"
+    (python3 "$EMULATOR" --device "$type" --port "$far" --log "$WORK/dev$n.log" --ready "$ready" "$@"
+        kill $pair 2>/dev/null) &
     "$WINE" reg add 'HKLM\Software\Wine\Ports' /v "COM$n" /t REG_SZ /d "$near" /f >/dev/null 2>&1
     wineserver -k >/dev/null 2>&1 || true
+    # Python starts slowly on a busy machine; the station must not talk first.
+    for _ in $(seq 300); do [ -e "$ready" ] && return 0; sleep 0.1; done
+    fail "the COM$n device did not start"
 }
 
 # The commands device N received, without their times.
@@ -60,19 +64,23 @@ satellite_modem() {
 
 # iss_pass TYPE PORT DEVICE [emulator options...]: rotator TYPE on COM PORT
 # with a DEVICE there, the ISS in view of the station (../tracking) and one of
-# its passes whose runner starts a few seconds after start-up; AOS and LOS in
-# $AOS and $LOS. Returns once the main window is up.
+# its passes, $ISS_PASS_SECONDS long (20 by default), whose runner is due
+# at once (start lead 25 s), so it starts with the station however long that
+# takes; AOS and LOS in $AOS and $LOS. Returns once the main window is up.
 iss_pass() {
     local type=$1 port=$2
     shift 2
     iss_satellite
-    AOS=$(($(now) + 35))
-    LOS=$((AOS + 20))
-    station_beside_track $((AOS + 10))
+    # Placed for the AOS below give or take the set-up's time, which only
+    # moves the closest approach by a few seconds.
+    station_beside_track $(($(now) + 45))
     reg_dword 'Software\Kova\Rotator' 'Rotator Type' "$type"
     reg_dword 'Software\Kova\Rotator' Port "$port"
     serial_device "$port" "$@"
+    apply_registry
+    AOS=$(($(now) + 25))
+    LOS=$((AOS + ${ISS_PASS_SECONDS:-20}))
     write_schedule "ISS:$AOS:$LOS:0"
     start_tarvon
-    probe find --class Tarvon --timeout 30 >/dev/null || fail "no main window"
+    probe find --class Tarvon --timeout 60 >/dev/null || fail "no main window"
 }

@@ -85,6 +85,9 @@ print("%.4f %.4f" % (lat, lon if lon < 180 else lon - 360))' $before $after)"
     reg_double 'Software\Kova\Station' Longitude "$STATION_LON"
     reg_double 'Software\Kova\Station' Altitude 100
     reg_dword 'Software\Kova\Tarvon' 'Schedule Days' 1
+    # The pre-pass notification shows or not depending on how long start-up
+    # took; these scenarios look for other boxes.
+    reg_dword 'Software\Kova\Tarvon' 'Message Pop Ups' 0
 }
 
 # "latitude longitude" (west positive) of the point under the ISS at time $1.
