@@ -94,7 +94,8 @@ void TrackingController::StartTracking(bool stop, bool noRadio, const std::strin
         lastElevation_ = std::numeric_limits<double>::quiet_NaN();
     }
     s_.data.Clear();
-    s_.platform.log.Record(stop ? "Tracking stopped" : "Tracking " + name);
+    // Shutdown stops whatever ran: a stop of nothing is not news in the log.
+    if (!stop || wasTracking) s_.platform.log.Record(stop ? "Tracking stopped" : "Tracking " + name);
 
     bool tracking;
     if (rotator.type == kRotatorLevel1) {

@@ -90,6 +90,25 @@ wait_standin() {
     return 1
 }
 
+# Runs "$@" every half second until it succeeds, for at most $1 seconds.
+wait_until() {
+    local deadline=$(($(now) + $1))
+    shift
+    until "$@"; do
+        [ "$(now)" -lt "$deadline" ] || return 1
+        sleep 0.5
+    done
+}
+
+# Unix time of the station log's last line with text $1; empty when none.
+# The station's own times: a busy machine is slow to start the programs that
+# watch it, not to keep its timers.
+logged_at() {
+    local line
+    line=$(grep -F "$1" "$KOVA_DIR/Tarvon.log" 2>/dev/null | tail -1) || return 0
+    date -d "$(echo "$line" | cut -c1-19)Z" +%s
+}
+
 # Closes Tarvon through its main window, as the user would, and waits.
 close_tarvon() {
     probe post --class Tarvon --msg 16 >/dev/null || fail "no main window to close"

@@ -14,18 +14,18 @@ rig=$(free_port)
 start_daemon rotctld "$rot"
 start_daemon rigctld "$rig"
 iss_satellite
-t=$(now)
-aos=$((t + 60))  # Tarvon needs up to ~30 s to start on a busy machine
-los=$((aos + 20))
-station_beside_track $((aos + 10))
+# Placed for the AOS below give or take the set-up's time.
+station_beside_track $(($(now) + 75))
 level1_rotator "$rot" "$rig"
 reg_dword 'Software\Kova\Rotator' Park 1
 reg_dword 'Software\Kova\Rotator' 'Park Az' 9999
 reg_dword 'Software\Kova\Rotator' 'Park El' 45
 apply_registry
+aos=$(($(now) + 60))  # the runner at AOS - 25: Tarvon needs up to ~30 s to start on a busy machine
+los=$((aos + 20))
 write_schedule "ISS:$aos:$los:0"
 start_tarvon
-probe find --class Tarvon --timeout 30 >/dev/null || fail "no main window"
+probe find --class Tarvon --timeout 60 >/dev/null || fail "no main window"
 
 dde() { "$WINE" "$TARVON_BIN/ddeclient.exe" Tarvon Tracking request "$@" 2>/dev/null | tr -d '\r'; }
 sleep_until $((aos + 5))
@@ -72,19 +72,18 @@ grep -aq 'rig_set_mode called.*USB' "$WORK/rigctld-$rig.log" || fail "downlink m
 # tracks one, "[STOP]" and OK stop and park.
 enable_rotator() {
     probe post --class Tarvon --msg 273 --wparam 126 >/dev/null
-    probe find --class '#32770' --title "Enable Rotator" --timeout 10 >/dev/null || fail "no Enable Rotator dialog"
+    probe find --class '#32770' --title "Enable Rotator" --timeout 30 >/dev/null || fail "no Enable Rotator dialog"
 }
 enable_rotator
 expect_eq "$(probe list --title "Enable Rotator" --id 4201 | head -3 | tr '\n' ' ')" "[STOP] AO-07 UO-11 " "list"
 probe list --title "Enable Rotator" --id 4201 --select ISS --double 1 >/dev/null
-sleep 3
-[[ "$(tracking_text)" == SNISS\ AZ* ]] || fail "Enable Rotator did not start tracking"
+wait_until 30 tracking_satellite ISS || fail "Enable Rotator did not start tracking"
 enable_rotator
 probe list --title "Enable Rotator" --id 4201 --select "[STOP]" >/dev/null
 probe press --title "Enable Rotator" --button OK >/dev/null
-sleep 1
+parked() { [ "$(positions "$rot" | tail -1 | cut -d' ' -f2-)" == "360.00 45.00" ]; }
+wait_until 30 parked || fail "not parked after [STOP]"
 expect_eq "$(tracking_text)" "** NO SATELLITE **" "after [STOP]"
-expect_eq "$(positions "$rot" | tail -1 | cut -d' ' -f2-)" "360.00 45.00" "parked after [STOP]"
 close_tarvon
 grep -q "Tracking ISS" "$KOVA_DIR/Tarvon.log" || fail "no tracking line in the station log"
 echo "ok"

@@ -142,6 +142,10 @@ tracking_text() {
         xxd -r -p | tr -d '\0'
 }
 
+# Whether the DDE service tracks satellite $1, or nothing.
+tracking_satellite() { [[ "$(tracking_text)" == "SN$1 AZ"* ]]; }
+tracking_nothing() { [ "$(tracking_text)" == "** NO SATELLITE **" ]; }
+
 # Presses OK on the message box captioned $1 once it shows (within $2 s) and
 # prints its text.
 answer_box() {

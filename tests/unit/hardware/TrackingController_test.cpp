@@ -129,6 +129,8 @@ TEST_F(TrackingControllerTest, Level1PointsTheAntennaAndTunesForDoppler) {
     Controller().StartTracking(false, false, "ISS");
     WaitForSteps(3);
     Controller().StartTracking(true, true, "");
+    Controller().StartTracking(true, true, "");
+    EXPECT_EQ(log.Lines(), (std::vector<std::string>{"Tracking ISS", "Tracking stopped"}));
     // Downlink 437.8 MHz (band bit 2), uplink 145.99 MHz (bit 1 in the second byte); USB, FM-N.
     const std::vector<std::string> calls = recorder.Calls();
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 3),
