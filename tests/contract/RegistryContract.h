@@ -4,8 +4,8 @@
 // Wine. Each case gets an empty key path `base` under HKEY_CURRENT_USER.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/Registry.h"
@@ -30,15 +30,31 @@ inline std::vector<std::string> Subkeys(RegKey& key) {
     return names;
 }
 
+// A value read into a buffer of `capacity` bytes: the bytes read, or the
+// whole buffer (filled with 0xCC beforehand, 8 bytes beyond the capacity)
+// when the read failed.
+struct RawRead {
+    RegStatus status;
+    RegType type;
+    uint32_t size;
+    std::vector<uint8_t> bytes;
+};
+inline RawRead Read(RegKey& key, const std::string& name, uint32_t capacity = 64) {
+    std::vector<uint8_t> buffer(capacity + 8, 0xCC);
+    RawRead r{RegStatus::Ok, RegType{}, 0, {}};
+    r.status = key.ReadValue(name, r.type, buffer.data(), capacity, r.size);
+    if (r.status == RegStatus::Ok) buffer.resize(r.size);
+    r.bytes = buffer;
+    return r;
+}
+inline std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
 inline const std::vector<RegistryCase>& RegistryCases() {
     static const std::vector<RegistryCase> cases = {
         {"MissingValueIsNotFoundAndKeepsTheDefault",
          [](Registry& registry, const std::string& base) {
              auto key = MakeKey(registry, base);
-             RegType type{};
-             uint8_t buffer[4];
-             uint32_t size = 0;
-             EXPECT_EQ(key->ReadValue("Missing", type, buffer, sizeof buffer, size), RegStatus::NotFound);
+             EXPECT_EQ(Read(*key, "Missing").status, RegStatus::NotFound);
              uint32_t dword = 77;
              std::string text = "default";
              EXPECT_FALSE(RegReadDword(*key, "Missing", dword));
@@ -50,16 +66,11 @@ inline const std::vector<RegistryCase>& RegistryCases() {
          [](Registry& registry, const std::string& base) {
              auto key = MakeKey(registry, base);
              ASSERT_TRUE(RegWriteString(*key, "Callsign", "ABCDEFGH"));
-             uint8_t buffer[16];
-             std::memset(buffer, 0xCC, sizeof buffer);
-             RegType type{};
-             uint32_t size = 0;
-             EXPECT_EQ(key->ReadValue("Callsign", type, buffer, 8, size), RegStatus::TooLong);
-             EXPECT_EQ(size, 9u);
-             for (uint8_t b : buffer) EXPECT_EQ(b, 0xCC);
-             EXPECT_EQ(key->ReadValue("Callsign", type, buffer, 9, size), RegStatus::Ok);
-             EXPECT_EQ(size, 9u);
-             EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer)), "ABCDEFGH");
+             const RawRead tooLong = Read(*key, "Callsign", 8);
+             EXPECT_EQ(tooLong.status, RegStatus::TooLong);
+             EXPECT_EQ(tooLong.size, 9u);
+             EXPECT_EQ(tooLong.bytes, std::vector<uint8_t>(16, 0xCC));
+             EXPECT_EQ(Read(*key, "Callsign", 9).bytes, Bytes(std::string_view("ABCDEFGH", 9)));
              std::string text = "old";
              EXPECT_FALSE(RegReadString(*key, "Callsign", text, 8));
              EXPECT_EQ(text, "old");
@@ -70,28 +81,17 @@ inline const std::vector<RegistryCase>& RegistryCases() {
          [](Registry& registry, const std::string& base) {
              auto key = MakeKey(registry, base);
              ASSERT_TRUE(RegWriteString(*key, "Name", "AO-16"));
-             uint8_t buffer[32];
-             RegType type{};
-             uint32_t size = 0;
-             ASSERT_EQ(key->ReadValue("Name", type, buffer, sizeof buffer, size), RegStatus::Ok);
-             EXPECT_EQ(type, RegType::Sz);
-             ASSERT_EQ(size, 6u);
-             EXPECT_EQ(std::memcmp(buffer, "AO-16", 6), 0);
              ASSERT_TRUE(RegWriteString(*key, "Empty", ""));
-             ASSERT_EQ(key->ReadValue("Empty", type, buffer, sizeof buffer, size), RegStatus::Ok);
-             EXPECT_EQ(size, 1u);
+             EXPECT_EQ(Read(*key, "Name").type, RegType::Sz);
+             EXPECT_EQ(Read(*key, "Name").bytes, Bytes(std::string_view("AO-16", 6)));
+             EXPECT_EQ(Read(*key, "Empty").size, 1u);
          }},
         {"StringWithoutTerminatorKeepsItsLength",
          [](Registry& registry, const std::string& base) {
              auto key = MakeKey(registry, base);
-             const uint8_t mode[4] = {'P', 'K', 'T', '9'};
-             ASSERT_EQ(key->WriteValue("DSP Mode", RegType::Sz, mode, 4), RegStatus::Ok);
-             uint8_t buffer[8] = {};
-             RegType type{};
-             uint32_t size = 0;
-             ASSERT_EQ(key->ReadValue("DSP Mode", type, buffer, 4, size), RegStatus::Ok);
-             EXPECT_EQ(type, RegType::Sz);
-             EXPECT_EQ(size, 4u);
+             ASSERT_EQ(key->WriteValue("DSP Mode", RegType::Sz, Bytes("PKT9").data(), 4), RegStatus::Ok);
+             const RawRead mode = Read(*key, "DSP Mode", 4);
+             EXPECT_EQ(std::tuple(mode.status, mode.type, mode.size), std::tuple(RegStatus::Ok, RegType::Sz, 4u));
              std::string text;
              EXPECT_TRUE(RegReadString(*key, "DSP Mode", text, 5));
              EXPECT_EQ(text, "PKT9");
@@ -101,11 +101,8 @@ inline const std::vector<RegistryCase>& RegistryCases() {
              auto key = MakeKey(registry, base);
              const std::string text = "Caf\xC3\xA9 \xE2\x82\xAC";  // "Café €": 9 bytes
              ASSERT_TRUE(RegWriteString(*key, "Label", text));
-             uint8_t buffer[16];
-             RegType type{};
-             uint32_t size = 0;
-             EXPECT_EQ(key->ReadValue("Label", type, buffer, 9, size), RegStatus::TooLong);
-             EXPECT_EQ(size, 10u);
+             const RawRead tooLong = Read(*key, "Label", 9);
+             EXPECT_EQ(std::tuple(tooLong.status, tooLong.size), std::tuple(RegStatus::TooLong, 10u));
              std::string read;
              EXPECT_TRUE(RegReadString(*key, "Label", read, 10));
              EXPECT_EQ(read, text);
@@ -116,33 +113,26 @@ inline const std::vector<RegistryCase>& RegistryCases() {
              ASSERT_TRUE(RegWriteDword(*key, "Time", 0xDEADBEEF));
              ASSERT_TRUE(RegWriteDouble(*key, "Latitude", 50.0));
              ASSERT_TRUE(RegWriteByte(*key, "Flag", 1));
-             struct Expected {
+             const struct {
                  const char* name;
                  RegType type;
                  std::vector<uint8_t> bytes;
-             };
-             const Expected expected[] = {
+             } expected[] = {
                  {"Time", RegType::Dword, {0xEF, 0xBE, 0xAD, 0xDE}},
                  {"Latitude", RegType::Binary, {0, 0, 0, 0, 0, 0, 0x49, 0x40}},
                  {"Flag", RegType::Binary, {1}},
              };
-             for (const Expected& e : expected) {
-                 uint8_t buffer[16];
-                 RegType type{};
-                 uint32_t size = 0;
-                 ASSERT_EQ(key->ReadValue(e.name, type, buffer, sizeof buffer, size), RegStatus::Ok) << e.name;
-                 EXPECT_EQ(type, e.type) << e.name;
-                 EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + size), e.bytes) << e.name;
+             for (const auto& e : expected) {
+                 const RawRead read = Read(*key, e.name);
+                 EXPECT_EQ(std::tuple(read.status, read.type, read.bytes), std::tuple(RegStatus::Ok, e.type, e.bytes))
+                     << e.name;
              }
              uint32_t dword = 0;
              double latitude = 0;
              uint8_t flag = 0;
-             EXPECT_TRUE(RegReadDword(*key, "Time", dword));
-             EXPECT_TRUE(RegReadDouble(*key, "Latitude", latitude));
-             EXPECT_TRUE(RegReadByte(*key, "Flag", flag));
-             EXPECT_EQ(dword, 0xDEADBEEFu);
-             EXPECT_EQ(latitude, 50.0);
-             EXPECT_EQ(flag, 1);
+             EXPECT_TRUE(RegReadDword(*key, "Time", dword) && RegReadDouble(*key, "Latitude", latitude) &&
+                         RegReadByte(*key, "Flag", flag));
+             EXPECT_EQ(std::tuple(dword, latitude, flag), std::tuple(0xDEADBEEFu, 50.0, uint8_t{1}));
              // A one-byte value is not a DWORD, and an 8-byte one does not fit one.
              dword = 5;
              EXPECT_FALSE(RegReadDword(*key, "Flag", dword));
@@ -154,12 +144,8 @@ inline const std::vector<RegistryCase>& RegistryCases() {
              auto key = MakeKey(registry, base);
              ASSERT_TRUE(RegWriteString(*key, "Value", "a long text value"));
              ASSERT_TRUE(RegWriteDword(*key, "Value", 7));
-             uint8_t buffer[32];
-             RegType type{};
-             uint32_t size = 0;
-             ASSERT_EQ(key->ReadValue("Value", type, buffer, sizeof buffer, size), RegStatus::Ok);
-             EXPECT_EQ(type, RegType::Dword);
-             EXPECT_EQ(size, 4u);
+             const RawRead read = Read(*key, "Value");
+             EXPECT_EQ(std::tuple(read.status, read.type, read.size), std::tuple(RegStatus::Ok, RegType::Dword, 4u));
          }},
         {"EmptyBinaryValueReadsIntoAnEmptyBuffer",
          [](Registry& registry, const std::string& base) {
@@ -183,8 +169,7 @@ inline const std::vector<RegistryCase>& RegistryCases() {
              auto key = MakeKey(registry, base);
              ASSERT_TRUE(RegWriteDword(*key, "Active", 1));
              EXPECT_EQ(key->DeleteValue("Active"), RegStatus::Ok);
-             uint32_t dword = 0;
-             EXPECT_FALSE(RegReadDword(*key, "Active", dword));
+             EXPECT_EQ(Read(*key, "Active").status, RegStatus::NotFound);
              EXPECT_EQ(key->DeleteValue("Active"), RegStatus::NotFound);
          }},
         {"NamesIgnoreCaseAndKeepTheirFirstSpelling",

@@ -4,13 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "WinTest_helpers.h"
 #include "contract/RegistryContract.h"
-#include "platform/memory/MemoryRegistry.h"
-#include "platform/memory/RegExportFile.h"
-#include "core/FileReplace.h"
 #include "win32/Utf8.h"
-#include "win32/Win32Processes.h"
 
 namespace tarvon {
 namespace {
@@ -61,73 +56,6 @@ TEST(Win32Registry, TextIsStoredAsTerminatedUtf16ForOtherPrograms) {
     EXPECT_TRUE(RegReadString(*key, "Label", read, 6));
     EXPECT_EQ(read, "Caf\xC3\xA9");
     key.reset();
-    RemoveTree(base);
-}
-
-// What we write, exported by the system's own `reg export` and read back by
-// our export-file reader, is what we wrote: the two agree on every type.
-TEST(Win32Registry, SystemExportOfOurValuesReadsBackUnchanged) {
-    const std::string base = "Software\\TarvonExport";
-    RemoveTree(base);
-    Win32Registry registry;
-    struct Written {
-        std::string path;
-        std::string name;
-    };
-    std::vector<Written> written;
-    {
-        auto sat = registry.Create(RegRoot::CurrentUser, base + "\\Satellites\\AO-16");
-        auto general = registry.Create(RegRoot::CurrentUser, base + "\\General");
-        ASSERT_TRUE(sat && general);
-        RegWriteString(*sat, "Program", "C:\\KOVA\\VANT.EXE \"%s\"");
-        RegWriteString(*sat, "Label", "Caf\xC3\xA9");
-        RegWriteString(*sat, "", "default");
-        const uint8_t mode[4] = {'P', 'K', 'T', '9'};
-        sat->WriteValue("DSP Mode", RegType::Sz, mode, 4);
-        RegWriteDouble(*sat, "Downlink 1", 435.0e6);
-        RegWriteByte(*sat, "Flag", 1);
-        RegWriteDword(*general, "Sound Type", 3);
-        std::vector<uint8_t> many(100, 0x5A);
-        general->WriteValue("Many", RegType::Binary, many.data(), 100);
-        // Not compared: Wine's `reg export` writes an unterminated string as if
-        // its last character were the terminator, so "DSP Mode" comes back as
-        // "PKT".
-        for (const char* name : {"Program", "Label", "", "Downlink 1", "Flag"})
-            written.push_back({base + "\\Satellites\\AO-16", name});
-        for (const char* name : {"Sound Type", "Many"}) written.push_back({base + "\\General", name});
-    }
-
-    std::filesystem::path directory = wintest::FreshTempDirectory(L"tarvon-export");
-    std::filesystem::path file = directory / "export.reg";
-    Win32Processes processes;
-    auto reg = processes.Start({"reg export HKCU\\" + base + " \"" + Narrow(file.wstring()) + "\" /y", "",
-                                ShowState::Hidden});
-    ASSERT_NE(reg, nullptr);
-    ASSERT_EQ(WaitAnyEvent({&reg->Exited()}, 30000), 0);
-    EXPECT_EQ(reg->ExitCode(), std::optional<uint32_t>(0));
-
-    std::vector<uint8_t> bytes;
-    ASSERT_TRUE(ReadWholeFile(file, bytes));
-    MemoryRegistry copy;
-    RegFileReport report = ReadRegFile(bytes, copy);
-    EXPECT_TRUE(report.recognised);
-    EXPECT_EQ(report.badLines, 0);
-    EXPECT_EQ(report.values, 8);
-    for (const Written& w : written) {
-        auto real = registry.Open(RegRoot::CurrentUser, w.path);
-        auto imported = copy.Open(RegRoot::CurrentUser, w.path);
-        ASSERT_TRUE(real && imported) << w.path;
-        uint8_t realBytes[128], importedBytes[128];
-        RegType realType{}, importedType{};
-        uint32_t realSize = 0, importedSize = 0;
-        ASSERT_EQ(real->ReadValue(w.name, realType, realBytes, 128, realSize), RegStatus::Ok) << w.name;
-        ASSERT_EQ(imported->ReadValue(w.name, importedType, importedBytes, 128, importedSize), RegStatus::Ok)
-            << w.name;
-        EXPECT_EQ(importedType, realType) << w.name;
-        EXPECT_EQ(std::vector<uint8_t>(importedBytes, importedBytes + importedSize),
-                  std::vector<uint8_t>(realBytes, realBytes + realSize))
-            << w.name;
-    }
     RemoveTree(base);
 }
 

@@ -26,10 +26,6 @@ TEST(RotatorCommands, LinesByteForByte) {
         {EasyComm1Line(Step()), "AZ123.4 EL5.1 UP145900124 FM-N DN435799876 USB\n"},
         {EasyComm2Lines(Step()), "AZ123.4 EL5.1 PH17.2\nUP145900124 UMFM-N DN435799876 DMUSB\n"},
         {EasyComm2Lines(Step(true)), "AO AZ123.4 EL5.1 PH17.2\nUP145900124 UMFM-N DN435799876 DMUSB\n"},
-        {EasyComm2Start("AO-16"), "SNAO-16\n"},
-        {std::string(kEasyComm2Stop), "LO SN "},
-        {SatTrakFrequency(145.9e6), "145900000.000000\r\n"},
-        {Dsp2232ModeCommand("PACT"), "\rMODEM PACT\r"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected);
 }

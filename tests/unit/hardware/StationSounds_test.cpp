@@ -2,85 +2,95 @@
 
 #include <gtest/gtest.h>
 
+#include "hardware/SoundSettings.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/RecordingSounds.h"
 
 namespace tarvon {
 namespace {
 
-using Kind = PlayedSound::Kind;
-
-struct Expected {
-    bool played;
-    Kind kind = Kind::Beep;
-    BeepKind beep = BeepKind::Exclamation;
-    const char* path = "";
-};
-
-class StationSoundsTest : public ::testing::Test {
-protected:
-    void Set(const char* name, uint32_t value) { RegWriteDword(*general, name, value); }
-    void SetText(const char* name, const char* value) { RegWriteString(*general, name, value); }
-
-    void Check(StationSound event, const Expected& e) {
-        RecordingSounds sounds;
-        PlayStationSound(registry, sounds, event, "AO-91", "C:\\KOVA");
-        auto played = sounds.Played();
-        ASSERT_EQ(played.size(), e.played ? 1u : 0u);
-        if (!e.played) return;
-        EXPECT_EQ(played[0].kind, e.kind);
-        if (e.kind == Kind::Beep) {
-            EXPECT_EQ(played[0].beep, e.beep);
-        }
-        if (e.kind == Kind::WaveFile) {
-            EXPECT_EQ(played[0].path, e.path);
-        }
+// What the station plays for an event of AO-91: "" for nothing, a beep's
+// kind, or the wave file.
+std::string Played(Registry& registry, StationSound event, std::string_view sat = "AO-91") {
+    RecordingSounds sounds;
+    PlayStationSound(registry, sounds, event, sat, "C:\\KOVA");
+    std::string played;
+    for (const PlayedSound& p : sounds.Played()) {
+        if (p.kind == PlayedSound::Kind::WaveFile) played += p.path;
+        else played += p.beep == BeepKind::Question ? "question" : "exclamation";
     }
+    return played;
+}
 
+TEST(StationSounds, WhatEachEventPlaysByTheStoredSettings) {
+    struct Case {
+        std::vector<std::pair<const char*, uint32_t>> values;
+        StationSound event;
+        const char* played;
+    };
+    const Case cases[] = {
+        {{{"Sound Type", 2}}, StationSound::Error, ""},  // the event is not enabled
+        {{{"Sound Type", 2}, {"Error Sound", 0}}, StationSound::Error, ""},
+        {{{"Error Sound", 1}}, StationSound::Error, ""},  // no "Sound Type": silence
+        {{{"Sound Type", 1}, {"Error Sound", 1}}, StationSound::Error, ""},
+        {{{"Sound Type", 0}, {"Error Sound", 1}}, StationSound::Error, ""},
+        {{{"Sound Type", 0xFFFFFFFF}, {"Error Sound", 1}}, StationSound::Error, ""},
+        {{{"Sound Type", 2}, {"Error Sound", 1}}, StationSound::Error, "exclamation"},
+        {{{"Sound Type", 2}, {"PrePass Sound", 1}}, StationSound::PrePass, "question"},
+        {{{"Sound Type", 2}, {"Track AOS Sound", 1}}, StationSound::TrackAos, "question"},
+        {{{"Sound Type", 2}, {"New Mail Sound", 1}}, StationSound::NewMail, ""},
+        {{{"Sound Type", 2}, {"New DL Sound", 1}}, StationSound::NewDownload, ""},
+        {{{"Sound Type", 3}, {"Track AOS Sound", 1}}, StationSound::TrackAos, "C:\\SOUNDS\\AOS.WAV"},
+        {{{"Sound Type", 3}, {"PrePass Sound", 1}}, StationSound::PrePass, "C:\\SOUNDS\\PRE.WAV"},
+        {{{"Sound Type", 3}, {"PrePass Sound", 1}, {"PrePass Sat WAV", 1}}, StationSound::PrePass,
+         "C:\\KOVA\\AO-91.WAV"},
+        // The per-satellite file is for the pre-pass sound only.
+        {{{"Sound Type", 3}, {"Track AOS Sound", 1}, {"PrePass Sat WAV", 1}}, StationSound::TrackAos,
+         "C:\\SOUNDS\\AOS.WAV"},
+    };
+    for (const Case& c : cases) {
+        MemoryRegistry registry;
+        auto general = registry.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\General");
+        RegWriteString(*general, "Track AOS WAV", "C:\\SOUNDS\\AOS.WAV");
+        RegWriteString(*general, "PrePass WAV", "C:\\SOUNDS\\PRE.WAV");
+        for (const auto& [name, value] : c.values) RegWriteDword(*general, name, value);
+        EXPECT_EQ(Played(registry, c.event), c.played) << &c - cases;
+    }
+}
+
+TEST(SoundSettings, EachTypeEnablesItsControls) {
+    const struct {
+        uint32_t type;
+        bool checks, files;
+    } cases[] = {{kSoundTypeNone, false, false}, {kSoundTypeBeeps, true, false}, {kSoundTypeWave, true, true},
+                 {0, false, false},              {7, false, false}};
+    for (const auto& c : cases) {
+        const SoundControls got = SoundControlsFor(c.type);
+        EXPECT_EQ(std::tuple(got.eventChecks, got.waveFiles, got.perSatelliteWave),
+                  std::tuple(c.checks, c.files, c.files))
+            << c.type;
+    }
+    EXPECT_EQ(SoundTypeFromButtons(true, true), kSoundTypeWave);
+    EXPECT_EQ(SoundTypeFromButtons(false, true), kSoundTypeBeeps);
+    EXPECT_EQ(SoundTypeFromButtons(false, false), kSoundTypeNone);
+}
+
+// A fresh station plays nothing though the dialog offers two sounds; once
+// saved from the dialog, the player follows what was saved.
+TEST(SoundSettings, DialogDefaultsAndWhatTheyPlayOnceSaved) {
     MemoryRegistry registry;
-    std::unique_ptr<RegKey> general = registry.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\General");
-};
-
-TEST_F(StationSoundsTest, NothingUnlessTheEventIsEnabled) {
-    Set("Sound Type", 2);
-    Check(StationSound::Error, {false});
-    Set("Error Sound", 0);
-    Check(StationSound::Error, {false});
-}
-
-TEST_F(StationSoundsTest, NoSoundTypeMeansSilence) {
-    Set("Error Sound", 1);
-    Check(StationSound::Error, {false});  // "Sound Type" missing: no sounds
-    for (uint32_t type : {1u, 0u, 4u, 0xFFFFFFFFu}) {
-        Set("Sound Type", type);
-        Check(StationSound::Error, {false});
-    }
-}
-
-TEST_F(StationSoundsTest, BeepsByEvent) {
-    Set("Sound Type", 2);
-    for (const char* name : {"Error Sound", "PrePass Sound", "New Mail Sound", "New DL Sound", "Track AOS Sound"}) {
-        Set(name, 1);
-    }
-    Check(StationSound::Error, {true, Kind::Beep, BeepKind::Exclamation});
-    Check(StationSound::PrePass, {true, Kind::Beep, BeepKind::Question});
-    Check(StationSound::TrackAos, {true, Kind::Beep, BeepKind::Question});
-    Check(StationSound::NewMail, {false});
-    Check(StationSound::NewDownload, {false});
-}
-
-TEST_F(StationSoundsTest, WaveFilesAndThePerSatellitePrePassFile) {
-    Set("Sound Type", 3);
-    Set("Track AOS Sound", 1);
-    Set("PrePass Sound", 1);
-    SetText("Track AOS WAV", "C:\\SOUNDS\\AOS.WAV");
-    SetText("PrePass WAV", "C:\\SOUNDS\\PRE.WAV");
-    Check(StationSound::TrackAos, {true, Kind::WaveFile, BeepKind::Exclamation, "C:\\SOUNDS\\AOS.WAV"});
-    Check(StationSound::PrePass, {true, Kind::WaveFile, BeepKind::Exclamation, "C:\\SOUNDS\\PRE.WAV"});
-    Set("PrePass Sat WAV", 1);
-    Check(StationSound::PrePass, {true, Kind::WaveFile, BeepKind::Exclamation, "C:\\KOVA\\AO-91.WAV"});
-    // The per-satellite file is for the pre-pass sound only.
-    Check(StationSound::TrackAos, {true, Kind::WaveFile, BeepKind::Exclamation, "C:\\SOUNDS\\AOS.WAV"});
+    registry.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\General");
+    EXPECT_EQ(Played(registry, StationSound::PrePass), "");
+    SoundSettings s = LoadSoundSettings(registry);
+    EXPECT_EQ(s.enabled, (std::array<bool, kSoundEvents>{false, true, true, false, false}));
+    s.type = kSoundTypeWave;
+    s.perSatelliteWave = true;
+    s.waveFiles[2] = std::string(300, 'm');
+    SaveSoundSettings(registry, s);
+    EXPECT_EQ(Played(registry, StationSound::PrePass, "AO-16"), "C:\\KOVA\\AO-16.WAV");
+    EXPECT_EQ(Played(registry, StationSound::NewMail), std::string(kWaveFileChars, 'm'));
+    EXPECT_EQ(Played(registry, static_cast<StationSound>(9)), "");
+    EXPECT_EQ(LoadSoundSettings(registry).waveFiles[2].size(), kWaveFileChars);
 }
 
 }  // namespace

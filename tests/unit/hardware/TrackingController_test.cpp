@@ -213,15 +213,6 @@ TEST_F(TrackingControllerTest, UnknownSatellite) {
     EXPECT_EQ(notices.Shown()[0].caption, kRotorErrorCaption);
 }
 
-TEST_F(TrackingControllerTest, StopParksTheAntennaWithinItsTravel) {
-    settings.general.park = 1;
-    settings.general.parkAz = 9999;
-    settings.general.parkEl = 45;
-    Controller().InitRotator();
-    Controller().StartTracking(true, true, "");
-    EXPECT_EQ(recorder.Calls(), (std::vector<std::string>{"RotorOpen", "P 360 45"}));
-}
-
 TEST_F(TrackingControllerTest, LinkSelectionAndFineOffsetReachTheNextStep) {
     settings.general.rotatorType = kRotatorDde;
     Controller().StartTracking(false, true, "ISS");

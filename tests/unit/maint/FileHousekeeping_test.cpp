@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -52,23 +53,11 @@ protected:
     MemoryRegistry registry_;
 };
 
-TEST_F(FileHousekeepingTest, RulesDefaultAndRoundTrip) {
-    HousekeepingRules rules = LoadHousekeepingRules(registry_);
-    EXPECT_EQ(rules.oldestFiles, 10u);
-    EXPECT_EQ(rules.oldestMessages, 10u);
-    EXPECT_EQ(rules.keepPfhFiles, 10u);
-    EXPECT_EQ(rules.deleteDlx + rules.deleteMsg + rules.deleteMyMsg + rules.deleteAct +
-                  rules.deleteUl + rules.pfhAction,
-              0u);
-    rules.oldestFiles = 3;
-    rules.deleteUl = 1;
-    rules.pfhAction = 1;
+TEST_F(FileHousekeepingTest, RulesRoundTrip) {
+    const HousekeepingRules rules{3, 4, 5, 6, 7, 8, 9, 11, 12};
     SaveHousekeepingRules(registry_, rules);
-    HousekeepingRules back = LoadHousekeepingRules(registry_);
-    EXPECT_EQ(back.oldestFiles, 3u);
-    EXPECT_EQ(back.deleteUl, 1u);
-    EXPECT_EQ(back.pfhAction, 1u);
-    EXPECT_EQ(back.oldestMessages, 10u);
+    const HousekeepingRules back = LoadHousekeepingRules(registry_);
+    EXPECT_EQ(std::memcmp(&back, &rules, sizeof rules), 0);
 }
 
 TEST_F(FileHousekeepingTest, DeletesEachClassByItsAgeAndFlag) {
@@ -112,46 +101,35 @@ TEST_F(FileHousekeepingTest, AgeZeroDeletesEverythingWrittenBeforeNow) {
     EXPECT_EQ(Remaining(sat), (std::set<std::string>{"B.UL"}));
 }
 
-struct TrimCase {
-    std::vector<int> numbers;
-    uint32_t keep;
-    uint32_t attempts;
-    std::set<std::string> remaining;
-};
-
 TEST_F(FileHousekeepingTest, NumberedHeaderFilesKeepTheNewest) {
-    auto names = [](std::initializer_list<int> numbers) {
-        std::set<std::string> out;
-        for (int n : numbers) {
-            char name[32];
+    auto files = [](int first, int last, std::vector<int> more = {}) {
+        std::set<std::string> names;
+        for (int n = first; n <= last; ++n) more.push_back(n);
+        for (int n : more) {
+            char name[16];
             std::snprintf(name, sizeof name, "VANT%04d.PFH", n);
-            out.insert(name);
+            names.insert(name);
         }
-        return out;
+        return names;
     };
-    std::vector<int> oneTo25;
-    for (int n = 1; n <= 25; ++n) oneTo25.push_back(n);
-    const TrimCase cases[] = {
-        {oneTo25, 10, 15, names({16, 17, 18, 19, 20, 21, 22, 23, 24, 25})},
-        {{3, 4, 20}, 2, 16, names({20})},
-        {{5, 6}, 10, 0, names({5, 6})},
-        {{7}, 0, 1, names({})},
-        {{1, 2, 3}, 0xFFFFFFFFu, 0, names({1, 2, 3})},
+    const struct {
+        std::set<std::string> there;
+        uint32_t keep, attempts;
+        std::set<std::string> remaining;
+    } cases[] = {
+        {files(1, 25), 10, 15, files(16, 25)},   {files(3, 4, {20}), 2, 16, files(20, 20)},
+        {files(5, 6), 10, 0, files(5, 6)},       {files(7, 7), 0, 1, {}},
+        {files(1, 3), 0xFFFFFFFFu, 0, files(1, 3)},
     };
-    int round = 0;
     for (const auto& c : cases) {
-        std::string sat = Dir("sat" + std::to_string(round++));
+        const std::string sat = Dir("sat" + std::to_string(&c - cases));
         registry_.DeleteKey(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\S1");
         AddSatellite("S1", "SAT-1", {{"Satellite Directory", sat}});
         SetRule("FH PFH Action", 1);
         SetRule("FH Keep PFH Files", c.keep);
-        for (int n : c.numbers) {
-            char name[32];
-            std::snprintf(name, sizeof name, "VANT%04d.PFH", n);
-            MakeFile(sat, name, 0);
-        }
-        EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), c.attempts) << round;
-        EXPECT_EQ(Remaining(sat), c.remaining) << round;
+        for (const std::string& name : c.there) MakeFile(sat, name, 0);
+        EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), c.attempts) << sat;
+        EXPECT_EQ(Remaining(sat), c.remaining) << sat;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "orbit/KepsImportSettings.h"
 #include "platform/memory/MemoryRegistry.h"
@@ -61,46 +62,29 @@ TEST(KepsEditFields, UntouchedFieldsKeepTheirFullPrecision) {
 }
 
 TEST(KepsEditFields, EditedFieldsAreStored) {
-    struct Case {
-        void (*edit)(KepsEditFields&);
-        void (*check)(const KepsRecord&);
-    };
-    const Case cases[] = {
-        {[](KepsEditFields& f) { f.epoch = "97 123.5"; },
-         [](const KepsRecord& r) { EXPECT_EQ(r.epochYear, 97); EXPECT_EQ(r.epochDay, 123.5); }},
-        // A four-digit year: the day is the number after it.
-        {[](KepsEditFields& f) { f.epoch = "2026 130.5"; },
-         [](const KepsRecord& r) { EXPECT_EQ(r.epochYear, 2026); EXPECT_EQ(r.epochDay, 130.5); }},
-        {[](KepsEditFields& f) { f.epoch = "5"; },
-         [](const KepsRecord& r) { EXPECT_EQ(r.epochYear, 5); EXPECT_EQ(r.epochDay, 0.0); }},
-        {[](KepsEditFields& f) { f.meanMotion = "14.2"; }, [](const KepsRecord& r) { EXPECT_EQ(r.meanMotion, 14.2); }},
-        {[](KepsEditFields& f) { f.meanMotion = "abc"; }, [](const KepsRecord& r) { EXPECT_EQ(r.meanMotion, 0.0); }},
-        {[](KepsEditFields& f) { f.catalogNumber = "70000"; },
-         [](const KepsRecord& r) { EXPECT_EQ(r.catalogNumber, 70000 - 65536); }},
-        {[](KepsEditFields& f) { f.blon = "12"; f.blat = "-34"; },
-         [](const KepsRecord& r) { EXPECT_EQ(r.blon, 12); EXPECT_EQ(r.blat, -34); }},
-        // One of the two emptied clears both.
-        {[](KepsEditFields& f) { f.blon = "12"; f.blat = ""; },
-         [](const KepsRecord& r) { EXPECT_EQ(r.blon, kAttitudeNotSet); EXPECT_EQ(r.blat, kAttitudeNotSet); }},
-        {[](KepsEditFields& f) { f.name = "A-NAME-LONGER-THAN-TWELVE"; f.modeSchedule = std::string(80, 'x'); },
-         [](const KepsRecord& r) {
-             EXPECT_STREQ(r.name, "A-NAME-LONGE");
-             EXPECT_EQ(std::strlen(r.modeSchedule), 64u);
-         }},
-    };
-    for (const auto& c : cases) {
+    auto applied = [](void (*edit)(KepsEditFields&)) {
         KepsEditFields f = FormatKepsFields(Iss());
-        c.edit(f);
-        c.check(ApplyKepsFields(Iss(), f));
-    }
-    KepsRecord set = Iss();
-    set.blon = 1;
-    set.blat = 2;
-    KepsEditFields f = FormatKepsFields(set);
-    f.blat.clear();
-    const KepsRecord cleared = ApplyKepsFields(set, f);
-    EXPECT_EQ(FormatKepsFields(cleared).blon, "");
-    EXPECT_EQ(FormatKepsFields(cleared).blat, "");
+        edit(f);
+        return ApplyKepsFields(Iss(), f);
+    };
+    KepsRecord r = applied([](KepsEditFields& f) { f.epoch = "97 123.5"; });
+    EXPECT_EQ(std::tuple(r.epochYear, r.epochDay), std::tuple(int16_t{97}, 123.5));
+    // A four-digit year: the day is the number after it.
+    r = applied([](KepsEditFields& f) { f.epoch = "2026 130.5"; });
+    EXPECT_EQ(std::tuple(r.epochYear, r.epochDay), std::tuple(int16_t{2026}, 130.5));
+    r = applied([](KepsEditFields& f) { f.epoch = "5"; });
+    EXPECT_EQ(std::tuple(r.epochYear, r.epochDay), std::tuple(int16_t{5}, 0.0));
+    EXPECT_EQ(applied([](KepsEditFields& f) { f.meanMotion = "14.2"; }).meanMotion, 14.2);
+    EXPECT_EQ(applied([](KepsEditFields& f) { f.meanMotion = "abc"; }).meanMotion, 0.0);
+    EXPECT_EQ(applied([](KepsEditFields& f) { f.catalogNumber = "70000"; }).catalogNumber, 70000 - 65536);
+    r = applied([](KepsEditFields& f) { f.blon = "12"; f.blat = "-34"; });
+    EXPECT_EQ(std::tuple(r.blon, r.blat), std::tuple(int16_t{12}, int16_t{-34}));
+    // One of the two emptied clears both.
+    r = applied([](KepsEditFields& f) { f.blon = "12"; f.blat = ""; });
+    EXPECT_EQ(std::tuple(r.blon, r.blat), std::tuple(kAttitudeNotSet, kAttitudeNotSet));
+    r = applied([](KepsEditFields& f) { f.name = "A-NAME-LONGER-THAN-TWELVE"; f.modeSchedule = std::string(80, 'x'); });
+    EXPECT_STREQ(r.name, "A-NAME-LONGE");
+    EXPECT_EQ(std::strlen(r.modeSchedule), 64u);
 }
 
 TEST(KepsEditFields, EveryFieldIsCheckedBeforeAnythingIsStored) {

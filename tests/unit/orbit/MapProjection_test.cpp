@@ -44,27 +44,6 @@ TEST(MapProjection, PictureIsCutWhereTheOriginMovesIt) {
     EXPECT_STREQ(MapOriginAt(7).label, "170W");  // out of range: the first origin
 }
 
-TEST(MapReadout, PixelsReadBackAsPositions) {
-    const double k = kMapDegreesPerPixel;
-    struct Case {
-        int x, y;
-        uint32_t origin;
-        double lat, west;
-    } cases[] = {
-        {242, 130, 0, 0.0, 0.0},
-        {300, 65, 0, 65 * k, -58 * k},
-        {100, 200, 0, -70 * k, 141 * k},
-        {510, 0, 0, 130 * k, 253 * k},
-        {242, 130, 1, 0.0, -147.0},
-        {100, 130, 2, 0.0, 141 * k + 113 - 360},
-    };
-    for (const Case& c : cases) {
-        const MapPosition p = MapReadout(c.x, c.y, c.origin);
-        EXPECT_NEAR(p.latitude, c.lat, 1e-9) << c.x << "," << c.y << " origin " << c.origin;
-        EXPECT_NEAR(p.westLongitude, c.west, 1e-9) << c.x << "," << c.y << " origin " << c.origin;
-    }
-}
-
 // The readout under a marker names the marker's position, for every origin.
 TEST(MapReadout, AgreesWithTheProjectionForEveryOrigin) {
     for (uint32_t origin = 0; origin < kMapOriginCount; ++origin) {
@@ -116,16 +95,6 @@ TEST(MapPolyline, LinesLeavingOneSideComeBackAtTheOther) {
     for (const Case& c : cases) {
         EXPECT_EQ(MapPolyline(c.points.data(), c.points.size(), c.closed), c.expected);
     }
-}
-
-TEST(GroundTrack, SpanCoversOneOrbitAheadOrBehind) {
-    const GroundTrackSpan ahead = GroundTrackSpanAt(100.0, 13.0, true);
-    EXPECT_DOUBLE_EQ(ahead.start, 100.0);
-    EXPECT_DOUBLE_EQ(ahead.end, 100.0 + 1.0 / 13.0);
-    EXPECT_DOUBLE_EQ(ahead.step, 1.0 / (130 * 13.0));
-    const GroundTrackSpan behind = GroundTrackSpanAt(100.0, 13.0, false);
-    EXPECT_DOUBLE_EQ(behind.start, 100.0 - 1.0 / 13.0);
-    EXPECT_DOUBLE_EQ(behind.end, 100.0);
 }
 
 TEST(FastMotion, ArrowKeysKeepTheStepBetweenASecondAndADay) {

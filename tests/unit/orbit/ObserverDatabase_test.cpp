@@ -59,12 +59,9 @@ TEST(ObserverRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
     const ObserverRecord back = DecodeObserverRecord(b);
     EXPECT_STREQ(back.name, "G3ZCZ");
     EXPECT_EQ(back.longitude, -2.0);
-}
-
-TEST(ObserverRecordLayout, AnUnterminatedNameStopsAt25Characters) {
-    ObserverBytes b;
-    b.fill('A');
-    EXPECT_EQ(std::strlen(DecodeObserverRecord(b).name), 25u);
+    ObserverBytes unterminated;
+    unterminated.fill('A');
+    EXPECT_EQ(std::strlen(DecodeObserverRecord(unterminated).name), 25u);
 }
 
 TEST(ObserverRecordCheck, DamagedRecordsAreNotUsable) {
