@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/memory/FakeClock.h"
 #include "platform/memory/MemoryRegistry.h"
 
@@ -43,48 +45,41 @@ TEST_F(SettingsStoreTest, StoredValuesAreRead) {
     RegWriteDword(*tarvon, "Schedule Days", 3);
     RegWriteDword(*tarvon, "Pop Up Time", 240);
     RegWriteString(*tarvon, "Map Sat", "AO-51");
-    Settings s = Load();
-    EXPECT_EQ(s.general.kovaDirectory, "C:\\KOVA");
-    EXPECT_EQ(s.station.callsign, "G0ABC");
-    EXPECT_EQ(s.station.latitude, 52.25);
-    EXPECT_EQ(s.station.longitude, 1.5);
-    EXPECT_EQ(s.station.listenStop, 7u);
-    EXPECT_EQ(s.general.scheduleSeconds, 259200u);
-    EXPECT_EQ(s.general.popUpTime, 240u);
-    EXPECT_EQ(s.general.mapSat, "AO-51");
+    const Settings s = Load();
+    EXPECT_EQ(std::tie(s.general.kovaDirectory, s.station.callsign, s.general.mapSat),
+              std::tuple("C:\\KOVA", "G0ABC", "AO-51"));
+    EXPECT_EQ(std::tuple(s.station.latitude, s.station.longitude, s.station.listenStop), std::tuple(52.25, 1.5, 7u));
+    EXPECT_EQ(std::tuple(s.general.scheduleSeconds, s.general.popUpTime), std::tuple(259200u, 240u));
     EXPECT_EQ(s.timeZoneBiasSeconds, -3600);  // the clock's, not stored
 }
 
-struct ClampCase {
-    const char* key;
-    const char* name;
-    uint32_t stored;
-    uint32_t GeneralSettings::*member;
-    uint32_t expected;
-};
-
 TEST_F(SettingsStoreTest, ClampsAndAbsurdValues) {
-    const ClampCase cases[] = {
-        {"SOFTWARE\\Kova\\Tarvon", "Map Speed", 0, &GeneralSettings::mapSpeed, 100},
-        {"SOFTWARE\\Kova\\Tarvon", "Map Speed", 20000, &GeneralSettings::mapSpeed, 100},
-        {"SOFTWARE\\Kova\\Tarvon", "Map Speed", 0xFFFFFFFF, &GeneralSettings::mapSpeed, 100},
-        {"SOFTWARE\\Kova\\Tarvon", "Map Speed", 10000, &GeneralSettings::mapSpeed, 10000},
-        {"SOFTWARE\\Kova\\Tarvon", "Map Origin", 3, &GeneralSettings::mapOrigin, 0},
-        {"SOFTWARE\\Kova\\Tarvon", "Map Origin", 2, &GeneralSettings::mapOrigin, 2},
-        {"SOFTWARE\\Kova\\Rotator", "Pacing Delay", 80, &GeneralSettings::pacingDelay, 50},
-        {"SOFTWARE\\Kova\\Rotator", "Pacing Delay", 0xFFFFFFFF, &GeneralSettings::pacingDelay, 50},
-        {"SOFTWARE\\Kova\\Rotator", "Pacing Delay", 100000, &GeneralSettings::pacingDelay, 50},
-        {"SOFTWARE\\Kova\\Rotator", "Speed", 3, &GeneralSettings::rotatorSpeed, 9600},
-        {"SOFTWARE\\Kova\\Rotator", "Speed", 19200, &GeneralSettings::rotatorSpeed, 19200},
-        {"SOFTWARE\\Kova\\Rotator", "Port", 99, &GeneralSettings::rotatorPort, 99},
-        {"SOFTWARE\\Kova\\Tarvon", "Schedule Days", 0xFFFFFFFF, &GeneralSettings::scheduleSeconds,
-         kMaxScheduleDays * 86400},
-        {"SOFTWARE\\Kova\\Tarvon", "Schedule Days", 0, &GeneralSettings::scheduleSeconds, 0},
+    using G = GeneralSettings;
+    const struct {
+        const char* key;  // under SOFTWARE\\Kova
+        const char* name;
+        uint32_t stored;
+        uint32_t G::*member;
+        uint32_t expected;
+    } cases[] = {
+        {"Tarvon", "Map Speed", 0, &G::mapSpeed, 100},
+        {"Tarvon", "Map Speed", 20000, &G::mapSpeed, 100},
+        {"Tarvon", "Map Speed", 0xFFFFFFFF, &G::mapSpeed, 100},
+        {"Tarvon", "Map Speed", 10000, &G::mapSpeed, 10000},
+        {"Tarvon", "Map Origin", 3, &G::mapOrigin, 0},
+        {"Tarvon", "Map Origin", 2, &G::mapOrigin, 2},
+        {"Rotator", "Pacing Delay", 80, &G::pacingDelay, 50},
+        {"Rotator", "Pacing Delay", 0xFFFFFFFF, &G::pacingDelay, 50},
+        {"Rotator", "Pacing Delay", 100000, &G::pacingDelay, 50},
+        {"Rotator", "Speed", 3, &G::rotatorSpeed, 9600},
+        {"Rotator", "Speed", 19200, &G::rotatorSpeed, 19200},
+        {"Rotator", "Port", 99, &G::rotatorPort, 99},
+        {"Tarvon", "Schedule Days", 0xFFFFFFFF, &G::scheduleSeconds, kMaxScheduleDays * 86400},
+        {"Tarvon", "Schedule Days", 0, &G::scheduleSeconds, 0},
     };
-    for (const ClampCase& c : cases) {
-        SCOPED_TRACE(std::string(c.name) + " = " + std::to_string(c.stored));
-        RegWriteDword(*Key(c.key), c.name, c.stored);
-        EXPECT_EQ(Load().general.*c.member, c.expected);
+    for (const auto& c : cases) {
+        RegWriteDword(*Key((std::string("SOFTWARE\\Kova\\") + c.key).c_str()), c.name, c.stored);
+        EXPECT_EQ(Load().general.*c.member, c.expected) << c.name << " = " << c.stored;
     }
 }
 
@@ -104,12 +99,9 @@ TEST_F(SettingsStoreTest, ValuesTooLongForTheirBuffersKeepTheDefault) {
     // A DWORD stored as a string and a double stored as a DWORD are not taken.
     RegWriteString(*Key("SOFTWARE\\Kova\\Tarvon"), "Pop Up Time", "999");
     RegWriteDword(*Key("SOFTWARE\\Kova\\Station"), "Latitude", 52);
-    Settings s = Load();
-    EXPECT_EQ(s.station.callsign, "");
-    EXPECT_EQ(s.general.mapSat, "");
-    EXPECT_EQ(s.general.kovaDirectory, "");
-    EXPECT_EQ(s.general.popUpTime, 180u);
-    EXPECT_EQ(s.station.latitude, 0.0);
+    const Settings s = Load();
+    EXPECT_EQ(s.station.callsign + s.general.mapSat + s.general.kovaDirectory, "");
+    EXPECT_EQ(std::tuple(s.general.popUpTime, s.station.latitude), std::tuple(180u, 0.0));
     WindowSettings w;
     ASSERT_TRUE(LoadWindowSettings(registry, w));
     EXPECT_EQ(w.fontName, "Terminal");
@@ -152,15 +144,12 @@ TEST(PlacementRuleTest, KeepsOnlyUsablePositions) {
         w.yTop = static_cast<uint32_t>(c.y);
         w.cxWidth = static_cast<uint32_t>(c.w);
         w.cyHeight = static_cast<uint32_t>(c.h);
+        const auto stored = std::tuple(w.xLeft, w.yTop, w.cxWidth, w.cyHeight);
         ApplyPlacementRule(w, 1024, 768);
-        if (c.kept) {
-            EXPECT_EQ(static_cast<int32_t>(w.xLeft), c.x);
-        } else {
-            EXPECT_EQ(w.xLeft, kUseDefaultPosition);
-            EXPECT_EQ(w.yTop, kUseDefaultPosition);
-            EXPECT_EQ(w.cxWidth, kUseDefaultPosition);
-            EXPECT_EQ(w.cyHeight, kUseDefaultPosition);
-        }
+        const uint32_t unset = kUseDefaultPosition;
+        EXPECT_EQ(std::tuple(w.xLeft, w.yTop, w.cxWidth, w.cyHeight),
+                  c.kept ? stored : std::tuple(unset, unset, unset, unset))
+            << c.x << "," << c.y << " " << c.w << "x" << c.h;
     }
 }
 
@@ -174,8 +163,7 @@ TEST_F(SettingsStoreTest, WindowValuesRoundTrip) {
     SaveWindowPlacement(registry, s.general, s.window);
     WindowSettings back;
     ASSERT_TRUE(LoadWindowSettings(registry, back));
-    EXPECT_EQ(back.xLeft, 12u);
-    EXPECT_EQ(back.cyHeight, 300u);
+    EXPECT_EQ(std::tuple(back.xLeft, back.yTop, back.cxWidth, back.cyHeight), std::tuple(12u, 34u, 600u, 300u));
     auto tarvon = registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
     std::string mapSat = "none";
     EXPECT_FALSE(RegReadString(*tarvon, "Map Sat", mapSat, 20)) << "not written without a map satellite";

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace tarvon {
 namespace {
+
+auto Fields(const SystemTime& st) { return std::tuple(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond); }
 
 struct CalendarCase {
     int32_t unixTime;
@@ -32,37 +35,27 @@ TEST(TimeScales, UnixAndSystemTimeRoundTrip) {
         SCOPED_TRACE(c.unixTime);
         SystemTime st;
         ASSERT_TRUE(UnixTimeToSystemTime(c.unixTime, st));
-        EXPECT_EQ(st.wYear, c.year);
-        EXPECT_EQ(st.wMonth, c.month);
-        EXPECT_EQ(st.wDay, c.day);
-        EXPECT_EQ(st.wHour, c.hour);
-        EXPECT_EQ(st.wMinute, c.minute);
-        EXPECT_EQ(st.wSecond, c.second);
+        EXPECT_EQ(Fields(st), std::tuple(c.year, c.month, c.day, c.hour, c.minute, c.second));
         EXPECT_EQ(st.wDayOfWeek, c.dayOfWeek);
         st.wMilliseconds = 999;
         int32_t back = 0;
-        ASSERT_TRUE(SystemTimeToUnixTime(st, back));
-        EXPECT_EQ(back, c.unixTime);
-        EXPECT_EQ(st.wMilliseconds, 0);
+        EXPECT_TRUE(SystemTimeToUnixTime(st, back) && back == c.unixTime && st.wMilliseconds == 0);
     }
 }
 
 TEST(TimeScales, FileTimeArithmetic) {
-    FileTime ft = 0;
-    UnixTimeToFileTime(0, ft);
-    EXPECT_EQ(ft, 116444736000000000ull);
-    UnixTimeToFileTime(-1, ft);
-    EXPECT_EQ(ft, 116444736000000000ull - 10000000ull);
-    int32_t t = 0;
+    FileTime zero = 0, before = 0;
+    UnixTimeToFileTime(0, zero);
+    UnixTimeToFileTime(-1, before);
+    EXPECT_EQ(std::tuple(zero, before), std::tuple(116444736000000000ull, 116444736000000000ull - 10000000ull));
+    int32_t after = 0, earlier = 0;
     // Truncation toward zero on both sides of the epoch.
-    FileTimeToUnixTime(116444736000000000ull + 15000000ull, t);
-    EXPECT_EQ(t, 1);
-    FileTimeToUnixTime(116444736000000000ull - 15000000ull, t);
-    EXPECT_EQ(t, -1);
+    FileTimeToUnixTime(116444736000000000ull + 15000000ull, after);
+    FileTimeToUnixTime(116444736000000000ull - 15000000ull, earlier);
+    EXPECT_EQ(std::tuple(after, earlier), std::tuple(1, -1));
     SystemTime st;
     EXPECT_TRUE(FileTimeToSystemTime(0, st));
-    EXPECT_EQ(st.wYear, 1601);
-    EXPECT_EQ(st.wDayOfWeek, 1);
+    EXPECT_EQ(std::tuple(st.wYear, st.wDayOfWeek), std::tuple(1601, 1));
     EXPECT_FALSE(FileTimeToSystemTime(0x8000000000000000ull, st));
 }
 
@@ -129,15 +122,9 @@ TEST(TimeScales, UnixTimeFromDayNumberGivesTheCalendarDate) {
         {DayNumberFromYearDay(2026, 365) + 23.0 / 24, 2026, 12, 31, 23},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.dayNumber);
         SystemTime st;
         UnixTimeToSystemTime(UnixTimeFromDayNumber(c.dayNumber), st);
-        EXPECT_EQ(st.wYear, c.year);
-        EXPECT_EQ(st.wMonth, c.month);
-        EXPECT_EQ(st.wDay, c.day);
-        EXPECT_EQ(st.wHour, c.hour);
-        EXPECT_EQ(st.wMinute, 0);
-        EXPECT_EQ(st.wSecond, 0);
+        EXPECT_EQ(Fields(st), std::tuple(c.year, c.month, c.day, c.hour, 0, 0)) << c.dayNumber;
     }
 }
 

@@ -63,18 +63,6 @@ TEST_F(RotatorLinkTest, PacingSendsOneByteAtATime) {
     EXPECT_EQ(ports.Opens()[0].options.speed, 9600u);
 }
 
-TEST_F(RotatorLinkTest, TrakBoxSelectsTheSatelliteAndClosesThePort) {
-    Use(kRotatorTrakBox);
-    Answer({{"Q\n", "TrakBox\rMain menu [1-4,M]:"},
-            {"1", "Satellites [1-20,M]\r 07. UO-22   12. AO-16\rSelect satellite:"},
-            {"12\n", "Up 145900000 Hz\rDown 437025000 Hz\rTracking AO-16\r"}});
-    ASSERT_TRUE(link.StartOutput("ao-16", false));
-    ASSERT_TRUE(Closed());
-    EXPECT_EQ(ports.Written(), "Q\n112\nE");
-    EXPECT_EQ(timers.Requests(), (Strings{"arm 103 12000", "stop 103"}));
-    EXPECT_TRUE(notices.Shown().empty());
-}
-
 TEST_F(RotatorLinkTest, TrakBoxWithoutTheSatelliteStopsTracking) {
     Use(kRotatorTrakBox);
     Answer({{"Q\n", "Main menu [1-4,M]:"}, {"1", " 07. UO-22\rSelect satellite:"}});
