@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/RecordingNotices.h"
@@ -28,10 +29,8 @@ TEST(SatelliteConfig, NameDefaultsFollowNameAndType) {
     auto c = NewSatelliteConfig();
     c->name = "AO-51";
     ApplyNameDefaults(*c, "C:\\Kova");
-    EXPECT_EQ(c->satelliteDirectory, "C:\\Kova\\AO-51");
-    EXPECT_EQ(c->messageDirectory, "C:\\Kova\\AO-51\\Msgs");
-    EXPECT_EQ(c->logDirectory, "C:\\Kova\\AO-51\\Logs");
-    EXPECT_EQ(c->program, "C:\\Kova\\VANT.EXE %S");
+    EXPECT_EQ(std::tie(c->satelliteDirectory, c->messageDirectory, c->logDirectory, c->program),
+              std::tuple("C:\\Kova\\AO-51", "C:\\Kova\\AO-51\\Msgs", "C:\\Kova\\AO-51\\Logs", "C:\\Kova\\VANT.EXE %S"));
     auto analogue = NewSatelliteConfig();
     analogue->satelliteType = 1;
     ApplyNameDefaults(*analogue, "C:\\Kova");
@@ -53,22 +52,21 @@ TEST(SatelliteConfig, SaveThenLoadKeepsEveryValueInItsType) {
     ASSERT_EQ(SaveSatelliteConfig(*key, c.get(), notices), 1);
     EXPECT_EQ(SaveSatelliteConfig(*key, nullptr, notices), 0);
 
-    EXPECT_EQ(ValueOf(registry, "UO-11", "Uplink 3").type, RegType::Binary);
-    EXPECT_EQ(ValueOf(registry, "UO-11", "Uplink 3").data.size(), 8u);
-    EXPECT_EQ(ValueOf(registry, "UO-11", "Priority").type, RegType::Dword);
-    EXPECT_EQ(ValueOf(registry, "UO-11", "Name").data.size(), 6u);
-    const RegValue dsp = ValueOf(registry, "UO-11", "DSP Mode");
-    EXPECT_EQ(dsp.type, RegType::Sz);
-    EXPECT_EQ(dsp.data, (std::vector<uint8_t>{'9', '6', '0', '0'}));
-
+    const struct {
+        const char* name;
+        RegType type;
+        size_t size;
+    } stored[] = {{"Uplink 3", RegType::Binary, 8}, {"Priority", RegType::Dword, 4}, {"Name", RegType::Sz, 6},
+                  {"DSP Mode", RegType::Sz, 4}};  // "9600" without its terminator
+    for (const auto& v : stored) {
+        const RegValue value = ValueOf(registry, "UO-11", v.name);
+        EXPECT_EQ(std::tuple(value.type, value.data.size()), std::tuple(v.type, v.size)) << v.name;
+    }
     auto loaded = LoadSatelliteConfig(*key);
-    EXPECT_EQ(loaded->isExisting, 1u);
-    EXPECT_EQ(loaded->name, "UO-11");
-    EXPECT_EQ(loaded->uplink[2], 145.825);
-    EXPECT_EQ(loaded->downlinkIf, 10.7);
-    EXPECT_EQ(loaded->dspMode, "9600");
-    EXPECT_EQ(loaded->satGateCollect, "G0ABC G0DEF");
-    EXPECT_EQ(loaded->rxBuffer, 16384u);
+    EXPECT_EQ(std::tie(loaded->name, loaded->dspMode, loaded->satGateCollect),
+              std::tuple("UO-11", "9600", "G0ABC G0DEF"));
+    EXPECT_EQ(std::tuple(loaded->isExisting, loaded->uplink[2], loaded->downlinkIf, loaded->rxBuffer),
+              std::tuple(1u, 145.825, 10.7, 16384u));
     EXPECT_TRUE(notices.Shown().empty());
 }
 
@@ -91,9 +89,8 @@ TEST(SatelliteConfig, MissingOrOversizedValuesLoadAsZero) {
     RegWriteDword(*key, "Priority", 42);
     auto c = LoadSatelliteConfig(*key);
     EXPECT_EQ(c->name, "");
-    EXPECT_EQ(c->priority, 42u);
-    EXPECT_EQ(c->startTime, 0u);  // not the new-satellite default
-    EXPECT_EQ(c->txBuffer, 0u);
+    // Zero, not the new-satellite defaults.
+    EXPECT_EQ(std::tuple(c->priority, c->startTime, c->txBuffer), std::tuple(42u, 0u, 0u));
 }
 
 TEST(SatelliteConfig, FindCreateAndDelete) {

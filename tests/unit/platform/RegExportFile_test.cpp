@@ -6,7 +6,9 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 
+#include "contract/RegistryContract.h"
 #include "platform/memory/MemoryRegistry.h"
 
 namespace tarvon {
@@ -14,28 +16,21 @@ namespace {
 
 const char* const kWineExport = TARVON_TEST_DATA "/registry/kova-wine-export.reg";
 
+using contract::Bytes;
+
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
     std::ifstream in(path, std::ios::binary);
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return in.good() || in.eof();
 }
 
-std::vector<uint8_t> Bytes(std::string_view text) { return std::vector<uint8_t>(text.begin(), text.end()); }
-
-std::vector<uint8_t> RawValue(MemoryRegistry& registry, std::string_view path, std::string_view name,
-                              RegType& type) {
+// A value's type and bytes under HKEY_LOCAL_MACHINE; no bytes when it cannot be read.
+contract::RawRead Value(MemoryRegistry& registry, std::string_view path, std::string_view name) {
     auto key = registry.Open(RegRoot::LocalMachine, path);
-    if (!key) return {};
-    std::vector<uint8_t> buffer(256);
-    uint32_t size = 0;
-    if (key->ReadValue(name, type, buffer.data(), 256, size) != RegStatus::Ok) return {};
-    buffer.resize(size);
-    return buffer;
-}
-
-std::vector<uint8_t> RawValue(MemoryRegistry& registry, std::string_view path, std::string_view name) {
-    RegType type{};
-    return RawValue(registry, path, name, type);
+    if (!key) return {RegStatus::NotFound, RegType{}, 0, {}};
+    contract::RawRead read = contract::Read(*key, std::string(name), 256);
+    if (read.status != RegStatus::Ok) read.bytes.clear();
+    return read;
 }
 
 std::vector<uint8_t> Sz(std::string_view text) {
@@ -49,11 +44,8 @@ TEST(RegExportFile, ReadsWhatWineRegExportWrites) {
     ASSERT_TRUE(ReadWholeFile(kWineExport, file));
     MemoryRegistry registry;
     RegFileReport report = ReadRegFile(file, registry);
-    EXPECT_TRUE(report.recognised);
-    EXPECT_EQ(report.keys, 9);
-    EXPECT_EQ(report.values, 17);
-    EXPECT_EQ(report.badLines, 0);
-    EXPECT_EQ(report.ignoredLines, 0);
+    EXPECT_EQ(std::tuple(report.recognised, report.keys, report.values, report.badLines, report.ignoredLines),
+              std::tuple(true, 9, 17, 0, 0));
 
     const std::string kova = "SOFTWARE\\Kova";
     struct Case {
@@ -80,9 +72,8 @@ TEST(RegExportFile, ReadsWhatWineRegExportWrites) {
         {kova + "\\Tarvon\\Events\\Daily Clean", "Weird\\Name", RegType::Sz, Sz("back\\\\slash")},
     };
     for (const Case& c : cases) {
-        RegType type{};
-        EXPECT_EQ(RawValue(registry, c.path, c.name, type), c.bytes) << c.path << " " << c.name;
-        EXPECT_EQ(type, c.type) << c.path << " " << c.name;
+        const contract::RawRead read = Value(registry, c.path, c.name);
+        EXPECT_EQ(std::tie(read.type, read.bytes), std::tie(c.type, c.bytes)) << c.path << " " << c.name;
     }
     auto station = registry.Open(RegRoot::LocalMachine, kova + "\\Station");
     double latitude = 0;
@@ -106,16 +97,11 @@ TEST(RegExportFile, ReadsRegedit4WithLineFeedsUtf8AndContinuations) {
         "\"sShortDate\"=\"MM/dd/yyyy\"\n";
     MemoryRegistry registry;
     RegFileReport report = ReadRegFile(Bytes(text), registry);
-    EXPECT_TRUE(report.recognised);
-    EXPECT_EQ(report.keys, 2);
-    EXPECT_EQ(report.values, 6);
-    EXPECT_EQ(report.badLines, 0);
-    const std::string station = "SOFTWARE\\Kova\\Station";
-    EXPECT_EQ(RawValue(registry, station, "Callsign"), Sz("G0ABC"));
-    EXPECT_EQ(RawValue(registry, station, "Label"), Sz("Caf\xC3\xA9"));
-    EXPECT_EQ(RawValue(registry, station, "Longitude"), (std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0xF4, 0xBF}));
-    EXPECT_EQ(RawValue(registry, station, "Mode"), Bytes("FM96"));
-    EXPECT_EQ(RawValue(registry, station, "Height"), (std::vector<uint8_t>{0x7B, 0, 0, 0}));
+    EXPECT_EQ(std::tuple(report.recognised, report.keys, report.values, report.badLines), std::tuple(true, 2, 6, 0));
+    const std::pair<const char*, std::vector<uint8_t>> values[] = {
+        {"Callsign", Sz("G0ABC")}, {"Label", Sz("Caf\xC3\xA9")}, {"Longitude", {0, 0, 0, 0, 0, 0, 0xF4, 0xBF}},
+        {"Mode", Bytes("FM96")},   {"Height", {0x7B, 0, 0, 0}}};
+    for (const auto& [name, bytes] : values) EXPECT_EQ(Value(registry, "SOFTWARE\\Kova\\Station", name).bytes, bytes) << name;
     auto international = registry.Open(RegRoot::CurrentUser, "Control Panel\\International");
     ASSERT_NE(international, nullptr);
     std::string format;
@@ -176,11 +162,10 @@ TEST(RegExportFile, BadLinesAreSkippedAndCounted) {
                                  "\"Before\"=dword:00000001\r\n" + c.line + "\r\n\"After\"=dword:00000002\r\n";
         MemoryRegistry registry;
         RegFileReport report = ReadRegFile(Bytes(text), registry);
-        EXPECT_TRUE(report.recognised) << c.line;
-        EXPECT_EQ(report.badLines, c.bad) << c.line;
-        EXPECT_EQ(report.ignoredLines, c.ignored) << c.line;
-        EXPECT_EQ(RawValue(registry, "SOFTWARE\\Kova", "Before"), (std::vector<uint8_t>{1, 0, 0, 0})) << c.line;
-        bool afterInKova = !RawValue(registry, "SOFTWARE\\Kova", "After").empty();
+        EXPECT_EQ(std::tuple(report.recognised, report.badLines, report.ignoredLines), std::tuple(true, c.bad, c.ignored))
+            << c.line;
+        EXPECT_EQ(Value(registry, "SOFTWARE\\Kova", "Before").bytes, (std::vector<uint8_t>{1, 0, 0, 0})) << c.line;
+        bool afterInKova = !Value(registry, "SOFTWARE\\Kova", "After").bytes.empty();
         EXPECT_EQ(afterInKova, c.bad + c.ignored == 1) << c.line;
     }
 }
