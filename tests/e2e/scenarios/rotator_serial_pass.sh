@@ -21,10 +21,17 @@ check_positions() {
     [ ${#lines[@]} -ge 4 ] || fail "only ${#lines[@]} positions on COM$1"
     for i in 1 $((${#lines[@]} / 2)) $((${#lines[@]} - 2)); do
         read -r when az el <<<"${lines[$i]}"
-        read -r view_az view_el _ <<<"$(look "${when%.*}")"
-        expect_close "$az" "$view_az" "$2" "COM$1 azimuth at $when"
-        expect_close "$el" "$view_el" "$2" "COM$1 elevation at $when"
+        # The step ran in the second its line arrived or, on a busy machine,
+        # the one before.
+        model_position "$az" "$el" "${when%.*}" "$2" || model_position "$az" "$el" $((${when%.*} - 1)) "$2" ||
+            fail "COM$1 position $az $el at $when is not the orbit model's ($(look "${when%.*}"))"
     done
+}
+
+# model_position AZ EL TIME TOLERANCE: whether the orbit model agrees.
+model_position() {
+    read -r view_az view_el _ <<<"$(look "$3")"
+    python3 -c "import sys; sys.exit(0 if abs($1 - $view_az) <= $4 and abs($2 - $view_el) <= $4 else 1)"
 }
 
 # Through the pass and the engine's end of it, then closed.
@@ -36,6 +43,8 @@ run_pass() {
     close_tarvon
 }
 
+# Tracking runs from start-up to LOS + 10 s (Pass End Time): long enough.
+ISS_PASS_SECONDS=10
 run_pass 7 3 gs232
 check_positions 3 1.5
 # Every command moved an axis by more than 3 degrees from the one before.
