@@ -35,19 +35,11 @@ TEST(KepsEditFields, ShownInTheDialogsFormats) {
     KepsRecord r = Iss();
     r.blon = -10;
     r.blat = 25;
-    const KepsEditFields f = FormatKepsFields(r);
-    EXPECT_EQ(f.name, "ISS (ZARYA)");
-    EXPECT_EQ(f.catalogNumber, "25544");
-    EXPECT_EQ(f.epoch, "26 130.51782528");
-    EXPECT_EQ(f.meanMotion, "15.493302");
-    EXPECT_EQ(f.decay, "0.000104");
-    EXPECT_EQ(f.orbitNumber, "56620");
-    EXPECT_EQ(f.blon, "-10");
-    EXPECT_EQ(f.blat, "25");
-    EXPECT_EQ(f.beaconMhz, " 145.825000");
-    EXPECT_EQ(f.modeSchedule, "V 0-255");
-    EXPECT_EQ(FormatKepsFields(Iss()).blon, "");
-    EXPECT_EQ(FormatKepsFields(Iss()).blat, "");
+    const KepsEditFields f = FormatKepsFields(r), unset = FormatKepsFields(Iss());
+    EXPECT_EQ(std::tie(f.name, f.catalogNumber, f.epoch, f.meanMotion, f.decay),
+              std::tuple("ISS (ZARYA)", "25544", "26 130.51782528", "15.493302", "0.000104"));
+    EXPECT_EQ(std::tie(f.orbitNumber, f.blon, f.blat, f.beaconMhz, f.modeSchedule, unset.blon, unset.blat),
+              std::tuple("56620", "-10", "25", " 145.825000", "V 0-255", "", ""));
 }
 
 TEST(KepsEditFields, UntouchedFieldsKeepTheirFullPrecision) {
@@ -138,17 +130,13 @@ TEST(KepsEditFields, EveryFieldIsCheckedBeforeAnythingIsStored) {
 TEST(KepsImportSettings, DefaultsAndWhatIsStored) {
     MemoryRegistry registry;
     KepsImportSettings s = LoadKepsImportSettings(registry, "C:\\Kova");
-    EXPECT_EQ(s.kepsType, 1u);
-    EXPECT_EQ(s.kepsDir, "C:\\Kova");
-    EXPECT_EQ(s.Format(), ElementFormat::TwoLine);
+    EXPECT_EQ(std::tuple(s.kepsType, s.kepsDir, s.Format()), std::tuple(1u, "C:\\Kova", ElementFormat::TwoLine));
     SaveKepsImportSettings(registry, "D:\\Keps\\2026\\amsat.txt", 2);
     s = LoadKepsImportSettings(registry, "C:\\Kova");
-    EXPECT_EQ(s.kepsType, 2u);
-    EXPECT_EQ(s.kepsDir, "D:\\Keps\\2026\\");
-    EXPECT_EQ(s.Format(), ElementFormat::Verbose);
-    EXPECT_EQ(DriveAndFolderOf("C:amsat.txt"), "C:");
-    EXPECT_EQ(DriveAndFolderOf("amsat.txt"), "");
-    EXPECT_EQ(DriveAndFolderOf("/home/keps/a.txt"), "/home/keps/");
+    EXPECT_EQ(std::tuple(s.kepsType, s.kepsDir, s.Format()), std::tuple(2u, "D:\\Keps\\2026\\", ElementFormat::Verbose));
+    const std::pair<const char*, const char*> folders[] = {
+        {"C:amsat.txt", "C:"}, {"amsat.txt", ""}, {"/home/keps/a.txt", "/home/keps/"}};
+    for (const auto& [path, folder] : folders) EXPECT_EQ(DriveAndFolderOf(path), folder) << path;
 }
 
 }  // namespace

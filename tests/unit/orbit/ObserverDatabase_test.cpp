@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "core/FileReplace.h"
@@ -50,12 +52,12 @@ protected:
 TEST(ObserverRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
     const ObserverBytes b = EncodeObserverRecord(Obs("G3ZCZ", 1.5, -2.0, 100.0));
     EXPECT_EQ(std::memcmp(b.data(), "G3ZCZ\0", 6), 0);
-    // 1.5 = 0x3FF8..., -2.0 = 0xC000..., 100.0 = 0x4059...
-    EXPECT_EQ(b[26 + 7], 0x3F);
-    EXPECT_EQ(b[26 + 6], 0xF8);
-    EXPECT_EQ(b[34 + 7], 0xC0);
-    EXPECT_EQ(b[42 + 7], 0x40);
-    EXPECT_EQ(b[42 + 6], 0x59);
+    const std::pair<size_t, double> doubles[] = {{26, 1.5}, {34, -2.0}, {42, 100.0}};
+    for (const auto& [at, value] : doubles) {
+        uint64_t bits = 0;
+        for (size_t i = 0; i < 8; ++i) bits |= uint64_t(b[at + i]) << (8 * i);
+        EXPECT_EQ(bits, std::bit_cast<uint64_t>(value)) << at;
+    }
     const ObserverRecord back = DecodeObserverRecord(b);
     EXPECT_STREQ(back.name, "G3ZCZ");
     EXPECT_EQ(back.longitude, -2.0);
@@ -93,9 +95,7 @@ TEST_F(ObserverFileTest, SavesAppendOrReplaceAndReadBackInOrder) {
     EXPECT_EQ(Names(file), (std::vector<std::string>{"A", "B", "a"}));
     ObserverRecord found;
     ASSERT_TRUE(FindObserverRecord(file, "A", found));
-    EXPECT_EQ(found.latitude, -10.0);
-    EXPECT_EQ(found.longitude, -20.0);
-    EXPECT_EQ(found.elevation, 30.0);
+    EXPECT_EQ(std::tuple(found.latitude, found.longitude, found.elevation), std::tuple(-10.0, -20.0, 30.0));
     EXPECT_FALSE(FindObserverRecord(file, "C", found));
 }
 
@@ -164,11 +164,9 @@ TEST(ObserverFields, SignsComeFromTheButtonsAndBadTextIsRefused) {
         const std::string message = ObserverRecordFromFields(c.fields, r);
         EXPECT_EQ(message.empty(), c.saved) << c.fields.name << ": " << message;
         if (!c.saved) continue;
-        EXPECT_DOUBLE_EQ(r.latitude, c.lat);
-        EXPECT_DOUBLE_EQ(r.longitude, c.lon);
         const ObserverFieldTexts shown = FieldsFromObserverRecord(r);
-        EXPECT_EQ(shown.south, c.lat < 0);
-        EXPECT_EQ(shown.west, c.lon < 0);
+        EXPECT_EQ(std::tuple(r.latitude, r.longitude, shown.south, shown.west),
+                  std::tuple(c.lat, c.lon, c.lat < 0, c.lon < 0)) << c.fields.name;
     }
 }
 
