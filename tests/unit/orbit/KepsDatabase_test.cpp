@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "core/FileReplace.h"
@@ -140,9 +141,8 @@ TEST_F(KepsFileTest, DamagedSlotsAreDescribedAndNeverFound) {
     db.slots[2].eccentricity = 1.5;
     ASSERT_TRUE(SaveKepsDatabase(db, file));
     EXPECT_EQ(DescribeKepsDamage(LoadKepsDatabase(db, file)), "slots 2-3 hold elements that cannot be an orbit");
-    EXPECT_EQ(FindKepsByName(db, "SAT1"), -1);
-    EXPECT_EQ(FindKepsByCatalog(db, 3), -1);
-    EXPECT_EQ(FindKepsByName(db, "SAT3"), 3);
+    EXPECT_EQ(std::tuple(FindKepsByName(db, "SAT1"), FindKepsByCatalog(db, 3), FindKepsByName(db, "SAT3")),
+              std::tuple(-1, -1, 3));
     // Noise, or a text file of the right size: every slot in use is damaged.
     std::vector<uint8_t> noise(100000), text = testing::TestFile("tle_amateur_2001-09.txt");
     uint32_t seed = 12345;
@@ -164,13 +164,11 @@ TEST(KepsDatabaseLookup, NamesIgnoreCaseAndCatalogueZeroNeverMatches) {
     KepsDatabase db;
     AddKepsRecord(db, Named("AO-07", 7530));
     AddKepsRecord(db, Named("Iss", 25544));
-    EXPECT_EQ(FindKepsByName(db, "ISS"), 1);
-    EXPECT_EQ(FindKepsByName(db, "ao-07"), 0);
-    EXPECT_EQ(FindKepsByName(db, "ISS2"), -1);
-    EXPECT_EQ(FindKepsByName(db, ""), -1);
-    EXPECT_EQ(FindKepsByCatalog(db, 25544), 1);
-    EXPECT_EQ(FindKepsByCatalog(db, 0), -1);
-    EXPECT_EQ(FindKepsByCatalog(db, 25544 + 65536), -1);
+    EXPECT_EQ(std::tuple(FindKepsByName(db, "ISS"), FindKepsByName(db, "ao-07"), FindKepsByName(db, "ISS2"),
+                         FindKepsByName(db, "")),
+              std::tuple(1, 0, -1, -1));
+    EXPECT_EQ(std::tuple(FindKepsByCatalog(db, 25544), FindKepsByCatalog(db, 0), FindKepsByCatalog(db, 25544 + 65536)),
+              std::tuple(1, -1, -1));
 }
 
 TEST(KepsDatabaseLookup, NewerEpochComparesYearsAcrossTheCentury) {
