@@ -13,7 +13,7 @@ commands() { device_commands "$1" | tr '\n' '|'; }
 first_command() { head -1 "$WORK/dev$1.log" | cut -d' ' -f1 | cut -d. -f1; }
 timeout_box() { logged_at 'Message "Rotator Problem": The rotator has timed out.'; }
 
-# The passes outlast each part: the stop's own "Q\n" comes only at closing.
+# The first passes outlast their parts: the stop's own "Q\n" comes only at closing.
 ISS_PASS_SECONDS=600
 iss_pass 1 3 trakbox
 wait_device 3 '^E$' 90 || fail "the TrakBox dialogue did not end"
@@ -32,6 +32,8 @@ expect_eq "$(commands 6)" 'W|S|ISS\r\n|' "SatTrak dialogue"
 expect_eq "$(commands 5)" '\rMODEM PACT\r|' "DSP-2232 command"
 close_tarvon
 
+# A short pass: the station goes on to end it and tells the box so.
+ISS_PASS_SECONDS=5
 iss_pass 1 7 trakbox --fault silent
 wait_device 7 'Q' 90 || fail "the silent TrakBox was not asked"
 box=$(probe msgbox --title "Rotator Problem" --timeout 60) || fail "no time-out message"
@@ -40,7 +42,10 @@ late=$(($(timeout_box) - $(first_command 7)))
 [ "$late" -ge 11 ] && [ "$late" -le 18 ] || fail "time-out after $late s, not 12"
 screenshot trakbox-timeout
 probe press --title "Rotator Problem" --button OK >/dev/null || fail "no OK button"
-probe find --class Tarvon >/dev/null || fail "the station did not go on"
+asked_twice() { [ "$(device_commands 7 | grep -c '^Q')" -ge 2 ]; }
+wait_until 90 asked_twice || fail "the station did not end the pass after the time-out"
+expect_eq "$(commands 7)" 'Q\n|Q\n|' "the silent TrakBox at the start and at the end of the pass"
+[ -n "$(logged_at "Pass of ISS, AOS $(date -u -d @"$AOS" '+%F %T')")" ] || fail "the pass is not in the station log"
 close_tarvon
 expect_eq "$EXIT_CODE" 0 "exit code after the time-out"
 echo "ok"
