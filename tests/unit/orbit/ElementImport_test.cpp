@@ -180,14 +180,12 @@ TEST(VerboseImport, LayoutsOfARealFile) {
     ImportReport report;
     ASSERT_TRUE(ImportVerboseFile(testing::TestFile("verbose_n3emo_kepler.dat"), db, report));
     ASSERT_EQ(report.size(), 14u);
-    const int ao7 = FindKepsByCatalog(db, 7530);
-    ASSERT_EQ(ao7, 0);
-    EXPECT_STREQ(db.slots[0].name, "AO-7");
-    EXPECT_EQ(db.slots[0].epochYear, 60);
-    EXPECT_NEAR(db.slots[0].epochDay, 13.586478, 1e-9);
-    EXPECT_DOUBLE_EQ(db.slots[0].decay, -2.6e-7);
-    EXPECT_EQ(db.slots[0].epochOrbit, 3411);
-    EXPECT_EQ(db.slots[0].elementSet, 9);
+    ASSERT_EQ(FindKepsByCatalog(db, 7530), 0);
+    const KepsRecord& ao7 = db.slots[0];
+    EXPECT_STREQ(ao7.name, "AO-7");
+    EXPECT_EQ(std::tuple(ao7.epochYear, ao7.epochOrbit, ao7.elementSet), std::tuple(60, 3411, 9));
+    EXPECT_NEAR(ao7.epochDay, 13.586478, 1e-9);
+    EXPECT_DOUBLE_EQ(ao7.decay, -2.6e-7);
     // The pseudo-satellite carries catalogue number 0 and an extra line.
     EXPECT_EQ(report.back(), "The_Sun: No Catalog Number - Not Imported");
     EXPECT_EQ(FindKepsByName(db, "The_Sun"), -1);
@@ -204,9 +202,8 @@ TEST(VerboseImport, BlocksWithoutBlankLinesAndWithoutCatalogueNumbers) {
     ASSERT_TRUE(ImportVerboseFile(Bytes(text), db, report));
     EXPECT_EQ(report, (ImportReport{"ONE: Added to database", "TWO: Added to database",
                                     "NOCAT: No Catalog Number - Not Imported", "ONE: Old Keps - Not Updated"}));
-    EXPECT_EQ(db.slots[0].epochYear, 97);
-    EXPECT_DOUBLE_EQ(db.slots[0].epochDay, 123.5);
-    EXPECT_DOUBLE_EQ(db.slots[1].inclination, 98.5);
+    EXPECT_EQ(std::tuple(db.slots[0].epochYear, db.slots[0].epochDay, db.slots[1].inclination),
+              std::tuple(97, 123.5, 98.5));
     EXPECT_TRUE(IsFreeSlot(db.slots[2]));
     ImportReport none;
     EXPECT_FALSE(ImportVerboseFile(Bytes("Catalog number: 5\nnothing here\n"), db, none));
