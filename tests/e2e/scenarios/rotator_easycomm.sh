@@ -11,7 +11,7 @@ seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
 reg_dword 'Software\Kova\Rotator' 'Rotator Type' 5
 reg_dword 'Software\Kova\Rotator' Port 9
 start_tarvon
-box=$(probe msgbox --title "Rotator Error" --timeout 30) || fail "no message for the missing port"
+box=$(probe msgbox --title "Rotator Error" --timeout 60) || fail "no message for the missing port"
 expect_eq "$(echo "$box" | sed -n 2p)" "Unable to initialise rotator communications" "missing port text"
 probe press --title "Rotator Error" --button OK >/dev/null || fail "no OK button"
 close_tarvon
@@ -21,7 +21,7 @@ reg_dword 'Software\Kova\Rotator' 'Rotator Type' 4
 reg_dword 'Software\Kova\Rotator' Port 3
 serial_device 3 easycomm1 --announce "AZ123.4 EL45.6"
 start_tarvon
-probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window"
+probe find --class Tarvon --title Tarvon --timeout 60 >/dev/null || fail "no main window"
 sleep 4
 screenshot readback
 probe msgbox --timeout 1 >/dev/null && fail "a message box at start-up"
@@ -33,7 +33,7 @@ for fault in noise garbage endless gone; do
     serial_cleanup
     serial_device 3 easycomm1 --fault "$fault" --announce "AZ1 EL1"
     start_tarvon
-    probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window ($fault)"
+    probe find --class Tarvon --title Tarvon --timeout 60 >/dev/null || fail "no main window ($fault)"
     sleep 3
     [ "$fault" != gone ] || serial_cleanup
     probe msgbox --timeout 1 >/dev/null && fail "a message box with a device sending $fault"
