@@ -97,11 +97,8 @@ fake_browser() {
 
 # Waits up to 20 s for the stand-in browser to be given help page $1.
 expect_help_page() {
-    for _ in $(seq 100); do
-        grep -q "/help/$1" "$BROWSER_LOG" 2>/dev/null && return 0
-        sleep 0.2
-    done
-    fail "help page $1 not opened (browser got: $(cat "$BROWSER_LOG" 2>/dev/null))"
+    wait_until 20 grep -q "/help/$1" "$BROWSER_LOG" 2>/dev/null ||
+        fail "help page $1 not opened (browser got: $(cat "$BROWSER_LOG" 2>/dev/null))"
 }
 
 # The path of a file of $WORK as Windows programs see it.
@@ -152,6 +149,18 @@ screenshot() {
     done
     echo "note [$SCENARIO]: no screenshot '$1'" >&2
     return 0
+}
+
+now() { date +%s; }
+
+# Runs "$@" every half second until it succeeds, for at most $1 seconds.
+wait_until() {
+    local deadline=$(($(now) + $1))
+    shift
+    until "$@"; do
+        [ "$(now)" -lt "$deadline" ] || return 1
+        sleep 0.5
+    done
 }
 
 expect_eq() { [ "$1" == "$2" ] || fail "$3: expected '$2', got '$1'"; }

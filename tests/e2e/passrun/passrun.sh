@@ -6,8 +6,6 @@ BIN_WIN="Z:$(echo "$TARVON_BIN" | tr / '\\')"
 WORK_WIN="Z:$(echo "$WORK" | tr / '\\')"
 STANDIN_WIN="$BIN_WIN\\standin.exe"
 
-now() { date +%s; }
-
 # Sleeps until unix time $1; at once when it has passed (a busy machine can
 # get there late).
 sleep_until() {
@@ -82,23 +80,7 @@ pass_field() {
 standin_lines() { grep " $1" "$WORK/standin.log" 2>/dev/null | tr -d '\r' || true; }
 
 # Waits up to $2 seconds for a stand-in log line with word $1.
-wait_standin() {
-    for _ in $(seq "$2"); do
-        [ -n "$(standin_lines "$1")" ] && return 0
-        sleep 1
-    done
-    return 1
-}
-
-# Runs "$@" every half second until it succeeds, for at most $1 seconds.
-wait_until() {
-    local deadline=$(($(now) + $1))
-    shift
-    until "$@"; do
-        [ "$(now)" -lt "$deadline" ] || return 1
-        sleep 0.5
-    done
-}
+wait_standin() { wait_until "$2" grep -q " $1" "$WORK/standin.log" 2>/dev/null; }
 
 # Unix time of the station log's last line with text $1; empty when none.
 # The station's own times: a busy machine is slow to start the programs that

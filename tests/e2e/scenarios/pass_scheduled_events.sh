@@ -24,10 +24,8 @@ expect_near $((program - before)) 60 4 "Before Pass lead"
 expect_eq "$(grep -c START "$WORK/before.log")" 1 "Before Pass runs"
 
 # The Regularly event: two runs about 60 s apart.
-for _ in $(seq 90); do
-    [ "$(grep -c START "$WORK/minutely.log" 2>/dev/null)" -ge 2 ] && break
-    sleep 1
-done
+ran_twice() { [ "$(grep -c START "$WORK/minutely.log" 2>/dev/null)" -ge 2 ]; }
+wait_until 90 ran_twice || true
 runs=$(grep START "$WORK/minutely.log" | cut -d' ' -f1)
 [ "$(echo "$runs" | wc -l)" -ge 2 ] || fail "Regularly event ran $(echo "$runs" | wc -l) time(s)"
 first=$(echo "$runs" | sed -n 1p)

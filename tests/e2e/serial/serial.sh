@@ -45,13 +45,8 @@ serial_device() {
 device_commands() { cut -d' ' -f2- "$WORK/dev$1.log" 2>/dev/null || true; }
 
 # Waits up to $3 seconds for device N to receive a command matching $2 (grep -E).
-wait_device() {
-    for _ in $(seq "$3"); do
-        device_commands "$1" | grep -Eq "$2" && return 0
-        sleep 1
-    done
-    return 1
-}
+device_received() { device_commands "$1" | grep -Eq "$2"; }
+wait_device() { wait_until "$3" device_received "$1" "$2"; }
 
 # Satellite NAME's modem: TNC type, port, speed and DSP mode (4 bytes).
 satellite_modem() {
