@@ -18,9 +18,12 @@ std::FILE* OpenFile(const std::filesystem::path& path, bool write) {
 
 }  // namespace
 
-bool ReplaceFileContents(const std::filesystem::path& target, const std::vector<uint8_t>& bytes) {
-    std::filesystem::path temporary = target;
-    temporary += ".new";
+bool ReplaceFileContents(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
+                         std::filesystem::path temporary) {
+    if (temporary.empty()) {
+        temporary = target;
+        temporary += ".new";
+    }
     std::FILE* f = OpenFile(temporary, true);
     if (!f) return false;
     bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();

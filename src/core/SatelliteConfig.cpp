@@ -258,15 +258,39 @@ std::string CreateSatelliteKey(Registry& registry, const std::string& name) {
     return registry.Create(RegRoot::LocalMachine, path) ? path : std::string();
 }
 
-std::vector<std::string> SatelliteNames(Registry& registry) {
+namespace {
+
+template <typename Keep>
+std::vector<std::string> NamesOfKeys(Registry& registry, Keep keep) {
     std::vector<std::string> names;
     ForEachSubkey(registry, RegRoot::LocalMachine, kSatellitesKeyPath, kMaxSatelliteKeys,
                   [&](const std::string&, RegKey& key) {
                       std::string name;
-                      if (RegReadString(key, "Name", name, 13) && !name.empty()) names.push_back(name);
+                      if (RegReadString(key, "Name", name, 13) && !name.empty() && keep(key)) names.push_back(name);
                       return false;
                   });
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> SatelliteNames(Registry& registry) {
+    return NamesOfKeys(registry, [](RegKey&) { return true; });
+}
+
+std::vector<std::string> PacsatSatelliteNames(Registry& registry) {
+    return NamesOfKeys(registry, [](RegKey& key) {
+        uint32_t type = 0;
+        RegReadDword(key, "Satellite Type", type);
+        return type == 0;
+    });
+}
+
+std::string SatelliteDirectoryOf(Registry& registry, const std::string& name) {
+    std::string path, directory;
+    if (!FindSatelliteKey(registry, name, path)) return directory;
+    if (auto key = registry.Open(RegRoot::LocalMachine, path)) RegReadString(*key, "Satellite Directory", directory, 260);
+    return directory;
 }
 
 int DeleteSatellite(Registry& registry, const std::string& name) {

@@ -131,6 +131,14 @@ std::string CreateSatelliteKey(Registry& registry, const std::string& name);
 // The "Name" of every satellite key, in enumeration order (empty names left out).
 std::vector<std::string> SatelliteNames(Registry& registry);
 
+// The names of the PacSat satellites (a "Satellite Type" of 0 or none), in
+// enumeration order: those whose files the maintenance dialogs work on.
+std::vector<std::string> PacsatSatelliteNames(Registry& registry);
+
+// The "Satellite Directory" of the named satellite; empty when the satellite
+// or the value is missing.
+std::string SatelliteDirectoryOf(Registry& registry, const std::string& name);
+
 // Deletes the key of the named satellite; 0 when there is none.
 int DeleteSatellite(Registry& registry, const std::string& name);
 

@@ -108,6 +108,11 @@ TEST(SatelliteConfig, FindCreateAndDelete) {
 
     RegWriteString(*registry.Open(RegRoot::LocalMachine, kRoot + "\\AO-7"), "Name", "AO-7");
     EXPECT_EQ(SatelliteNames(registry), (std::vector<std::string>{"AO-7", "JAS-2"}));
+    RegWriteDword(*registry.Open(RegRoot::LocalMachine, kRoot + "\\AO-7"), "Satellite Type", 1);
+    RegWriteString(*renamed, "Satellite Directory", "C:\\Kova\\JAS-2");
+    EXPECT_EQ(PacsatSatelliteNames(registry), (std::vector<std::string>{"JAS-2"}));
+    EXPECT_EQ(SatelliteDirectoryOf(registry, "jas-2"), "C:\\Kova\\JAS-2");
+    EXPECT_EQ(SatelliteDirectoryOf(registry, "AO-7"), "");
 
     EXPECT_EQ(DeleteSatellite(registry, "JAS-2"), 1);
     EXPECT_EQ(FindSatelliteKey(registry, "JAS-2", path), 0);

@@ -1,0 +1,93 @@
+#include "maint/UploadQueue.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/FileReplace.h"
+
+namespace tarvon {
+namespace {
+
+namespace fs = std::filesystem;
+
+class UploadQueueTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("tarvon-queue-" + std::to_string(getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "AO16");
+        fs::create_directories(root_ / "UO22");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+    std::string Dir(const char* sat) { return (root_ / sat).string(); }
+    void Put(const char* sat, const char* name, const std::vector<uint8_t>& bytes) {
+        ASSERT_TRUE(ReplaceFileContents(root_ / sat / name, bytes));
+    }
+    std::vector<uint8_t> Get(const char* sat, const char* name) {
+        std::vector<uint8_t> bytes;
+        EXPECT_TRUE(ReadWholeFile(root_ / sat / name, bytes)) << name;
+        return bytes;
+    }
+    fs::path root_;
+};
+
+const std::vector<uint8_t> kHeaded{0xAA, 0x55, 0x14, 0x00, 3, 'A', 'L', 'L', 0x22, 0x00, 4, 'K', 'e', 'p', 's', 0, 0, 0};
+
+TEST_F(UploadQueueTest, ListsTheClassesInOrderWithTheirHeaders) {
+    for (const char* name : {"B.UL", "a.ul", "X.OUT", "Z.ULX", "W.PNL", "Y.PUL", "NOTES.TXT", "V.ULXX"}) {
+        Put("AO16", name, kHeaded);
+    }
+    Put("AO16", "X.OUT", {'p', 'l', 'a', 'i', 'n'});
+    fs::create_directory(root_ / "AO16" / "D.UL");
+    std::vector<std::string> rows;
+    for (const QueuedUpload& u : ListUploadQueue(Dir("AO16"))) rows.push_back(u.row);
+    const std::string headed = "ALL          Keps";
+    EXPECT_EQ(rows, (std::vector<std::string>{"X.OUT           ", "Y.PUL           " + headed,
+                                              "W.PNL           " + headed, "Z.ULX           " + headed,
+                                              "a.ul            " + headed, "B.UL            " + headed}));
+    EXPECT_TRUE(ListUploadQueue(Dir("none")).empty());
+}
+
+TEST_F(UploadQueueTest, Copy) {
+    Put("AO16", "ABC.UL", kHeaded);
+    Put("AO16", "NINECHARS.UL", kHeaded);
+    Put("AO16", "SELF.OUT", kHeaded);
+    Put("UO22", "OLD.OUT", {1, 2, 3});
+    Put("AO16", "OLD.PUL", kHeaded);
+    struct Case {
+        const char* what;
+        const char* name;
+        const char* to;
+        UploadCopy result;
+        const char* made;  // the file that must now hold kHeaded, if any
+    } cases[] = {
+        {"ABC.UL becomes ABC.OUT", "ABC.UL", "UO22", UploadCopy::Copied, "ABC.OUT"},
+        {"nine characters before the dot", "NINECHARS.UL", "UO22", UploadCopy::NameTooLong, nullptr},
+        {"onto itself leaves the file whole", "SELF.OUT", "AO16", UploadCopy::Copied, "SELF.OUT"},
+        {"an older file of the name is replaced", "OLD.PUL", "UO22", UploadCopy::Copied, "OLD.OUT"},
+        {"missing source", "GONE.UL", "UO22", UploadCopy::NoSource, nullptr},
+        {"missing destination directory", "ABC.UL", "NONE", UploadCopy::NoDestination, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(CopyQueuedUpload(Dir("AO16"), c.name, Dir(c.to)), c.result);
+        if (c.made) {
+            EXPECT_EQ(Get(c.to, c.made), kHeaded);
+        }
+    }
+    EXPECT_FALSE(fs::exists(root_ / "UO22" / "NINECHAR.OUT"));
+    EXPECT_FALSE(fs::exists(root_ / "UO22" / "NINECHARS.OUT"));
+}
+
+TEST_F(UploadQueueTest, DeleteTakesTheNamedFileOnly) {
+    Put("AO16", "MY FILE.UL", kHeaded);
+    Put("AO16", "MY", kHeaded);
+    EXPECT_TRUE(DeleteQueuedUpload(Dir("AO16"), "MY FILE.UL"));
+    EXPECT_FALSE(fs::exists(root_ / "AO16" / "MY FILE.UL"));
+    EXPECT_TRUE(fs::exists(root_ / "AO16" / "MY"));
+}
+
+}  // namespace
+}  // namespace tarvon
