@@ -10,6 +10,7 @@ namespace tarvon {
 
 constexpr const char* kBriskoErrorLogName = "Brisko Error Log.TXT";
 
-std::vector<std::string> BriskoErrorLines(std::string_view text);
+// The log of the suite directory; false when there is none to read.
+bool ReadBriskoErrorLog(const std::string& kovaDirectory, std::vector<std::string>& lines);
 
 }  // namespace tarvon

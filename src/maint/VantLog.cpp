@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/FileReplace.h"
+#include "core/Utf8Path.h"
 #include "maint/TextLines.h"
 
 namespace tarvon {
@@ -118,6 +120,13 @@ VantLogReport ReadVantLog(std::string_view text) {
     SessionReader reader(report);
     ForEachLine(text, kVantLogLineLimit, LongLines::Cut, [&](std::string_view line) { reader.Line(line); });
     return report;
+}
+
+bool ReadVantLogFile(const std::string& satelliteDirectory, VantLogReport& report) {
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(PathFromUtf8(satelliteDirectory) / kVantLogFileName, bytes)) return false;
+    report = ReadVantLog(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return true;
 }
 
 std::string AverageText(int64_t sum, uint64_t count) {

@@ -31,6 +31,9 @@ struct VantLogReport {
 
 VantLogReport ReadVantLog(std::string_view text);
 
+// The log in a satellite's directory; false when there is none to read.
+bool ReadVantLogFile(const std::string& satelliteDirectory, VantLogReport& report);
+
 // "sum / count" as a whole number, or empty when nothing was counted.
 std::string AverageText(int64_t sum, uint64_t count);
 

@@ -8,6 +8,9 @@
 
 namespace tarvon {
 
+constexpr const char* kNoPrinterText = "Error getting HDC";
+constexpr const char* kNoPrinterCaption = "Print Error";
+
 struct PageMetrics {
     int lineHeight = 0;   // font height plus external leading
     int leftMargin = 0;   // two average character widths

@@ -21,6 +21,7 @@ constexpr uint32_t kCloseMessage = 0x0010;
 enum class ShowState {
     Normal,               // shown as the program asks
     Maximised,
+    Minimised,            // minimised, as a program the operator starts by hand
     MinimisedNoActivate,  // minimised and without taking the focus
     Hidden,
 };

@@ -10,6 +10,8 @@
 #include "schedule/SchedulerEngine.h"
 #include "orbit/ObserverDatabase.h"
 #include "ui/AddPassDialog.h"
+#include "ui/BriskoErrorsDialog.h"
+#include "ui/EditDirectoryDialog.h"
 #include "ui/EnableRotatorDialog.h"
 #include "ui/EditKepsDialog.h"
 #include "ui/EditObserversDialog.h"
@@ -17,6 +19,7 @@
 #include "ui/MainPaint.h"
 #include "ui/MapWindow.h"
 #include "ui/PostedRequests.h"
+#include "ui/RunBriskoDialog.h"
 #include "ui/RunPassDialog.h"
 #include "ui/SchedulePane.h"
 #include "ui/SoundsDialog.h"
@@ -24,6 +27,8 @@
 #include "ui/Toolbar.h"
 #include "ui/TrackingWindow.h"
 #include "ui/UpdateKepsCommand.h"
+#include "ui/UploadStatusDialog.h"
+#include "ui/VantLogDialog.h"
 #include "ui/WindowSchedulerPorts.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Notices.h"
@@ -134,6 +139,13 @@ void OnCommand(MainWindowState& state, int id) {
         case IDM_EDIT_SATELLITE_DATA: EditKepsDialog(state); return;
         case IDM_HELP_INDEX: ShowHelp(state.window, IDH_CONTENTS); return;
         case IDM_HELP_USING: ShowHelp(state.window, IDH_USING_HELP); return;
+        case IDM_DIRECTORY_MAINTENANCE: EditDirectoryDialog(state.window, *state.registry, *state.clock); return;
+        case IDM_VIEW_VANT_LOG: VantLogDialog(state.window, *state.registry); return;
+        case IDM_VIEW_UPLOAD_STATUS: UploadStatusDialog(state.window, *state.registry); return;
+        case IDM_VIEW_BRISKO_ERRORS: BriskoErrorsDialog(state.window, state.settings->general.kovaDirectory); return;
+        case IDM_RUN_BRISKO:
+            RunBriskoDialog(state.window, *state.registry, *state.processes, state.settings->general.kovaDirectory);
+            return;
         default: break;
     }
     if (!state.schedule) return;

@@ -22,6 +22,8 @@ class TrackingController;
 class Win32Notices;
 class StationLog;
 struct KepsDatabase;
+class Clock;
+class Processes;
 struct ScheduleState;
 struct EventLists;
 struct SchedulePass;
@@ -44,6 +46,8 @@ struct MainWindowHooks {
 struct MainWindowState {
     HINSTANCE instance = nullptr;
     Registry* registry = nullptr;
+    Clock* clock = nullptr;
+    Processes* processes = nullptr;
     Settings* settings = nullptr;
     SyncObjects* sync = nullptr;
     RunFlags* flags = nullptr;

@@ -6,7 +6,7 @@
 #include "schedule/PassEdits.h"
 #include "ui/Help.h"
 #include "ui/PassDialogIds.h"
-#include "win32/Utf8.h"
+#include "ui/SatelliteChoice.h"
 #include "ui/UiBarrier.h"
 
 namespace tarvon {
@@ -24,18 +24,12 @@ ChoiceState& StateOf(HWND dialog) { return *reinterpret_cast<ChoiceState*>(GetWi
 
 void OnInit(HWND dialog, ChoiceState& state) {
     SetWindowTextW(dialog, state.title);
-    for (const std::string& name : state.names) {
-        SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
-    }
+    FillSatelliteChoice(dialog, IDC_CHOICE_LIST, state.names);
 }
 
 void Choose(HWND dialog, ChoiceState& state) {
-    const LRESULT index = SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_GETCURSEL, 0, 0);
-    if (index == LB_ERR) return;
-    const LRESULT length = SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_GETTEXTLEN, index, 0);
-    std::wstring name(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    SendDlgItemMessageW(dialog, IDC_CHOICE_LIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name.data()));
-    state.chosen = Narrow(name);
+    state.chosen = ChosenSatellite(dialog, IDC_CHOICE_LIST);
+    if (state.chosen.empty()) return;
     EndDialog(dialog, IDOK);
 }
 

@@ -286,6 +286,8 @@ int RunStation(HINSTANCE instance, int showCommand) {
 
     s.main.instance = instance;
     s.main.registry = &s.registry;
+    s.main.clock = &s.clock;
+    s.main.processes = &s.processes;
     s.main.settings = &s.settings;
     s.main.sync = s.sync.get();
     s.main.flags = &s.flags;

@@ -13,6 +13,7 @@ WindowHandle FromHwnd(HWND window) { return static_cast<WindowHandle>(reinterpre
 WORD ShowCommand(ShowState show) {
     switch (show) {
         case ShowState::Maximised: return SW_SHOWMAXIMIZED;
+        case ShowState::Minimised: return SW_SHOWMINIMIZED;
         case ShowState::MinimisedNoActivate: return SW_SHOWMINNOACTIVE;
         case ShowState::Hidden: return SW_HIDE;
         case ShowState::Normal: break;

@@ -7,6 +7,9 @@
 //                                                        caption and text of a message box
 //   probe rect --class C [--title T]                     left top right bottom
 //   probe move --class C --x N --y N                      moves a window (keeps its size)
+//   probe nudge --title T                                moves a dialog one pixel to the right:
+//                                                        Wine's desktop can leave a new dialog
+//                                                        black on screen until it has moved
 //   probe foreground                                     class and title of the foreground window
 //   probe post --class C [--title T] --msg N [--wparam N] [--lparam N | --atom TEXT]
 //                                                        (--atom: lParam is a global atom of TEXT,
@@ -16,8 +19,12 @@
 //   probe text --title T --id N                          a dialog control's text
 //   probe menu --class C --id N                          "checked"/"unchecked", "grayed"/"enabled"
 //   probe set-text --title T --id N --text S             types S into a dialog's edit control
-//   probe list --title T --id N                          a dialog list box's items, one a line
+//   probe list --title T --id N [--count 1]              the items of a list box, drop-down or
+//                                                        list view, one a line (or their number)
 //   probe list --title T --id N --select S [--double 1]  selects (or double-clicks) the item S
+//   probe select --title T --id N (--item TEXT | --index N) [--post 1]
+//                                                        chooses an item as a click would; prints
+//                                                        the milliseconds the dialog took to answer
 //   probe reg-dword KEY VALUE / probe reg-string KEY VALUE  (HKLM)
 //   probe check --title T --id N [--set 0|1]             "checked"/"unchecked" (--set clicks it
 //                                                        into that state, as a user would)
@@ -43,6 +50,7 @@
 #include <vector>
 
 #include "ProbeControls.h"
+#include "ProbeLists.h"
 #include "ProbeWindows.h"
 #include "win32/Utf8.h"
 
@@ -121,6 +129,16 @@ int Move(const Args& a) {
                         SWP_NOSIZE | SWP_NOZORDER)
                ? 0
                : 1;
+}
+
+int Nudge(const Args& a) {
+    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
+    if (!dialog) return 1;
+    RECT r;
+    GetWindowRect(dialog, &r);
+    SetWindowPos(dialog, nullptr, r.left + 1, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(300);
+    return 0;
 }
 
 int Foreground() {
@@ -208,28 +226,38 @@ int SetText(const Args& a) {
     return control && SetWindowTextW(control, a.Wide("--text").c_str()) ? 0 : 1;
 }
 
-// The list box tells its owner of a selection or double-click as a user's
-// click would.
+// Without --select: the items of a list box, drop-down or list view, one a
+// line, or their number with --count 1. With --select S: the item S chosen
+// (double-clicked with --double 1) as a user's click would, without waiting.
 int List(const Args& a) {
-    HWND list = DialogControl(a);
-    if (!list) return 1;
+    HWND control = DialogControl(a);
+    if (!control) return 1;
     const std::wstring wanted = a.Wide("--select");
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        wchar_t item[256] = {};
-        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) >= 255) continue;
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
-        if (wanted.empty()) {
-            Print(item);
-        } else if (wanted == item) {
-            SendMessageW(list, LB_SETCURSEL, i, 0);
-            const WORD code = a.Number("--double", 0) ? LBN_DBLCLK : LBN_SELCHANGE;
-            PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), code),
-                         reinterpret_cast<LPARAM>(list));
-            return 0;
-        }
+    if (!wanted.empty()) {
+        DWORD ignored = 0;
+        return probe::SelectItem(control, wanted, -1, true, a.Number("--double", 0) != 0, ignored) ? 0 : 1;
     }
-    return wanted.empty() ? 0 : 1;
+    if (a.Number("--count", 0)) {
+        const long count = probe::ItemCount(control);
+        if (count < 0) return 1;
+        std::printf("%ld\n", count);
+        return 0;
+    }
+    std::vector<std::wstring> items;
+    if (!probe::ListItems(control, items)) return 1;
+    for (const std::wstring& item : items) Print(item);
+    return 0;
+}
+
+int Select(const Args& a) {
+    HWND control = DialogControl(a);
+    DWORD elapsedMs = 0;
+    if (!control || !probe::SelectItem(control, a.Wide("--item"), static_cast<int>(a.Number("--index", -1)),
+                                       a.Number("--post", 0) != 0, false, elapsedMs)) {
+        return 1;
+    }
+    std::printf("%lu\n", elapsedMs);
+    return 0;
 }
 
 int Menu(const Args& a) {
@@ -288,12 +316,14 @@ int Run(const Args& a) {
     if (a.command == "rect") return Rect(a);
     if (a.command == "move") return Move(a);
     if (a.command == "foreground") return Foreground();
+    if (a.command == "nudge") return Nudge(a);
     if (a.command == "post") return Post(a);
     if (a.command == "press") return Press(a);
     if (a.command == "text") return Text(a);
     if (a.command == "menu") return Menu(a);
     if (a.command == "set-text") return SetText(a);
     if (a.command == "list") return List(a);
+    if (a.command == "select") return Select(a);
     if (a.command == "reg-dword") return RegistryRead(a, true);
     if (a.command == "reg-string") return RegistryRead(a, false);
     if (a.command == "check") return Check(a);

@@ -70,6 +70,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (g_log) {
         std::fprintf(g_log, "%lld START %s\n", static_cast<long long>(std::time(nullptr)),
                      name.c_str());
+        // How it was started: the show state it was given and its whole command line.
+        std::fprintf(g_log, "%lld ARGS %d %ls\n", static_cast<long long>(std::time(nullptr)), showCommand,
+                     GetCommandLineW());
         std::fflush(g_log);
     }
 

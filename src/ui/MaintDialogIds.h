@@ -1,0 +1,49 @@
+#pragma once
+// Resource ids of the maintenance dialogs (Edit Directory, the log and upload
+// viewers, Brisko errors), block 4700-4799. Only #defines: the resource
+// compiler reads it.
+
+#define IDD_EDIT_DIRECTORY 4700
+#define IDC_DIR_SATELLITES 4701
+#define IDC_DIR_HOLE_COUNT 4702
+#define IDC_DIR_REMOVE_HOLES 4703
+#define IDC_DIR_RESET_DATE 4704
+#define IDC_DIR_DAYS 4705
+#define IDC_DIR_HELP 4706
+
+#define IDD_VANT_LOG 4720
+#define IDC_VLOG_SATELLITE 4721
+#define IDC_VLOG_HEADER 4722
+#define IDC_VLOG_LIST 4723
+#define IDC_VLOG_AVERAGE 4724
+#define IDC_VLOG_CLEAR 4725
+#define IDC_VLOG_PRINT 4726
+#define IDC_VLOG_UPLOADS 4727
+#define IDC_VLOG_HELP 4728
+
+#define IDD_UPLOAD_LOG 4740
+#define IDC_ULOG_HEADER 4741
+#define IDC_ULOG_LIST 4742
+#define IDC_ULOG_COUNT 4743
+#define IDC_ULOG_SPEED 4744
+#define IDC_ULOG_PRINT 4745
+#define IDC_ULOG_HELP 4746
+
+#define IDD_UPLOAD_STATUS 4760
+#define IDC_USTAT_SATELLITE 4761
+#define IDC_USTAT_HEADER 4762
+#define IDC_USTAT_LIST 4763
+#define IDC_USTAT_DEST_LABEL 4764
+#define IDC_USTAT_DEST 4765
+#define IDC_USTAT_CLOSE 4766
+#define IDC_USTAT_DELETE 4767
+#define IDC_USTAT_COPY 4768
+#define IDC_USTAT_HELP 4769
+
+#define IDD_BRISKO_ERRORS 4780
+#define IDC_BERR_HEADER 4781
+#define IDC_BERR_LIST 4782
+#define IDC_BERR_PRINT 4783
+#define IDC_BERR_CLEAR 4784
+#define IDC_BERR_HELP 4785
+#define IDC_BERR_PROCESS 4786

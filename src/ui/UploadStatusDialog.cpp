@@ -1,0 +1,173 @@
+#include "ui/UploadStatusDialog.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/SatelliteConfig.h"
+#include "core/Utf8Path.h"
+#include "maint/MaintTexts.h"
+#include "maint/UploadQueue.h"
+#include "ui/MaintDialogIds.h"
+#include "ui/SatelliteChoice.h"
+#include "ui/TextListView.h"
+#include "win32/Utf8.h"
+
+namespace tarvon {
+namespace {
+
+constexpr DWORD kHelpContext = 419;
+constexpr DWORD kCopyHelpContext = 423;
+
+struct UploadStatusState {
+    Registry& registry;
+    std::string directory;  // of the satellite shown
+    std::vector<QueuedUpload> queue;
+    std::vector<std::string> rows;
+    bool copying = false;
+};
+
+UploadStatusState& StateOf(HWND dialog) {
+    return *reinterpret_cast<UploadStatusState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+}
+
+void Enable(HWND dialog, int id, bool on) { EnableWindow(GetDlgItem(dialog, id), on ? TRUE : FALSE); }
+
+void Show(HWND dialog, int id, bool on) { ShowWindow(GetDlgItem(dialog, id), on ? SW_SHOW : SW_HIDE); }
+
+void Tell(HWND dialog, const char* text) {
+    MessageBoxW(dialog, Widen(text).c_str(), Widen(kMaintCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ShowQueue(HWND dialog, UploadStatusState& state) {
+    state.rows.clear();
+    for (const QueuedUpload& upload : state.queue) state.rows.push_back(upload.row);
+    ShowTextRows(dialog, IDC_USTAT_LIST, state.rows.size());
+    Enable(dialog, IDC_USTAT_DELETE, false);
+    Enable(dialog, IDC_USTAT_COPY, false);
+}
+
+void LoadQueue(HWND dialog, UploadStatusState& state) {
+    state.queue.clear();
+    state.directory = SatelliteDirectoryOf(state.registry, ChosenSatellite(dialog, IDC_USTAT_SATELLITE));
+    if (!state.directory.empty()) {
+        HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        state.queue = ListUploadQueue(state.directory);
+        SetCursor(previous);
+    }
+    ShowQueue(dialog, state);
+}
+
+const QueuedUpload* Selected(HWND dialog, UploadStatusState& state) {
+    const int row = SelectedTextRow(dialog, IDC_USTAT_LIST);
+    if (row < 0 || static_cast<size_t>(row) >= state.queue.size()) return nullptr;
+    return &state.queue[static_cast<size_t>(row)];
+}
+
+void OnDelete(HWND dialog, UploadStatusState& state) {
+    const QueuedUpload* upload = Selected(dialog, state);
+    if (!upload || !DeleteQueuedUpload(state.directory, upload->name)) return;
+    state.queue.erase(state.queue.begin() + (upload - state.queue.data()));
+    ShowQueue(dialog, state);
+}
+
+void SetCopyMode(HWND dialog, UploadStatusState& state, bool copying, const wchar_t* closeLabel) {
+    state.copying = copying;
+    Show(dialog, IDC_USTAT_DEST_LABEL, copying);
+    Show(dialog, IDC_USTAT_DEST, copying);
+    for (int id : {IDC_USTAT_SATELLITE, IDC_USTAT_LIST, IDC_USTAT_COPY, IDC_USTAT_DELETE}) Enable(dialog, id, !copying);
+    SetDlgItemTextW(dialog, IDC_USTAT_CLOSE, closeLabel);
+    if (copying) SetFocus(GetDlgItem(dialog, IDC_USTAT_DEST));
+}
+
+void OnCopy(HWND dialog, UploadStatusState& state) {
+    const QueuedUpload* upload = Selected(dialog, state);
+    std::error_code error;
+    if (!upload || !std::filesystem::exists(PathFromUtf8(state.directory) / PathFromUtf8(upload->name), error)) return;
+    SetCopyMode(dialog, state, true, L"OK");
+}
+
+void CopyToDestination(HWND dialog, UploadStatusState& state) {
+    const QueuedUpload* upload = Selected(dialog, state);
+    SetCopyMode(dialog, state, false, L"Cancel");
+    const std::string destination = SatelliteDirectoryOf(state.registry, ChosenSatellite(dialog, IDC_USTAT_DEST));
+    if (!upload || destination.empty()) return;
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    const UploadCopy result = CopyQueuedUpload(state.directory, upload->name, destination);
+    SetCursor(previous);
+    switch (result) {
+    case UploadCopy::NameTooLong: return Tell(dialog, kOutgoingNameTooLong);
+    case UploadCopy::NoSource: return Tell(dialog, kNoSourceFile);
+    case UploadCopy::NoDestination: return Tell(dialog, kNoDestinationFile);
+    case UploadCopy::Copied: break;
+    }
+    std::error_code error;
+    if (std::filesystem::equivalent(PathFromUtf8(destination), PathFromUtf8(state.directory), error)) {
+        LoadQueue(dialog, state);
+    }
+}
+
+void OnCommand(HWND dialog, WPARAM wParam) {
+    UploadStatusState& state = StateOf(dialog);
+    switch (LOWORD(wParam)) {
+    case IDC_USTAT_CLOSE:
+        if (state.copying) return CopyToDestination(dialog, state);
+        EndDialog(dialog, IDOK);
+        return;
+    case IDCANCEL:
+        // Escape or the close box only leaves a copy being set up.
+        if (state.copying) return SetCopyMode(dialog, state, false, L"Close");
+        EndDialog(dialog, IDCANCEL);
+        return;
+    case IDC_USTAT_DELETE: return OnDelete(dialog, state);
+    case IDC_USTAT_COPY: return OnCopy(dialog, state);
+    case IDC_USTAT_HELP:
+        WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, state.copying ? kCopyHelpContext : kHelpContext);
+        return;
+    case IDC_USTAT_SATELLITE:
+        if (HIWORD(wParam) == CBN_SELCHANGE) LoadQueue(dialog, state);
+        return;
+    default: return;
+    }
+}
+
+void OnNotify(HWND dialog, NMHDR* notify) {
+    UploadStatusState& state = StateOf(dialog);
+    if (AnswerTextRow(notify, IDC_USTAT_LIST, state.rows)) return;
+    if (IsRowSelected(notify, IDC_USTAT_LIST) && !state.copying) {
+        Enable(dialog, IDC_USTAT_DELETE, true);
+        Enable(dialog, IDC_USTAT_COPY, true);
+    }
+}
+
+INT_PTR CALLBACK UploadStatusProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        switch (message) {
+        case WM_INITDIALOG: {
+            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
+            const std::vector<std::string> names =
+                PacsatSatelliteNames(reinterpret_cast<UploadStatusState*>(lParam)->registry);
+            FillSatelliteChoice(dialog, IDC_USTAT_SATELLITE, names);
+            FillSatelliteChoice(dialog, IDC_USTAT_DEST, names);
+            PrepareTextList(dialog, IDC_USTAT_LIST, IDC_USTAT_HEADER, kUploadStatusHeader);
+            return TRUE;
+        }
+        case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
+        case WM_NOTIFY: OnNotify(dialog, reinterpret_cast<NMHDR*>(lParam)); return TRUE;
+        default: return FALSE;
+        }
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void UploadStatusDialog(HWND owner, Registry& registry) {
+    UploadStatusState state{registry, {}, {}, {}, false};
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_UPLOAD_STATUS), owner, UploadStatusProc,
+                    reinterpret_cast<LPARAM>(&state));
+}
+
+}  // namespace tarvon
