@@ -79,6 +79,16 @@ bool SelectListViewRow(HWND control, int row) {
 
 }  // namespace
 
+long ItemCount(HWND control) {
+    switch (KindOf(control)) {
+        case Kind::ListView: return static_cast<long>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0));
+        case Kind::ListBox: return static_cast<long>(SendMessageW(control, LB_GETCOUNT, 0, 0));
+        case Kind::ComboBox: return static_cast<long>(SendMessageW(control, CB_GETCOUNT, 0, 0));
+        case Kind::Other: break;
+    }
+    return -1;
+}
+
 bool ListItems(HWND control, std::vector<std::wstring>& items) {
     const Kind kind = KindOf(control);
     if (kind == Kind::ListView) return ListViewItems(control, items);

@@ -12,6 +12,9 @@ namespace probe {
 // Every item's text, in order; false when the control is none of the three.
 bool ListItems(HWND control, std::vector<std::wstring>& items);
 
+// The number of items without reading them; -1 for another kind of control.
+long ItemCount(HWND control);
+
 // Selects the item whose text is `text` (or the item at `index` when text is
 // empty) and tells the dialog as a click (or a double click) would. With
 // `post` the dialog is told without waiting for it (for a choice that opens a
