@@ -8,6 +8,7 @@
 #include "maint/MaintTexts.h"
 #include "ui/ListPrinting.h"
 #include "ui/MaintDialogIds.h"
+#include "ui/ModalDialog.h"
 #include "ui/TextListView.h"
 #include "win32/Utf8.h"
 
@@ -21,12 +22,12 @@ struct BriskoErrorsState {
     std::vector<std::string> lines;
 };
 
-BriskoErrorsState& StateOf(HWND dialog) {
-    return *reinterpret_cast<BriskoErrorsState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+void OnInit(HWND dialog, BriskoErrorsState& state) {
+    PrepareTextList(dialog, IDC_BERR_LIST, IDC_BERR_HEADER, kBriskoErrorsHeader);
+    ShowTextRows(dialog, IDC_BERR_LIST, state.lines.size());
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
-    BriskoErrorsState& state = StateOf(dialog);
+void OnCommand(HWND dialog, BriskoErrorsState& state, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDOK:
     case IDCANCEL: EndDialog(dialog, IDOK); return;
@@ -44,25 +45,6 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
-INT_PTR CALLBACK BriskoErrorsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            PrepareTextList(dialog, IDC_BERR_LIST, IDC_BERR_HEADER, kBriskoErrorsHeader);
-            ShowTextRows(dialog, IDC_BERR_LIST, reinterpret_cast<BriskoErrorsState*>(lParam)->lines.size());
-            return TRUE;
-        case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
-        case WM_NOTIFY:
-            AnswerTextRow(reinterpret_cast<NMHDR*>(lParam), IDC_BERR_LIST, StateOf(dialog).lines);
-            return TRUE;
-        default: return FALSE;
-        }
-    } catch (...) {
-        return FALSE;
-    }
-}
-
 }  // namespace
 
 void BriskoErrorsDialog(HWND owner, const std::string& kovaDirectory) {
@@ -71,9 +53,9 @@ void BriskoErrorsDialog(HWND owner, const std::string& kovaDirectory) {
         MessageBoxW(owner, Widen(kNoBriskoErrors).c_str(), Widen(kMaintCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_BRISKO_ERRORS), owner, BriskoErrorsProc,
-                    reinterpret_cast<LPARAM>(&state));
+    RunModalDialog(owner, IDD_BRISKO_ERRORS, state, {OnInit, OnCommand, [](HWND, BriskoErrorsState& s, NMHDR* n) {
+                       AnswerTextRow(n, IDC_BERR_LIST, s.lines);
+                   }});
 }
 
 }  // namespace tarvon

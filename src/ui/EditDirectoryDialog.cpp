@@ -7,6 +7,7 @@
 #include "maint/MaintTexts.h"
 #include "platform/Clock.h"
 #include "ui/MaintDialogIds.h"
+#include "ui/ModalDialog.h"
 #include "ui/SatelliteChoice.h"
 #include "win32/Utf8.h"
 
@@ -20,10 +21,6 @@ struct DirectoryState {
     Registry& registry;
     Clock& clock;
 };
-
-DirectoryState& StateOf(HWND dialog) {
-    return *reinterpret_cast<DirectoryState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-}
 
 void OnInit(HWND dialog, DirectoryState& state) {
     FillSatelliteChoice(dialog, IDC_DIR_SATELLITES, PacsatSatelliteNames(state.registry));
@@ -52,8 +49,7 @@ void OnOk(HWND dialog, DirectoryState& state) {
     EndDialog(dialog, IDOK);
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
-    DirectoryState& state = StateOf(dialog);
+void OnCommand(HWND dialog, DirectoryState& state, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDOK: return OnOk(dialog, state);
     case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
@@ -65,28 +61,11 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
-INT_PTR CALLBACK DirectoryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            OnInit(dialog, *reinterpret_cast<DirectoryState*>(lParam));
-            return TRUE;
-        case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
-        default: return FALSE;
-        }
-    } catch (...) {
-        return FALSE;
-    }
-}
-
 }  // namespace
 
 void EditDirectoryDialog(HWND owner, Registry& registry, Clock& clock) {
     DirectoryState state{registry, clock};
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_EDIT_DIRECTORY), owner, DirectoryProc,
-                    reinterpret_cast<LPARAM>(&state));
+    RunModalDialog(owner, IDD_EDIT_DIRECTORY, state, {OnInit, OnCommand, nullptr});
 }
 
 }  // namespace tarvon

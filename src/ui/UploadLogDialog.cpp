@@ -7,6 +7,7 @@
 #include "maint/VantLog.h"
 #include "ui/ListPrinting.h"
 #include "ui/MaintDialogIds.h"
+#include "ui/ModalDialog.h"
 #include "ui/TextListView.h"
 #include "win32/Utf8.h"
 
@@ -19,10 +20,6 @@ struct UploadLogState {
     const std::string& satellite;
     VantLogReport report;
 };
-
-UploadLogState& StateOf(HWND dialog) {
-    return *reinterpret_cast<UploadLogState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-}
 
 void OnInit(HWND dialog, UploadLogState& state) {
     PrepareTextList(dialog, IDC_ULOG_LIST, IDC_ULOG_HEADER, kUploadLogHeader);
@@ -38,29 +35,13 @@ void OnPrint(HWND dialog, UploadLogState& state) {
     PrintList(dialog, {kUploadLogDocument, title, kUploadLogHeader, &state.report.uploadRows, {}});
 }
 
-INT_PTR CALLBACK UploadLogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            OnInit(dialog, *reinterpret_cast<UploadLogState*>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-            case IDOK:
-            case IDCANCEL: EndDialog(dialog, IDOK); break;
-            case IDC_ULOG_PRINT: OnPrint(dialog, StateOf(dialog)); break;
-            case IDC_ULOG_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); break;
-            default: break;
-            }
-            return TRUE;
-        case WM_NOTIFY:
-            AnswerTextRow(reinterpret_cast<NMHDR*>(lParam), IDC_ULOG_LIST, StateOf(dialog).report.uploadRows);
-            return TRUE;
-        default: return FALSE;
-        }
-    } catch (...) {
-        return FALSE;
+void OnCommand(HWND dialog, UploadLogState& state, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+    case IDOK:
+    case IDCANCEL: EndDialog(dialog, IDOK); return;
+    case IDC_ULOG_PRINT: return OnPrint(dialog, state);
+    case IDC_ULOG_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+    default: return;
     }
 }
 
@@ -73,8 +54,9 @@ void UploadLogDialog(HWND owner, Registry& registry, const std::string& satellit
     const bool read = !directory.empty() && ReadVantLogFile(directory, state.report);
     SetCursor(previous);
     if (!read) return;
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_UPLOAD_LOG), owner, UploadLogProc, reinterpret_cast<LPARAM>(&state));
+    RunModalDialog(owner, IDD_UPLOAD_LOG, state, {OnInit, OnCommand, [](HWND, UploadLogState& s, NMHDR* n) {
+                       AnswerTextRow(n, IDC_ULOG_LIST, s.report.uploadRows);
+                   }});
 }
 
 }  // namespace tarvon

@@ -9,6 +9,7 @@
 #include "maint/MaintTexts.h"
 #include "maint/UploadQueue.h"
 #include "ui/MaintDialogIds.h"
+#include "ui/ModalDialog.h"
 #include "ui/SatelliteChoice.h"
 #include "ui/TextListView.h"
 #include "win32/Utf8.h"
@@ -26,10 +27,6 @@ struct UploadStatusState {
     std::vector<std::string> rows;
     bool copying = false;
 };
-
-UploadStatusState& StateOf(HWND dialog) {
-    return *reinterpret_cast<UploadStatusState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-}
 
 void Enable(HWND dialog, int id, bool on) { EnableWindow(GetDlgItem(dialog, id), on ? TRUE : FALSE); }
 
@@ -107,8 +104,14 @@ void CopyToDestination(HWND dialog, UploadStatusState& state) {
     }
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
-    UploadStatusState& state = StateOf(dialog);
+void OnInit(HWND dialog, UploadStatusState& state) {
+    const std::vector<std::string> names = PacsatSatelliteNames(state.registry);
+    FillSatelliteChoice(dialog, IDC_USTAT_SATELLITE, names);
+    FillSatelliteChoice(dialog, IDC_USTAT_DEST, names);
+    PrepareTextList(dialog, IDC_USTAT_LIST, IDC_USTAT_HEADER, kUploadStatusHeader);
+}
+
+void OnCommand(HWND dialog, UploadStatusState& state, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDC_USTAT_CLOSE:
         if (state.copying) return CopyToDestination(dialog, state);
@@ -131,8 +134,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
-void OnNotify(HWND dialog, NMHDR* notify) {
-    UploadStatusState& state = StateOf(dialog);
+void OnNotify(HWND dialog, UploadStatusState& state, NMHDR* notify) {
     if (AnswerTextRow(notify, IDC_USTAT_LIST, state.rows)) return;
     if (IsRowSelected(notify, IDC_USTAT_LIST) && !state.copying) {
         Enable(dialog, IDC_USTAT_DELETE, true);
@@ -140,34 +142,11 @@ void OnNotify(HWND dialog, NMHDR* notify) {
     }
 }
 
-INT_PTR CALLBACK UploadStatusProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG: {
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            const std::vector<std::string> names =
-                PacsatSatelliteNames(reinterpret_cast<UploadStatusState*>(lParam)->registry);
-            FillSatelliteChoice(dialog, IDC_USTAT_SATELLITE, names);
-            FillSatelliteChoice(dialog, IDC_USTAT_DEST, names);
-            PrepareTextList(dialog, IDC_USTAT_LIST, IDC_USTAT_HEADER, kUploadStatusHeader);
-            return TRUE;
-        }
-        case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
-        case WM_NOTIFY: OnNotify(dialog, reinterpret_cast<NMHDR*>(lParam)); return TRUE;
-        default: return FALSE;
-        }
-    } catch (...) {
-        return FALSE;
-    }
-}
-
 }  // namespace
 
 void UploadStatusDialog(HWND owner, Registry& registry) {
     UploadStatusState state{registry, {}, {}, {}, false};
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_UPLOAD_STATUS), owner, UploadStatusProc,
-                    reinterpret_cast<LPARAM>(&state));
+    RunModalDialog(owner, IDD_UPLOAD_STATUS, state, {OnInit, OnCommand, OnNotify});
 }
 
 }  // namespace tarvon

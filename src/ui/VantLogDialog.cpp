@@ -10,6 +10,7 @@
 #include "maint/VantLog.h"
 #include "ui/ListPrinting.h"
 #include "ui/MaintDialogIds.h"
+#include "ui/ModalDialog.h"
 #include "ui/SatelliteChoice.h"
 #include "ui/TextListView.h"
 #include "ui/UploadLogDialog.h"
@@ -26,10 +27,6 @@ struct VantLogState {
     std::vector<std::string> rows;
     std::string average;
 };
-
-VantLogState& StateOf(HWND dialog) {
-    return *reinterpret_cast<VantLogState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-}
 
 void Enable(HWND dialog, int id, bool on) { EnableWindow(GetDlgItem(dialog, id), on ? TRUE : FALSE); }
 
@@ -84,8 +81,12 @@ void OnPrint(HWND dialog, VantLogState& state) {
     PrintList(dialog, print);
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
-    VantLogState& state = StateOf(dialog);
+void OnInit(HWND dialog, VantLogState& state) {
+    FillSatelliteChoice(dialog, IDC_VLOG_SATELLITE, PacsatSatelliteNames(state.registry));
+    PrepareTextList(dialog, IDC_VLOG_LIST, IDC_VLOG_HEADER, kVantLogHeader);
+}
+
+void OnCommand(HWND dialog, VantLogState& state, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDOK:
     case IDCANCEL: EndDialog(dialog, IDOK); return;
@@ -100,31 +101,12 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
-INT_PTR CALLBACK VantLogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG: {
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            auto& state = *reinterpret_cast<VantLogState*>(lParam);
-            FillSatelliteChoice(dialog, IDC_VLOG_SATELLITE, PacsatSatelliteNames(state.registry));
-            PrepareTextList(dialog, IDC_VLOG_LIST, IDC_VLOG_HEADER, kVantLogHeader);
-            return TRUE;
-        }
-        case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
-        case WM_NOTIFY: AnswerTextRow(reinterpret_cast<NMHDR*>(lParam), IDC_VLOG_LIST, StateOf(dialog).rows); return TRUE;
-        default: return FALSE;
-        }
-    } catch (...) {
-        return FALSE;
-    }
-}
-
 }  // namespace
 
 void VantLogDialog(HWND owner, Registry& registry) {
     VantLogState state{registry, {}, {}, {}};
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_VANT_LOG), owner, VantLogProc, reinterpret_cast<LPARAM>(&state));
+    RunModalDialog(owner, IDD_VANT_LOG, state,
+                   {OnInit, OnCommand, [](HWND, VantLogState& s, NMHDR* n) { AnswerTextRow(n, IDC_VLOG_LIST, s.rows); }});
 }
 
 }  // namespace tarvon

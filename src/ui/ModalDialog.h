@@ -1,0 +1,61 @@
+#pragma once
+// The one shape every maintenance dialog has: its state travels in lParam to
+// WM_INITDIALOG and lives in GWLP_USERDATA; commands and notifications go to
+// the dialog's own handlers; no exception leaves the dialog procedure.
+#include <windows.h>
+
+namespace tarvon {
+
+template <typename State>
+struct DialogHandlers {
+    void (*init)(HWND dialog, State& state) = nullptr;
+    void (*command)(HWND dialog, State& state, WPARAM wParam) = nullptr;
+    void (*notify)(HWND dialog, State& state, NMHDR* notify) = nullptr;
+};
+
+namespace detail {
+
+template <typename State>
+struct DialogBinding {
+    State& state;
+    const DialogHandlers<State>& handlers;
+};
+
+template <typename State>
+INT_PTR CALLBACK BoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (message == WM_INITDIALOG) {
+            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
+            auto& binding = *reinterpret_cast<DialogBinding<State>*>(lParam);
+            if (binding.handlers.init) binding.handlers.init(dialog, binding.state);
+            return TRUE;
+        }
+        // Controls may notify before WM_INITDIALOG has bound the state.
+        auto* binding = reinterpret_cast<DialogBinding<State>*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+        if (!binding) return FALSE;
+        if (message == WM_COMMAND && binding->handlers.command) {
+            binding->handlers.command(dialog, binding->state, wParam);
+            return TRUE;
+        }
+        if (message == WM_NOTIFY && binding->handlers.notify) {
+            binding->handlers.notify(dialog, binding->state, reinterpret_cast<NMHDR*>(lParam));
+            return TRUE;
+        }
+    } catch (...) {
+        // The dialog stays open and the station goes on.
+    }
+    return FALSE;
+}
+
+}  // namespace detail
+
+// Runs the dialog of template `templateId` owned by `owner` until it ends.
+template <typename State>
+INT_PTR RunModalDialog(HWND owner, int templateId, State& state, const DialogHandlers<State>& handlers) {
+    detail::DialogBinding<State> binding{state, handlers};
+    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, detail::BoundDialogProc<State>,
+                           reinterpret_cast<LPARAM>(&binding));
+}
+
+}  // namespace tarvon
