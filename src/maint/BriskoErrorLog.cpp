@@ -19,7 +19,7 @@ std::vector<std::string> BriskoErrorLines(std::string_view text) {
 
 bool ReadBriskoErrorLog(const std::string& kovaDirectory, std::vector<std::string>& lines) {
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(PathFromUtf8(kovaDirectory) / kBriskoErrorLogName, bytes)) return false;
+    if (!ReadWholeFile(SuiteFilePath(kovaDirectory, kBriskoErrorLogName), bytes)) return false;
     lines = BriskoErrorLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     return true;
 }

@@ -48,7 +48,7 @@ void OnCommand(HWND dialog, BriskoErrorsState& state, WPARAM wParam) {
 }  // namespace
 
 void BriskoErrorsDialog(HWND owner, const std::string& kovaDirectory) {
-    BriskoErrorsState state{PathFromUtf8(kovaDirectory) / kBriskoErrorLogName, {}};
+    BriskoErrorsState state{SuiteFilePath(kovaDirectory, kBriskoErrorLogName), {}};
     if (!ReadBriskoErrorLog(kovaDirectory, state.lines)) {
         MessageBoxW(owner, Widen(kNoBriskoErrors).c_str(), Widen(kMaintCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
         return;
