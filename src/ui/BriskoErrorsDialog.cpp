@@ -45,6 +45,10 @@ void OnCommand(HWND dialog, BriskoErrorsState& state, WPARAM wParam) {
     }
 }
 
+void OnNotify(HWND, BriskoErrorsState& state, NMHDR* notify) {
+    AnswerTextRow(notify, IDC_BERR_LIST, state.lines);
+}
+
 }  // namespace
 
 void BriskoErrorsDialog(HWND owner, const std::string& kovaDirectory) {
@@ -53,9 +57,7 @@ void BriskoErrorsDialog(HWND owner, const std::string& kovaDirectory) {
         MessageBoxW(owner, Widen(kNoBriskoErrors).c_str(), Widen(kMaintCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    RunModalDialog(owner, IDD_BRISKO_ERRORS, state, {OnInit, OnCommand, [](HWND, BriskoErrorsState& s, NMHDR* n) {
-                       AnswerTextRow(n, IDC_BERR_LIST, s.lines);
-                   }});
+    RunModalDialog(owner, IDD_BRISKO_ERRORS, state, {"Brisko errors dialog", OnInit, OnCommand, OnNotify});
 }
 
 }  // namespace tarvon

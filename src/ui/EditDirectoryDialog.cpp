@@ -31,7 +31,9 @@ void ShowHoleCount(HWND dialog, DirectoryState& state) {
     SetDlgItemTextW(dialog, IDC_DIR_HOLE_COUNT, L"");
     const std::string directory = SatelliteDirectoryOf(state.registry, ChosenSatellite(dialog, IDC_DIR_SATELLITES));
     if (directory.empty()) return;
-    if (auto count = CountHoles(directory)) SetDlgItemTextW(dialog, IDC_DIR_HOLE_COUNT, std::to_wstring(*count).c_str());
+    if (auto count = CountHoles(directory)) {
+        SetDlgItemTextW(dialog, IDC_DIR_HOLE_COUNT, std::to_wstring(*count).c_str());
+    }
 }
 
 void OnOk(HWND dialog, DirectoryState& state) {
@@ -65,7 +67,7 @@ void OnCommand(HWND dialog, DirectoryState& state, WPARAM wParam) {
 
 void EditDirectoryDialog(HWND owner, Registry& registry, Clock& clock) {
     DirectoryState state{registry, clock};
-    RunModalDialog(owner, IDD_EDIT_DIRECTORY, state, {OnInit, OnCommand, nullptr});
+    RunModalDialog(owner, IDD_EDIT_DIRECTORY, state, {"edit directory dialog", OnInit, OnCommand, nullptr});
 }
 
 }  // namespace tarvon

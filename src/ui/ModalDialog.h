@@ -4,10 +4,13 @@
 // the dialog's own handlers; no exception leaves the dialog procedure.
 #include <windows.h>
 
+#include "ui/UiBarrier.h"
+
 namespace tarvon {
 
 template <typename State>
 struct DialogHandlers {
+    const char* place;  // the dialog's name in the station log
     void (*init)(HWND dialog, State& state) = nullptr;
     void (*command)(HWND dialog, State& state, WPARAM wParam) = nullptr;
     void (*notify)(HWND dialog, State& state, NMHDR* notify) = nullptr;
@@ -42,7 +45,9 @@ INT_PTR CALLBACK BoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             return TRUE;
         }
     } catch (...) {
-        // The dialog stays open and the station goes on.
+        // The dialog stays open and the station goes on; the log tells.
+        auto* binding = reinterpret_cast<DialogBinding<State>*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+        RecordCaughtInWindow(binding ? binding->handlers.place : "dialog");
     }
     return FALSE;
 }

@@ -45,6 +45,10 @@ void OnCommand(HWND dialog, UploadLogState& state, WPARAM wParam) {
     }
 }
 
+void OnNotify(HWND, UploadLogState& state, NMHDR* notify) {
+    AnswerTextRow(notify, IDC_ULOG_LIST, state.report.uploadRows);
+}
+
 }  // namespace
 
 void UploadLogDialog(HWND owner, Registry& registry, const std::string& satellite) {
@@ -54,9 +58,7 @@ void UploadLogDialog(HWND owner, Registry& registry, const std::string& satellit
     const bool read = !directory.empty() && ReadVantLogFile(directory, state.report);
     SetCursor(previous);
     if (!read) return;
-    RunModalDialog(owner, IDD_UPLOAD_LOG, state, {OnInit, OnCommand, [](HWND, UploadLogState& s, NMHDR* n) {
-                       AnswerTextRow(n, IDC_ULOG_LIST, s.report.uploadRows);
-                   }});
+    RunModalDialog(owner, IDD_UPLOAD_LOG, state, {"upload logging dialog", OnInit, OnCommand, OnNotify});
 }
 
 }  // namespace tarvon

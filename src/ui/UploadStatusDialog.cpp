@@ -146,7 +146,7 @@ void OnNotify(HWND dialog, UploadStatusState& state, NMHDR* notify) {
 
 void UploadStatusDialog(HWND owner, Registry& registry) {
     UploadStatusState state{registry, {}, {}, {}, false};
-    RunModalDialog(owner, IDD_UPLOAD_STATUS, state, {OnInit, OnCommand, OnNotify});
+    RunModalDialog(owner, IDD_UPLOAD_STATUS, state, {"upload file status dialog", OnInit, OnCommand, OnNotify});
 }
 
 }  // namespace tarvon

@@ -101,12 +101,15 @@ void OnCommand(HWND dialog, VantLogState& state, WPARAM wParam) {
     }
 }
 
+void OnNotify(HWND, VantLogState& state, NMHDR* notify) {
+    AnswerTextRow(notify, IDC_VLOG_LIST, state.rows);
+}
+
 }  // namespace
 
 void VantLogDialog(HWND owner, Registry& registry) {
     VantLogState state{registry, {}, {}, {}};
-    RunModalDialog(owner, IDD_VANT_LOG, state,
-                   {OnInit, OnCommand, [](HWND, VantLogState& s, NMHDR* n) { AnswerTextRow(n, IDC_VLOG_LIST, s.rows); }});
+    RunModalDialog(owner, IDD_VANT_LOG, state, {"VANT log dialog", OnInit, OnCommand, OnNotify});
 }
 
 }  // namespace tarvon

@@ -74,7 +74,8 @@ bool SelectListViewRow(HWND control, int row) {
     item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
     if (!block.Write(0, &item, sizeof item)) return false;
     SendMessageW(control, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-    return SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.At(0))) != 0;
+    const LPARAM remoteItem = reinterpret_cast<LPARAM>(block.At(0));
+    return SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(row), remoteItem) != 0;
 }
 
 }  // namespace
