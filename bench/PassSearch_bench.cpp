@@ -8,10 +8,8 @@
 
 #include "AllocationCounter.h"
 #include "BenchData.h"
-#include "core/FileReplace.h"
 #include "core/Settings.h"
 #include "core/TimeScales.h"
-#include "orbit/ElementImport.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/PassListing.h"
 #include "orbit/Propagation.h"

@@ -6,7 +6,7 @@
 #include "core/Settings.h"
 #include "hardware/RotatorLink.h"
 #include "hardware/StationTimers.h"
-#include "platform/Notices.h"
+#include "platform/memory/RecordingNotices.h"
 #include "platform/Waits.h"
 
 namespace tarvon {
@@ -36,21 +36,13 @@ public:
     void Stop(StationTimer) override {}
 };
 
-class NoNotices final : public Notices {
-public:
-    NoticeAnswer Show(std::string_view, std::string_view, NoticeIcon, NoticeButtons) override {
-        return NoticeAnswer::Ok;
-    }
-    void RequestRedraw(RedrawTarget) override {}
-};
-
 void TrackingStepOutput(benchmark::State& state) {
     GeneralSettings settings;
     settings.rotatorType = static_cast<uint32_t>(state.range(0));
     DroppingPorts ports;
     RealWaits waits;
     NoTimers timers;
-    NoNotices notices;
+    RecordingNotices notices;
     RotatorLink link({ports, waits, notices, timers, settings, nullptr});
     link.StartOutput("AO-16", false);
     RotatorStep step;

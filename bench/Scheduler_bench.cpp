@@ -4,10 +4,9 @@
 
 #include <string>
 
-#include "core/FileReplace.h"
+#include "BenchData.h"
 #include "core/ProcessState.h"
 #include "core/Settings.h"
-#include "orbit/ElementImport.h"
 #include "orbit/KepsDatabase.h"
 #include "orbit/ObserverGeometry.h"
 #include "platform/memory/FakeClock.h"
@@ -65,12 +64,7 @@ void BM_RunSchedulerWith5000Passes(benchmark::State& bench) {
 BENCHMARK(BM_RunSchedulerWith5000Passes)->Unit(benchmark::kMicrosecond);
 
 void BM_Schedule50SatellitesTenDays(benchmark::State& bench) {
-    KepsDatabase db;
-    ClearKepsDatabase(db);
-    std::vector<uint8_t> bytes;
-    ReadWholeFile(std::string(TARVON_BENCH_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes);
-    ImportReport report;
-    ImportTwoLineFile(bytes, db, report);
+    const KepsDatabase db = BulletinDatabase();
     Station st;
     st.settings.general.scheduleSeconds = 10 * 86400;
     st.settings.station.latitude = 52.2;

@@ -12,11 +12,10 @@
 #include <thread>
 #include <vector>
 
-#include "core/FileReplace.h"
+#include "BenchData.h"
 #include "hardware/HamlibDriver.h"
 #include "hardware/TrackingController.h"
 #include "hardware/TrackingData.h"
-#include "orbit/ElementImport.h"
 #include "orbit/ObserverGeometry.h"
 #include "platform/memory/FakeClock.h"
 #include "platform/memory/MemoryRegistry.h"
@@ -96,15 +95,11 @@ struct Station {
     PlatformServices platform{registry, clock, waits, notices, log};
     SyncObjects sync;
     Settings settings;
-    KepsDatabase keps;
+    KepsDatabase keps = BulletinDatabase();
     TrackingDataBuffers data;
     NoDisplay display;
 
     Station() {
-        std::vector<uint8_t> bytes;
-        ReadWholeFile(std::string(TARVON_TEST_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes);
-        ImportReport report;
-        ImportTwoLineFile(bytes, keps, report);
         settings.station.latitude = 52.2;
         settings.station.longitude = -0.12;
         settings.general.rotatorType = kRotatorLevel1;
