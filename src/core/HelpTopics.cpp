@@ -24,6 +24,13 @@ const HelpTopic kTopics[] = {
     {IDH_EDIT_PASS, "edit-schedule.html", ""},
     {IDH_MAP_OPTIONS, "map-options.html", ""},
     {IDH_MAP_WINDOW, "map-window.html", ""},
+    {IDH_DIRECTORY_MAINTENANCE, "directory-maintenance.html", ""},
+    {IDH_VANT_LOG, "vant-logs.html", ""},
+    {IDH_UPLOAD_LOG, "upload-logging.html", ""},
+    {IDH_UPLOAD_STATUS, "upload-file-status.html", ""},
+    {IDH_UPLOAD_COPY, "upload-file-status.html", "copy"},
+    {IDH_BRISKO_ERRORS, "brisko-errors.html", ""},
+    {IDH_RUN_BRISKO, "run-brisko.html", ""},
 };
 
 // Unreserved characters of a URL and the path's own separators stay as they are.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/PublicIds.h"
 #include "core/Utf8Path.h"
 #include "maint/BriskoErrorLog.h"
 #include "maint/MaintTexts.h"
@@ -14,8 +15,6 @@
 
 namespace tarvon {
 namespace {
-
-constexpr DWORD kHelpContext = 409;
 
 struct BriskoErrorsState {
     std::filesystem::path log;
@@ -40,7 +39,6 @@ void OnCommand(HWND dialog, BriskoErrorsState& state, WPARAM wParam) {
         EndDialog(dialog, IDOK);
         return;
     }
-    case IDC_BERR_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
     default: return;
     }
 }
@@ -57,7 +55,12 @@ void BriskoErrorsDialog(HWND owner, const std::string& kovaDirectory) {
         MessageBoxW(owner, Widen(kNoBriskoErrors).c_str(), Widen(kMaintCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    RunModalDialog(owner, IDD_BRISKO_ERRORS, state, {"Brisko errors dialog", OnInit, OnCommand, OnNotify});
+    RunModalDialog(owner, IDD_BRISKO_ERRORS, state, {.place = "Brisko errors dialog",
+                    .init = OnInit,
+                    .command = OnCommand,
+                    .notify = OnNotify,
+                    .helpButton = IDC_BERR_HELP,
+                    .helpContext = [](const BriskoErrorsState&) -> unsigned { return IDH_BRISKO_ERRORS; }});
 }
 
 }  // namespace tarvon

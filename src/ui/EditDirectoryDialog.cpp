@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/PublicIds.h"
 #include "core/SatelliteConfig.h"
 #include "maint/DirectoryHoles.h"
 #include "maint/MaintTexts.h"
@@ -14,7 +15,6 @@
 namespace tarvon {
 namespace {
 
-constexpr DWORD kHelpContext = 421;
 constexpr int kDaysDigits = 4;
 
 struct DirectoryState {
@@ -55,7 +55,6 @@ void OnCommand(HWND dialog, DirectoryState& state, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case IDOK: return OnOk(dialog, state);
     case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
-    case IDC_DIR_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
     case IDC_DIR_SATELLITES:
         if (HIWORD(wParam) == LBN_SELCHANGE) ShowHoleCount(dialog, state);
         return;
@@ -67,7 +66,11 @@ void OnCommand(HWND dialog, DirectoryState& state, WPARAM wParam) {
 
 void EditDirectoryDialog(HWND owner, Registry& registry, Clock& clock) {
     DirectoryState state{registry, clock};
-    RunModalDialog(owner, IDD_EDIT_DIRECTORY, state, {"edit directory dialog", OnInit, OnCommand, nullptr});
+    RunModalDialog(owner, IDD_EDIT_DIRECTORY, state, {.place = "edit directory dialog",
+                    .init = OnInit,
+                    .command = OnCommand,
+                    .helpButton = IDC_DIR_HELP,
+                    .helpContext = [](const DirectoryState&) -> unsigned { return IDH_DIRECTORY_MAINTENANCE; }});
 }
 
 }  // namespace tarvon

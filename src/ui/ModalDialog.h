@@ -1,9 +1,11 @@
 #pragma once
 // The one shape every maintenance dialog has: its state travels in lParam to
 // WM_INITDIALOG and lives in GWLP_USERDATA; commands and notifications go to
-// the dialog's own handlers; no exception leaves the dialog procedure.
+// the dialog's own handlers; its Help button and F1 open its help page; no
+// exception leaves the dialog procedure.
 #include <windows.h>
 
+#include "ui/Help.h"
 #include "ui/UiBarrier.h"
 
 namespace tarvon {
@@ -14,6 +16,8 @@ struct DialogHandlers {
     void (*init)(HWND dialog, State& state) = nullptr;
     void (*command)(HWND dialog, State& state, WPARAM wParam) = nullptr;
     void (*notify)(HWND dialog, State& state, NMHDR* notify) = nullptr;
+    int helpButton = 0;
+    unsigned (*helpContext)(const State& state) = nullptr;  // the page for what the dialog shows now
 };
 
 namespace detail {
@@ -36,12 +40,20 @@ INT_PTR CALLBACK BoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         // Controls may notify before WM_INITDIALOG has bound the state.
         auto* binding = reinterpret_cast<DialogBinding<State>*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
         if (!binding) return FALSE;
-        if (message == WM_COMMAND && binding->handlers.command) {
-            binding->handlers.command(dialog, binding->state, wParam);
+        const DialogHandlers<State>& handlers = binding->handlers;
+        if (message == WM_HELP && handlers.helpContext) {
+            return AnswerHelpRequest(dialog, handlers.helpContext(binding->state), lParam);
+        }
+        if (message == WM_COMMAND && LOWORD(wParam) == handlers.helpButton && handlers.helpContext) {
+            ShowHelp(dialog, handlers.helpContext(binding->state));
             return TRUE;
         }
-        if (message == WM_NOTIFY && binding->handlers.notify) {
-            binding->handlers.notify(dialog, binding->state, reinterpret_cast<NMHDR*>(lParam));
+        if (message == WM_COMMAND && handlers.command) {
+            handlers.command(dialog, binding->state, wParam);
+            return TRUE;
+        }
+        if (message == WM_NOTIFY && handlers.notify) {
+            handlers.notify(dialog, binding->state, reinterpret_cast<NMHDR*>(lParam));
             return TRUE;
         }
     } catch (...) {

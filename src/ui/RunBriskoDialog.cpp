@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/PublicIds.h"
 #include "core/SatelliteConfig.h"
 #include "maint/MaintTexts.h"
 #include "platform/Processes.h"
@@ -9,14 +10,9 @@
 #include "win32/Utf8.h"
 
 namespace tarvon {
-namespace {
-
-constexpr DWORD kHelpContext = 412;
-
-}  // namespace
 
 void RunBriskoDialog(HWND owner, Registry& registry, Processes& processes, const std::string& kovaDirectory) {
-    const auto name = ChooseFromList(owner, PacsatSatelliteNames(registry), L"Run Brisko", kHelpContext);
+    const auto name = ChooseFromList(owner, PacsatSatelliteNames(registry), L"Run Brisko", IDH_RUN_BRISKO);
     if (!name) return;
     // Found in the suite directory, the station's working directory.
     const std::string commandLine = "BRISKO.EXE S~" + *name + " F~*.DL";

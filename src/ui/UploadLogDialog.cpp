@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/PublicIds.h"
 #include "core/SatelliteConfig.h"
 #include "maint/MaintTexts.h"
 #include "maint/VantLog.h"
@@ -13,8 +14,6 @@
 
 namespace tarvon {
 namespace {
-
-constexpr DWORD kHelpContext = 414;
 
 struct UploadLogState {
     const std::string& satellite;
@@ -40,7 +39,6 @@ void OnCommand(HWND dialog, UploadLogState& state, WPARAM wParam) {
     case IDOK:
     case IDCANCEL: EndDialog(dialog, IDOK); return;
     case IDC_ULOG_PRINT: return OnPrint(dialog, state);
-    case IDC_ULOG_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
     default: return;
     }
 }
@@ -58,7 +56,12 @@ void UploadLogDialog(HWND owner, Registry& registry, const std::string& satellit
     const bool read = !directory.empty() && ReadVantLogFile(directory, state.report);
     SetCursor(previous);
     if (!read) return;
-    RunModalDialog(owner, IDD_UPLOAD_LOG, state, {"upload logging dialog", OnInit, OnCommand, OnNotify});
+    RunModalDialog(owner, IDD_UPLOAD_LOG, state, {.place = "upload logging dialog",
+                    .init = OnInit,
+                    .command = OnCommand,
+                    .notify = OnNotify,
+                    .helpButton = IDC_ULOG_HELP,
+                    .helpContext = [](const UploadLogState&) -> unsigned { return IDH_UPLOAD_LOG; }});
 }
 
 }  // namespace tarvon

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/PublicIds.h"
 #include "core/SatelliteConfig.h"
 #include "core/Utf8Path.h"
 #include "maint/MaintTexts.h"
@@ -16,9 +17,6 @@
 
 namespace tarvon {
 namespace {
-
-constexpr DWORD kHelpContext = 419;
-constexpr DWORD kCopyHelpContext = 423;
 
 struct UploadStatusState {
     Registry& registry;
@@ -124,15 +122,15 @@ void OnCommand(HWND dialog, UploadStatusState& state, WPARAM wParam) {
         return;
     case IDC_USTAT_DELETE: return OnDelete(dialog, state);
     case IDC_USTAT_COPY: return OnCopy(dialog, state);
-    case IDC_USTAT_HELP:
-        WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, state.copying ? kCopyHelpContext : kHelpContext);
-        return;
     case IDC_USTAT_SATELLITE:
         if (HIWORD(wParam) == CBN_SELCHANGE) LoadQueue(dialog, state);
         return;
     default: return;
     }
 }
+
+// While a copy is being set up, the help tells how the copy is named.
+unsigned HelpContext(const UploadStatusState& state) { return state.copying ? IDH_UPLOAD_COPY : IDH_UPLOAD_STATUS; }
 
 void OnNotify(HWND dialog, UploadStatusState& state, NMHDR* notify) {
     if (AnswerTextRow(notify, IDC_USTAT_LIST, state.rows)) return;
@@ -146,7 +144,12 @@ void OnNotify(HWND dialog, UploadStatusState& state, NMHDR* notify) {
 
 void UploadStatusDialog(HWND owner, Registry& registry) {
     UploadStatusState state{registry, {}, {}, {}, false};
-    RunModalDialog(owner, IDD_UPLOAD_STATUS, state, {"upload file status dialog", OnInit, OnCommand, OnNotify});
+    RunModalDialog(owner, IDD_UPLOAD_STATUS, state, {.place = "upload file status dialog",
+                    .init = OnInit,
+                    .command = OnCommand,
+                    .notify = OnNotify,
+                    .helpButton = IDC_USTAT_HELP,
+                    .helpContext = HelpContext});
 }
 
 }  // namespace tarvon

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/PublicIds.h"
 #include "core/SatelliteConfig.h"
 #include "core/Utf8Path.h"
 #include "maint/MaintTexts.h"
@@ -18,8 +19,6 @@
 
 namespace tarvon {
 namespace {
-
-constexpr DWORD kHelpContext = 413;
 
 struct VantLogState {
     Registry& registry;
@@ -93,7 +92,6 @@ void OnCommand(HWND dialog, VantLogState& state, WPARAM wParam) {
     case IDC_VLOG_CLEAR: return OnClear(dialog, state);
     case IDC_VLOG_PRINT: return OnPrint(dialog, state);
     case IDC_VLOG_UPLOADS: return UploadLogDialog(dialog, state.registry, state.satellite);
-    case IDC_VLOG_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
     case IDC_VLOG_SATELLITE:
         if (HIWORD(wParam) == CBN_SELCHANGE) OnSatelliteChosen(dialog, state);
         return;
@@ -109,7 +107,12 @@ void OnNotify(HWND, VantLogState& state, NMHDR* notify) {
 
 void VantLogDialog(HWND owner, Registry& registry) {
     VantLogState state{registry, {}, {}, {}};
-    RunModalDialog(owner, IDD_VANT_LOG, state, {"VANT log dialog", OnInit, OnCommand, OnNotify});
+    RunModalDialog(owner, IDD_VANT_LOG, state, {.place = "VANT log dialog",
+                    .init = OnInit,
+                    .command = OnCommand,
+                    .notify = OnNotify,
+                    .helpButton = IDC_VLOG_HELP,
+                    .helpContext = [](const VantLogState&) -> unsigned { return IDH_VANT_LOG; }});
 }
 
 }  // namespace tarvon

@@ -10,6 +10,7 @@ mkdir -p "$KOVA_DIR/AO-16" "$KOVA_DIR/UO-22"
 holes="$KOVA_DIR/AO-16/VANT Dir Holes.DAT"
 cp "$TARVON_SOURCE/tests/data/maint/VANT Dir Holes.DAT" "$holes"
 cp "$TARVON_BIN/standin.exe" "$KOVA_DIR/BRISKO.EXE"
+fake_browser
 
 start_tarvon
 probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window"
@@ -23,6 +24,8 @@ probe press --title "$title" --button "Remove holes" >/dev/null
 probe press --title "$title" --button "Reset Date" >/dev/null
 probe set-text --title "$title" --id 4705 --text 7 >/dev/null
 probe nudge --title "$title" && screenshot edit-directory
+probe press --title "$title" --button Help >/dev/null
+expect_help_page directory-maintenance.html
 before=$(date +%s)
 probe press --title "$title" --button OK >/dev/null
 probe gone --title "$title" --timeout 10 || fail "Edit Directory stays open after OK"
@@ -60,6 +63,8 @@ probe find --title "$title" --timeout 20 >/dev/null || fail "no Brisko Errors di
 expect_eq "$(probe list --title "$title" --id 4782)" "AO-16        NEWS01.PUL  No destination callsign
 UO-22        KEPS.PUL    Header damaged" "error lines"
 probe nudge --title "$title" && screenshot brisko-errors
+probe press --title "$title" --button Help >/dev/null
+expect_help_page brisko-errors.html
 probe press --title "$title" --button Clear >/dev/null
 probe gone --title "$title" --timeout 10 || fail "Brisko Errors stays open after Clear"
 [ ! -e "$KOVA_DIR/Brisko Error Log.TXT" ] || fail "Clear left the error log"
@@ -70,6 +75,8 @@ probe find --title "$title" --timeout 20 >/dev/null || fail "no Run Brisko dialo
 expect_eq "$(probe list --title "$title" --id 4151 | tr '\n' ' ')" "AO-16 UO-22 " "PacSat satellites"
 probe select --title "$title" --id 4151 --item UO-22 >/dev/null || fail "UO-22 not chosen"
 probe nudge --title "$title" && screenshot run-brisko
+probe press --title "$title" --button Help >/dev/null
+expect_help_page run-brisko.html
 probe press --title "$title" --button OK >/dev/null
 for _ in $(seq 100); do grep -q ARGS "$KOVA_DIR/standin.log" 2>/dev/null && break; sleep 0.2; done
 # Shown minimised (2), started as the documented command line.

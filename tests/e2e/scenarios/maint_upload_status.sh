@@ -15,6 +15,7 @@ printf 'no header here' >"$KOVA_DIR/AO-16/PLAIN.OUT"
 printf 'not queued' >"$KOVA_DIR/AO-16/NOTES.TXT"
 
 title="Upload File Status"
+fake_browser
 start_tarvon
 probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window"
 probe post --class Tarvon --msg 273 --wparam 145 >/dev/null
@@ -31,6 +32,8 @@ probe press --title "$title" --button Copy >/dev/null
 sleep 1
 probe select --title "$title" --id 4765 --item UO-22 >/dev/null || fail "no destination drop-down"
 probe nudge --title "$title" && screenshot copy-mode
+probe press --title "$title" --button Help >/dev/null
+expect_help_page upload-file-status.html
 probe press --title "$title" --button OK >/dev/null || fail "no OK in copy mode"
 sleep 1
 cmp -s "$sample" "$KOVA_DIR/UO-22/ABC.OUT" || fail "ABC.OUT not copied to UO-22"

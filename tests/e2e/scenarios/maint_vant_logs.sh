@@ -21,6 +21,7 @@ print(n, file=open(sys.argv[1] + ".count", "w"))
 PY
 
 title="VANT Logs"
+fake_browser
 start_tarvon
 probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window"
 probe post --class Tarvon --msg 273 --wparam 140 >/dev/null
@@ -34,6 +35,8 @@ expect_eq "$(probe list --title "$title" --id 4723)" "12-May-2026  09:41:07  09:
 13-May-2026  10:02:33  10:14:59    97280    402   79" "session rows"
 expect_eq "$(probe text --title "$title" --id 4724)" "75" "average efficiency"
 probe nudge --title "$title" && screenshot vant-log
+probe press --title "$title" --button Help >/dev/null
+expect_help_page vant-logs.html
 
 probe press --title "$title" --button Uploads >/dev/null || fail "Uploads not pressed"
 probe find --title "Upload Logging" --timeout 10 >/dev/null || fail "no Upload Logging dialog"
@@ -42,7 +45,10 @@ KEPS.PUL   3k   3072     9   341 retry 1, OK
 G0TST1.UL 40k  40960   101   405 OK" "upload rows"
 expect_eq "$(probe text --title "Upload Logging" --id 4743)/$(probe text --title "Upload Logging" --id 4744)" \
     "3/380" "upload count and average speed"
-probe nudge --title "Upload Logging" && screenshot upload-logging
+# A dialog opened from a dialog needs a second move before Wine draws it.
+probe nudge --title "Upload Logging" && probe nudge --title "Upload Logging" && screenshot upload-logging
+probe press --title "Upload Logging" --button Help >/dev/null
+expect_help_page upload-logging.html
 probe press --title "Upload Logging" --button OK >/dev/null
 probe gone --title "Upload Logging" --timeout 10 || fail "Upload Logging stays open"
 
