@@ -42,6 +42,10 @@ bool ReadWholeFile(const std::filesystem::path& source, std::vector<uint8_t>& by
     std::FILE* f = OpenFile(source, false);
     if (!f) return false;
     bytes.clear();
+    // Sized once up front: a log of tens of megabytes is not copied over and
+    // over as it grows. The size is only a hint; reading goes on to the end.
+    std::error_code unknown;
+    if (const auto size = std::filesystem::file_size(source, unknown); !unknown) bytes.reserve(size);
     uint8_t chunk[8192];
     size_t n;
     while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
