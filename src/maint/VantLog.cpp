@@ -28,6 +28,7 @@ constexpr Field kUploadSeconds{39, 6};
 constexpr Field kUploadSpeed{65, 6};
 constexpr size_t kUploadTail = 65;
 constexpr size_t kUploadBlanked = 71;
+constexpr size_t kSessionRowWidth = 52;
 
 // A field of a short line is padded with blanks, so the columns of the rows
 // stay in line.
@@ -102,9 +103,12 @@ private:
     // A session whose lines come out of order is not listed.
     void Break() { expect_ = Expect::SessionStart; }
 
+    // Built in place: a busy station's log holds hundreds of thousands of sessions.
     void Close(std::string_view line) {
-        report_.sessionRows.push_back(row_ + Take(line, kFinishTime) + " " + total_ + "  " + bps_ + "  " +
-                                      efficiency_);
+        std::string& row = report_.sessionRows.emplace_back();
+        row.reserve(kSessionRowWidth);
+        row.append(row_).append(Take(line, kFinishTime)).append(" ").append(total_).append("  ");
+        row.append(bps_).append("  ").append(efficiency_);
         expect_ = Expect::SessionStart;
     }
 
