@@ -1,6 +1,7 @@
 #pragma once
 // The lines of the schedule pane: the displayed timed events and the passes
-// that have not ended, merged in time order, with their texts and colours.
+// that have not ended, merged in time order, with their texts and colours;
+// and the lines of the printed schedule.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,9 +12,13 @@ namespace tarvon {
 
 struct ScheduleEvent;
 
+// The column header of the schedule pane and the title of its printout.
+constexpr const char* kScheduleHeader = "Satellite     P El Start Time         Finish Time";
+
 struct ListingLine {
     std::string text;
-    uint32_t rgb;  // 0xRRGGBB
+    uint32_t rgb;   // 0xRRGGBB
+    PassRef pass;   // the pass of the line; empty for an event
 };
 
 struct ListingFormat {
@@ -26,5 +31,10 @@ struct ListingFormat {
 std::vector<ListingLine> BuildScheduleListing(const PassList& passes,
                                               const std::vector<ScheduleEvent*>& timers, int32_t now,
                                               const ListingFormat& format);
+
+// Every pass, ended ones included, with a line of one blank before a pass
+// whose LOS falls on another day than the LOS before it. The caller holds
+// ScheduleLock.
+std::vector<std::string> SchedulePrintLines(const PassList& passes, const ListingFormat& format);
 
 }  // namespace tarvon

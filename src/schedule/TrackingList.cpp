@@ -93,6 +93,16 @@ std::vector<std::string> TrackingNames(const std::string& value) {
     return names;
 }
 
+std::shared_ptr<TrackingEntry> MakeTrackingEntry(const KepsRecord& keps, ObserverGeo station, int32_t now) {
+    auto entry = std::make_shared<TrackingEntry>();
+    InitSatState(keps, entry->state, DayNumberFromUnixTime(now));
+    entry->state.nextEventTime = 1;
+    entry->modes = ParseModeSchedule(entry->state.modeSchedule);
+    UpdateLookAngles(entry->state, station);
+    entry->state.doppler = DopplerShift(station.rangeRate, entry->state.beaconFrequency);
+    return entry;
+}
+
 void LoadTrackingList(TrackingList& list, Registry& registry, const KepsDatabase& db, ObserverGeo station,
                       int32_t now) {
     list.entries.clear();
@@ -118,13 +128,7 @@ void LoadTrackingList(TrackingList& list, Registry& registry, const KepsDatabase
     for (const std::string& name : TrackingNames(value)) {
         const int slot = FindKepsByName(db, name.c_str());
         if (slot < 0 || name.empty()) continue;
-        auto entry = std::make_shared<TrackingEntry>();
-        InitSatState(db.slots[slot], entry->state, DayNumberFromUnixTime(now));
-        entry->state.nextEventTime = 1;
-        entry->modes = ParseModeSchedule(entry->state.modeSchedule);
-        UpdateLookAngles(entry->state, station);
-        entry->state.doppler = DopplerShift(station.rangeRate, entry->state.beaconFrequency);
-        list.entries.push_front(entry);
+        list.entries.push_front(MakeTrackingEntry(db.slots[slot], station, now));
     }
     list.count = std::max<int>(2, int(list.entries.size()));
     list.display.assign(list.entries.begin(), list.entries.end());

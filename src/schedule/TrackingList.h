@@ -64,6 +64,9 @@ std::string ModeForPhase(const std::vector<ModeEntry>& modes, double phase);
 // "~" is no name.
 std::vector<std::string> TrackingNames(const std::string& value);
 
+// An entry of an element set, due for its next-event search at once.
+std::shared_ptr<TrackingEntry> MakeTrackingEntry(const KepsRecord& keps, ObserverGeo station, int32_t now);
+
 // Reads "Tracking" and makes an entry of every name the database knows.
 void LoadTrackingList(TrackingList& list, Registry& registry, const KepsDatabase& db, ObserverGeo station,
                       int32_t now);

@@ -48,7 +48,7 @@ void PlaceBoxes(MainLayout& layout, int charWidth, int lineHeight, const FrameMe
     layout.scrollBar = {rightB - frame.vScrollWidth, layout.schedulePane.top, rightB,
                         layout.schedulePane.bottom};
 
-    layout.windowWidth = frame.vScrollWidth + 2 * (34 * charWidth + frame.frameX) + 13;
+    layout.windowWidth = FixedWindowWidth(charWidth, frame);
     layout.windowHeight = layout.toolbarHeight + (layout.scheduleLines + layout.trackingLines + 2) * L +
                           2 * frame.frameY + frame.caption + frame.menu + 15;
 }
@@ -62,6 +62,38 @@ int SnappedWindowHeight(int proposedHeight, int toolbarHeight, int lineHeight, i
     int scheduleLines, trackingLines;
     SplitLines(lines, trackingCount, scheduleLines, trackingLines);
     return overhead + (scheduleLines + trackingLines + 2) * lineHeight;
+}
+
+int FixedWindowWidth(int charWidth, const FrameMetrics& frame) {
+    return frame.vScrollWidth + 2 * (34 * charWidth + frame.frameX) + 13;
+}
+
+int PaneRowAt(const Box& pane, int lineHeight, int x, int y) {
+    if (lineHeight <= 0 || x < pane.left || x >= pane.right || y < pane.top || y >= pane.bottom) return -1;
+    return (y - pane.top) / lineHeight;
+}
+
+int PaneRowCentre(const Box& pane, int lineHeight, int row) { return pane.top + row * lineHeight + lineHeight / 2; }
+
+int ScrolledTop(ScrollAction action, int top, int shownLines, int listedLines, int thumbPosition) {
+    const int S = shownLines, N = listedLines;
+    int next = top;
+    switch (action) {
+        case ScrollAction::LineUp:
+            if (top <= 0) return -1;
+            next = top - 1;
+            break;
+        case ScrollAction::LineDown:
+            if (N - S <= top) return -1;
+            next = top + 1;
+            break;
+        case ScrollAction::PageUp: next = top - S; break;
+        case ScrollAction::PageDown: next = N - 2 * S > top ? top + S : N - S; break;
+        case ScrollAction::Thumb: next = thumbPosition; break;
+        case ScrollAction::Other: return -1;
+    }
+    // A list shorter than the pane has nothing to scroll to.
+    return next < 0 ? 0 : next;
 }
 
 }  // namespace tarvon

@@ -43,4 +43,21 @@ void PlaceBoxes(MainLayout& layout, int charWidth, int lineHeight, const FrameMe
 int SnappedWindowHeight(int proposedHeight, int toolbarHeight, int lineHeight, int trackingCount,
                         const FrameMetrics& frame);
 
+// The one width the window has: the panes' width and its frame.
+int FixedWindowWidth(int charWidth, const FrameMetrics& frame);
+
+// The line of a pane under a click at (x, y), counted from the pane's first
+// shown line; -1 outside the pane.
+int PaneRowAt(const Box& pane, int lineHeight, int x, int y);
+// The y of the middle of that row, where its popup menu opens.
+int PaneRowCentre(const Box& pane, int lineHeight, int row);
+
+// How the schedule pane's scroll bar was moved.
+enum class ScrollAction { LineUp, LineDown, PageUp, PageDown, Thumb, Other };
+
+// The first shown schedule line after a scroll of `shownLines` lines over
+// `listedLines`, never below 0; -1 when the action does nothing (a line
+// beyond either end, or an action that is no move).
+int ScrolledTop(ScrollAction action, int top, int shownLines, int listedLines, int thumbPosition);
+
 }  // namespace tarvon

@@ -1,8 +1,10 @@
 #include "ui/MainPaint.h"
 
+#include "schedule/ScheduleListing.h"
 #include "ui/RotorDisplay.h"
 #include "ui/SchedulePane.h"
 #include "ui/WindowSchedulerPorts.h"
+#include "win32/Utf8.h"
 
 namespace tarvon {
 
@@ -33,26 +35,14 @@ void PaintMainWindow(HDC dc, MainWindowState& state) {
     SetBkColor(dc, RGB(192, 192, 192));
     SetTextColor(dc, RGB(0, 0, 0));
     DrawBox(dc, state, l.schedulePane, nullptr);
-    DrawBox(dc, state, l.scheduleHeader, L"Satellite     P El Start Time         Finish Time");
+    DrawBox(dc, state, l.scheduleHeader, Widen(kScheduleHeader).c_str());
     DrawBox(dc, state, l.trackingPane, nullptr);
     DrawBox(dc, state, l.trackingHeader, L"Satellite    Azm  El  Range  Doplr   MA  CountDwn  Mode");
     DrawBox(dc, state, l.clockBox, nullptr);
     DrawBox(dc, state, l.nextPassBox, nullptr);
-    {
-        std::lock_guard<std::mutex> lock(state.textMutex);
-        TextOutW(dc, l.clockBox.left, l.clockBox.top, state.clockText.c_str(),
-                 static_cast<int>(state.clockText.size()));
-        TextOutW(dc, l.clockLine2.left, l.clockLine2.top, state.dateText.c_str(),
-                 static_cast<int>(state.dateText.size()));
-    }
+    DrawClockBoxes(dc, state);
     DrawBox(dc, state, l.rotorBox, nullptr);
-    double azimuth, elevation;
-    {
-        std::lock_guard<std::mutex> lock(state.rotorMutex);
-        azimuth = state.rotorAzimuth;
-        elevation = state.rotorElevation;
-    }
-    DrawRotorDisplay(dc, state, azimuth, elevation);
+    DrawRotorDisplay(dc, state);
     {
         std::lock_guard<std::mutex> lock(state.textMutex);
         for (size_t row = 0; row < state.trackingLineTexts.size(); ++row) {

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "core/ExceptionBarrier.h"
 #include "core/PublicIds.h"
@@ -15,16 +16,21 @@
 #include "ui/EnableRotatorDialog.h"
 #include "ui/EditKepsDialog.h"
 #include "ui/EditObserversDialog.h"
+#include "ui/FontSelection.h"
 #include "ui/Help.h"
 #include "ui/MainPaint.h"
 #include "ui/MapWindow.h"
+#include "ui/MenuPrograms.h"
+#include "ui/PanePopups.h"
 #include "ui/PostedRequests.h"
 #include "ui/RunBriskoDialog.h"
 #include "ui/RunPassDialog.h"
 #include "ui/SchedulePane.h"
+#include "ui/SetupProgramsDialog.h"
 #include "ui/SoundsDialog.h"
 #include "ui/StationHardware.h"
 #include "ui/Toolbar.h"
+#include "ui/TrackingDialog.h"
 #include "ui/TrackingWindow.h"
 #include "ui/UpdateKepsCommand.h"
 #include "ui/UploadStatusDialog.h"
@@ -94,7 +100,7 @@ void SnapToLines(MainWindowState& state, int& width, int& height) {
     const FrameMetrics f = CurrentFrameMetrics();
     height = SnappedWindowHeight(height, state.layout.toolbarHeight, state.display.lineHeight,
                                  state.trackingCount, f);
-    width = f.vScrollWidth + 2 * (34 * state.display.charWidth + f.frameX) + 13;
+    width = FixedWindowWidth(state.display.charWidth, f);
 }
 
 void OnSizing(MainWindowState& state, RECT* proposed) {
@@ -114,12 +120,14 @@ void ToggleScheduling(MainWindowState& state) {
     const bool enable = state.flags->schedulingEnabled == 0;
     CheckMenuItem(state.menu, IDM_SCHEDULING, MF_BYCOMMAND | (enable ? MF_CHECKED : MF_UNCHECKED));
     if (!enable) {
-        RECT upper{state.layout.nextPassUpper.left, state.layout.nextPassUpper.top,
-                   state.layout.nextPassUpper.right, state.layout.nextPassUpper.bottom};
-        RECT lower{state.layout.nextPassLower.left, state.layout.nextPassLower.top,
-                   state.layout.nextPassLower.right, state.layout.nextPassLower.bottom};
-        InvalidateRect(state.window, &upper, TRUE);
-        InvalidateRect(state.window, &lower, TRUE);
+        {
+            std::lock_guard<std::mutex> lock(state.textMutex);
+            state.nextPassName.clear();
+            state.nextPassCountdown.clear();
+        }
+        const Box& b = state.layout.nextPassBox;
+        RECT r{b.left, b.top, b.right, b.bottom};
+        InvalidateRect(state.window, &r, TRUE);
     }
     if (state.schedule) {
         SetSchedulingEnabled(*state.schedule, enable);
@@ -129,7 +137,16 @@ void ToggleScheduling(MainWindowState& state) {
 }
 
 void OnCommand(MainWindowState& state, int id) {
+    if (id >= IDM_USER_PROGRAM_FIRST && id <= IDM_USER_PROGRAM_LAST) return RunProgramCommand(state, id);
     switch (id) {
+        case IDM_SELECT_FONT: SelectDisplayFont(state); return;
+        case IDM_PROGRAMS_SETUP: SetupProgramsDialog(state); return;
+        case IDM_EDIT_VANT_EQUATIONS: EditSuiteFile(state, "VANT Equations.TXT"); return;
+        case IDM_EDIT_PEVRIN_EQUATIONS: EditSuiteFile(state, "Pevrin Equations.TXT"); return;
+        case IDM_EDIT_SIGNATURE: EditSignatureFile(state); return;
+        case IDM_RUN_SCRIVET: RunSuiteProgram(state, "SCRIVET.EXE"); return;
+        case IDM_RUN_PEVRIN: RunSuiteProgram(state, "PEVRIN.EXE"); return;
+        case IDM_TRACK: TrackingDialog(state); return;
         case IDM_SCHEDULING: ToggleScheduling(state); return;
         case IDM_ENABLE_ROTATOR: EnableRotatorDialog(state); return;
         case IDM_GRAPHIC_TRACK: if (state.map) OpenMapWindow(*state.map); return;
@@ -150,10 +167,14 @@ void OnCommand(MainWindowState& state, int id) {
     }
     if (!state.schedule) return;
     switch (id) {
-        case IDM_RUN_PASS: RunPassDialog(state.window, *state.schedule); break;
-        case IDM_ADD_PASS: AddPassDialog(state.window, *state.schedule); break;
-        case IDM_REDO_SCHEDULE: RedoSchedule(*state.schedule); break;
+        case IDM_RUN_PASS: RunPassDialog(state.window, *state.schedule); return;
+        case IDM_ADD_PASS: AddPassDialog(state.window, *state.schedule); return;
+        case IDM_REDO_SCHEDULE: RedoSchedule(*state.schedule); return;
         default: break;
+    }
+    // A command of the menu never does nothing, even before its dialog exists.
+    if (GetMenuState(state.menu, static_cast<UINT>(id), MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+        ShowNotAvailableYet(state, id);
     }
 }
 
@@ -235,6 +256,7 @@ LRESULT Dispatch(MainWindowState* state, HWND window, UINT message, WPARAM wPara
         case WM_WINDOWPOSCHANGING: OnWindowPosChanging(*state, reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
         case WM_COMMAND: OnCommand(*state, LOWORD(wParam)); return 0;
         case WM_VSCROLL: OnScheduleScroll(*state, LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_RBUTTONDOWN: OnPaneRightButton(*state, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
         case WM_NOTIFY:
             if (AnswerToolbarTooltip(reinterpret_cast<NMHDR*>(lParam), state->instance)) return 0;
             break;

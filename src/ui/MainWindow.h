@@ -82,12 +82,18 @@ struct MainWindowState {
     std::mutex textMutex;  // guards the texts below, which the clock thread writes
     std::wstring clockText = L"  :  :   UTC";
     std::wstring dateText;
+    std::wstring nextPassName;       // empty while nothing is counted down
+    std::wstring nextPassCountdown;
     std::wstring titleText;  // taken by the window on WM_TARVON_SET_TITLE
     // The tracking lines last drawn, so that a repaint shows them at once.
     std::vector<std::pair<std::wstring, bool>> trackingLineTexts;  // text, above the horizon
     std::mutex rotorMutex;  // guards the rotor box's position, which the tracking threads write
     double rotorAzimuth = 0.0;
     double rotorElevation = 0.0;
+    // What the rotor box shows, and when it was last drawn whole (window thread).
+    double drawnAzimuth = 0.0;
+    double drawnElevation = 0.0;
+    int64_t rotorWholeDrawnAt = 0;
 };
 
 constexpr const wchar_t* kMainWindowClass = L"Tarvon";

@@ -222,6 +222,20 @@ LRESULT Dispatch(MapWindowState& s, UINT message, WPARAM wParam, LPARAM lParam) 
     }
 }
 
+// The drawing surface with the display font, everything on it to be drawn anew.
+void MakeFrame(MapWindowState& s) {
+    DisplayObjects font;
+    CreateDisplayFont(s.window, s.settings->window, font);
+    s.frame.font = font.font;
+    s.frame.charWidth = font.charWidth;
+    s.frame.lineHeight = font.lineHeight;
+    CreateMapFrame(s);
+    std::lock_guard<std::mutex> guard(s.lock);
+    s.trackValid = false;
+    s.terminatorValid = false;
+    s.lastMarker = LastMarker{};
+}
+
 }  // namespace
 
 void MapWindowState::ForEachSatState(const std::function<void(SatState&)>& visit) {
@@ -289,19 +303,11 @@ void OpenMapWindow(MapWindowState& s, bool activate) {
         return;
     }
     s.window = window;
-    DisplayObjects font;
-    CreateDisplayFont(window, s.settings->window, font);
-    s.frame.font = font.font;
-    s.frame.charWidth = font.charWidth;
-    s.frame.lineHeight = font.lineHeight;
-    CreateMapFrame(s);
+    MakeFrame(s);
     ResetToRealTime(s);
     SetTimeNow(s);
     {
         std::lock_guard<std::mutex> guard(s.lock);
-        s.trackValid = false;
-        s.terminatorValid = false;
-        s.lastMarker = LastMarker{};
         s.nextEventWanted = true;
     }
     const SIZE size = WindowSizeFor(s);
@@ -356,6 +362,20 @@ bool ShowSatelliteOnMap(MapWindowState& s, const std::string& name) {
     if (s.window) InvalidateRect(s.window, nullptr, FALSE);
     WakeMap(s);
     return true;
+}
+
+void StartMapRotatorTracking(MapWindowState& s) { SetRotatorTracking(s, true); }
+
+void FollowDisplayFont(MapWindowState& s) {
+    if (!s.window) return;
+    StopMapThread(s);
+    {
+        std::lock_guard<std::mutex> guard(s.lock);
+        FreeMapFrame(s.frame);
+    }
+    MakeFrame(s);
+    FitWindow(s);
+    StartMapThread(s);
 }
 
 void PostShowSatelliteOnMap(MapWindowState& s, const std::string& name) {

@@ -43,6 +43,13 @@ void CloseMapWindow(MapWindowState& state);
 // unknown name changes nothing (false). Window thread only.
 bool ShowSatelliteOnMap(MapWindowState& state, const std::string& name);
 
+// Lets the rotator follow the map's satellite, as the map's own Enable
+// Rotator does. Window thread only.
+void StartMapRotatorTracking(MapWindowState& state);
+
+// The panel's text in the display font the user just chose. Window thread only.
+void FollowDisplayFont(MapWindowState& state);
+
 // For worker threads: asks the main window (message
 // WM_TARVON_SHOW_ON_MAP) to open the map and show the satellite.
 void PostShowSatelliteOnMap(MapWindowState& state, const std::string& name);

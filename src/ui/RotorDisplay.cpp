@@ -1,102 +1,133 @@
 #include "ui/RotorDisplay.h"
 
-#include <cmath>
 #include <cstdio>
+
+#include "platform/Clock.h"
+#include "ui/RotorGeometry.h"
 
 namespace tarvon {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519943295;
-
-struct RotorGeometry {
-    int r, cx, cy, ey;
+struct Position {
+    double azimuth, elevation;
 };
 
-RotorGeometry GeometryOf(const MainWindowState& state) {
+Position DisplayPosition(MainWindowState& state) {
+    std::lock_guard<std::mutex> lock(state.rotorMutex);
+    return {state.rotorAzimuth, state.rotorElevation};
+}
+
+int64_t Now(const MainWindowState& state) { return state.clock ? state.clock->NowUnix() : 0; }
+
+void Line(HDC dc, Point from, Point to) {
+    MoveToEx(dc, from.x, from.y, nullptr);
+    LineTo(dc, to.x, to.y);
+}
+
+// The pieces of an arc continue from wherever the pen stands.
+void ContinueArc(HDC dc, const std::vector<Point>& points) {
+    for (const Point& p : points) LineTo(dc, p.x, p.y);
+}
+
+void DrawTicks(HDC dc, const MainWindowState& state, const RotorGeometry& g) {
+    SelectObject(dc, state.display.blackPen);
+    for (const Segment& tick : RotorTicks(g)) Line(dc, tick.from, tick.to);
+}
+
+// "Az %3.0f" below the compass, "El %3.0f" below the arc's base.
+void DrawValue(HDC dc, const MainWindowState& state, const RotorGeometry& g, bool azimuth, double value) {
     const Box& box = state.layout.rotorBox;
-    const int h = box.bottom - box.top;
-    return {h * 4 / 17, box.left + (box.right - box.left) / 2, box.top + h / 4,
-            box.bottom - state.display.lineHeight - 1};
+    char text[32];
+    std::snprintf(text, sizeof text, azimuth ? "Az %3.0f" : "El %3.0f", value);
+    RECT r{box.left, azimuth ? 2 * g.cy - box.top + 1 : g.ey + 1, box.right, box.bottom};
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(192, 192, 192));
+    DrawTextA(dc, text, -1, &r, DT_CENTER | DT_SINGLELINE);
 }
 
-// Moves a coordinate `by` pixels towards the centre line, unless it is on it.
-int Inward(int value, int centre, int by) {
-    if (value > centre) return value - by;
-    if (value < centre) return value + by;
-    return value;
-}
-
-void Line(HDC dc, int x0, int y0, int x1, int y1) {
-    MoveToEx(dc, x0, y0, nullptr);
-    LineTo(dc, x1, y1);
-}
-
-void DrawTicks(HDC dc, const RotorGeometry& g) {
-    for (int degrees = 0; degrees < 360; degrees += 45) {
-        const double a = degrees * kRadiansPerDegree;
-        const int x = g.cx + static_cast<int>(std::sin(a) * g.r);
-        const int y = g.cy - static_cast<int>(std::cos(a) * g.r);
-        Line(dc, Inward(x, g.cx, 1), Inward(y, g.cy, 1), Inward(x, g.cx, 4), Inward(y, g.cy, 4));
-    }
-    for (int degrees = 45; degrees <= 135; degrees += 45) {
-        const double a = degrees * kRadiansPerDegree;
-        const int x = g.cx - static_cast<int>(std::cos(a) * g.r);
-        const int y = g.ey - static_cast<int>(std::sin(a) * g.r);
-        Line(dc, Inward(x, g.cx, 1), y + 1, Inward(x, g.cx, 4), y + 4);
+void DrawNeedle(HDC dc, const RotorGeometry& g, bool azimuth, double degrees) {
+    if (azimuth) {
+        Line(dc, {g.cx, g.cy}, AzimuthNeedleEnd(g, degrees));
+    } else {
+        Line(dc, {g.cx, g.ey}, ElevationNeedleEnd(g, degrees));
     }
 }
 
-void DrawArc(HDC dc, int cx, int cy, int r, double from, double to) {
-    MoveToEx(dc, cx + static_cast<int>(std::cos(from) * r), cy + static_cast<int>(std::sin(from) * r), nullptr);
-    for (double a = from + 0.15; a <= to; a += 0.15) {
-        LineTo(dc, cx + static_cast<int>(std::cos(a) * r), cy + static_cast<int>(std::sin(a) * r));
-    }
-}
+void DrawWhole(HDC dc, MainWindowState& state, Position at) {
+    const DisplayObjects& d = state.display;
+    const RotorGeometry g = RotorGeometryFor(state.layout.rotorBox, d.lineHeight);
+    HGDIOBJ oldPen = SelectObject(dc, d.blackPen);
+    DrawTicks(dc, state, g);
 
-void DrawCentredValue(HDC dc, const Box& box, int top, const char* format, double value) {
-    wchar_t text[32];
-    char narrow[32];
-    std::snprintf(narrow, sizeof narrow, format, value);
-    MultiByteToWideChar(CP_ACP, 0, narrow, -1, text, 32);
-    RECT r{box.left, top, box.right, box.bottom};
-    DrawTextW(dc, text, -1, &r, DT_CENTER | DT_SINGLELINE);
+    const std::vector<Point> shadowed = ArcPoints(g.cx, g.cy, g.r, -0.785, 2.3625);
+    MoveToEx(dc, shadowed.front().x, shadowed.front().y, nullptr);
+    SelectObject(dc, d.shadowPen);
+    ContinueArc(dc, shadowed);
+    SelectObject(dc, d.highlightPen);
+    ContinueArc(dc, ArcPoints(g.cx, g.cy, g.r, 2.3625, 5.6));
+    SelectObject(dc, d.needlePen);
+    DrawNeedle(dc, g, true, at.azimuth);
+    DrawValue(dc, state, g, true, at.azimuth);
+
+    const std::vector<Point> lit = ArcPoints(g.cx, g.ey, g.r, 3.14, 5.5125);
+    MoveToEx(dc, lit.front().x, lit.front().y, nullptr);
+    SelectObject(dc, d.highlightPen);
+    ContinueArc(dc, lit);
+    SelectObject(dc, d.shadowPen);
+    ContinueArc(dc, ArcPoints(g.cx, g.ey, g.r, 5.5125, 6.3));
+    // The base closes the half circle one pixel below its ends, back to the start.
+    POINT end;
+    GetCurrentPositionEx(dc, &end);
+    MoveToEx(dc, end.x, g.ey + 1, nullptr);
+    LineTo(dc, lit.front().x, g.ey + 1);
+    SelectObject(dc, d.needlePen);
+    DrawNeedle(dc, g, false, at.elevation);
+    DrawValue(dc, state, g, false, at.elevation);
+    SelectObject(dc, oldPen);
+
+    state.drawnAzimuth = at.azimuth;
+    state.drawnElevation = at.elevation;
+    state.rotorWholeDrawnAt = Now(state);
 }
 
 }  // namespace
 
-void DrawRotorDisplay(HDC dc, const MainWindowState& state, double azimuth, double elevation) {
-    const DisplayObjects& d = state.display;
-    const Box& box = state.layout.rotorBox;
-    const RotorGeometry g = GeometryOf(state);
-    HGDIOBJ oldPen = SelectObject(dc, d.blackPen);
-    DrawTicks(dc, g);
+void DrawRotorDisplay(HDC dc, MainWindowState& state) { DrawWhole(dc, state, DisplayPosition(state)); }
 
-    SelectObject(dc, d.shadowPen);
-    DrawArc(dc, g.cx, g.cy, g.r, -0.785, 2.3625);
-    SelectObject(dc, d.highlightPen);
-    DrawArc(dc, g.cx, g.cy, g.r, 2.3625, 5.6);
-
-    const double az = azimuth * kRadiansPerDegree;
-    SelectObject(dc, d.needlePen);
-    Line(dc, g.cx, g.cy, Inward(g.cx + static_cast<int>(std::sin(az) * g.r), g.cx, 1),
-         Inward(g.cy - static_cast<int>(std::cos(az) * g.r), g.cy, 1));
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkColor(dc, RGB(192, 192, 192));
-    DrawCentredValue(dc, box, 2 * g.cy - box.top + 1, "Az %3.0f", azimuth);
-
-    SelectObject(dc, d.highlightPen);
-    DrawArc(dc, g.cx, g.ey, g.r, 3.14, 5.5125);
-    SelectObject(dc, d.shadowPen);
-    DrawArc(dc, g.cx, g.ey, g.r, 5.5125, 6.3);
-    // The base line closes the half circle one pixel below its ends.
-    Line(dc, g.cx + g.r, g.ey + 1, g.cx - g.r, g.ey + 1);
-
-    const double el = elevation * kRadiansPerDegree;
-    SelectObject(dc, d.needlePen);
-    Line(dc, g.cx, g.ey, Inward(g.cx - static_cast<int>(std::cos(el) * g.r), g.cx, 1),
-         Inward(g.ey - static_cast<int>(std::sin(el) * g.r), g.ey, 1));
-    DrawCentredValue(dc, box, g.ey + 1, "El %3.0f", elevation);
-    SelectObject(dc, oldPen);
+void UpdateRotorDisplay(MainWindowState& state) {
+    const Position at = DisplayPosition(state);
+    const RotorRedraw redraw = PlanRotorRedraw(state.drawnAzimuth, state.drawnElevation, at.azimuth, at.elevation,
+                                               state.rotorWholeDrawnAt, Now(state));
+    if (!redraw.full && !redraw.azimuth && !redraw.elevation) return;
+    HDC dc = GetDC(state.window);
+    HGDIOBJ oldFont = SelectObject(dc, state.display.font);
+    if (redraw.full) {
+        const Box& b = state.layout.rotorBox;
+        RECT r{b.left, b.top, b.right, b.bottom};
+        FillRect(dc, &r, state.display.backgroundBrush);
+        DrawWhole(dc, state, at);
+    } else {
+        const RotorGeometry g = RotorGeometryFor(state.layout.rotorBox, state.display.lineHeight);
+        HGDIOBJ oldPen = SelectObject(dc, state.display.erasePen);
+        // The old needles go first, so that the ticks they crossed are drawn again.
+        if (redraw.azimuth) DrawNeedle(dc, g, true, state.drawnAzimuth);
+        if (redraw.elevation) DrawNeedle(dc, g, false, state.drawnElevation);
+        DrawTicks(dc, state, g);
+        SelectObject(dc, state.display.needlePen);
+        if (redraw.azimuth) {
+            DrawNeedle(dc, g, true, at.azimuth);
+            DrawValue(dc, state, g, true, at.azimuth);
+            state.drawnAzimuth = at.azimuth;
+        }
+        if (redraw.elevation) {
+            DrawNeedle(dc, g, false, at.elevation);
+            DrawValue(dc, state, g, false, at.elevation);
+            state.drawnElevation = at.elevation;
+        }
+        SelectObject(dc, oldPen);
+    }
+    SelectObject(dc, oldFont);
+    ReleaseDC(state.window, dc);
 }
 
 }  // namespace tarvon

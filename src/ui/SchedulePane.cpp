@@ -12,7 +12,26 @@ namespace {
 
 COLORREF ToColorRef(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
-std::vector<ListingLine> CurrentListing(MainWindowState& state) {
+void WriteLine(HDC dc, int x, int y, const std::string& text) {
+    std::wstring wide = Widen(text);
+    TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+ScrollAction ScrollActionOf(int code) {
+    switch (code) {
+        case SB_LINEUP: return ScrollAction::LineUp;
+        case SB_LINEDOWN: return ScrollAction::LineDown;
+        case SB_PAGEUP: return ScrollAction::PageUp;
+        case SB_PAGEDOWN: return ScrollAction::PageDown;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK: return ScrollAction::Thumb;
+        default: return ScrollAction::Other;
+    }
+}
+
+}  // namespace
+
+std::vector<ListingLine> CurrentScheduleListing(MainWindowState& state) {
     if (!state.schedule) return {};
     static const std::vector<ScheduleEvent*> kNoEvents;
     const Settings& s = *state.settings;
@@ -22,31 +41,12 @@ std::vector<ListingLine> CurrentListing(MainWindowState& state) {
                                 state.schedule->Now(), format);
 }
 
-void WriteLine(HDC dc, int x, int y, const std::string& text) {
-    std::wstring wide = Widen(text);
-    TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
-}
-
-void DrawNextPass(HDC dc, MainWindowState& state) {
-    if (!state.schedule || state.flags->schedulingEnabled != 1) return;
-    std::string name;
-    {
-        std::lock_guard<std::recursive_mutex> lock(state.sync->scheduleLock);
-        if (state.schedule->passes.empty() || state.schedule->engine.nextCountdownTime == kNever) return;
-        name = state.schedule->engine.nextPassName;
-    }
-    SetTextColor(dc, RGB(0, 0, 0));
-    WriteLine(dc, state.layout.nextPassUpper.left, state.layout.nextPassUpper.top, name);
-}
-
-}  // namespace
-
 void DrawSchedulePane(HDC dc, MainWindowState& state) {
     const Box& pane = state.layout.schedulePane;
     const int lineHeight = state.display.lineHeight;
     HGDIOBJ oldFont = SelectObject(dc, state.display.font);
     SetBkColor(dc, RGB(192, 192, 192));
-    std::vector<ListingLine> lines = CurrentListing(state);
+    std::vector<ListingLine> lines = CurrentScheduleListing(state);
     int y = pane.top;
     for (size_t i = static_cast<size_t>(state.scheduleTop); i < lines.size() && y + lineHeight <= pane.bottom;
          ++i, y += lineHeight) {
@@ -60,7 +60,6 @@ void DrawSchedulePane(HDC dc, MainWindowState& state) {
     }
     const int listed = state.schedule ? state.schedule->engine.listedItemCount.load() : 0;
     SetScrollRange(state.scrollBar, SB_CTL, 0, std::max(0, listed - state.layout.scheduleLines), TRUE);
-    DrawNextPass(dc, state);
     SelectObject(dc, oldFont);
 }
 
@@ -71,26 +70,12 @@ void RedrawSchedulePane(MainWindowState& state) {
 }
 
 void OnScheduleScroll(MainWindowState& state, int code, int thumbPosition) {
-    const int S = state.layout.scheduleLines;
-    const int N = state.schedule ? state.schedule->engine.listedItemCount.load() : 0;
-    int& top = state.scheduleTop;
-    switch (code) {
-        case SB_LINEUP:
-            if (top > 0) --top;
-            break;
-        case SB_LINEDOWN:
-            if (N - S > top) ++top;
-            break;
-        case SB_PAGEUP: top = std::max(0, top - S); break;
-        case SB_PAGEDOWN: top = (N - 2 * S > top) ? top + S : N - S; break;
-        case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: top = thumbPosition; break;
-        default: return;
-    }
-    if (top < 0) top = 0;
-    if (state.schedule) {
-        state.schedule->engine.scrollTime = top == 0 ? kNever : state.schedule->Now();
-    }
+    const int listed = state.schedule ? state.schedule->engine.listedItemCount.load() : 0;
+    const int top = ScrolledTop(ScrollActionOf(code), state.scheduleTop, state.layout.scheduleLines, listed,
+                                thumbPosition);
+    if (top < 0) return;
+    state.scheduleTop = top;
+    if (state.schedule) state.schedule->engine.scrollTime = top == 0 ? kNever : state.schedule->Now();
     RedrawSchedulePane(state);
     SetScrollPos(state.scrollBar, SB_CTL, top, TRUE);
 }

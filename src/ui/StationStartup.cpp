@@ -31,6 +31,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MapState.h"
 #include "ui/MapWindow.h"
+#include "ui/MenuPrograms.h"
 #include "ui/NotificationDialog.h"
 #include "ui/StationHardware.h"
 #include "ui/TrackingWindow.h"
@@ -320,6 +321,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
     }
     BuildSchedule(*s.schedule);
     ShowWindow(window, showCommand);
+    BuildProgramsMenu(s.main);
     RunScheduler(*s.schedule);
     LayoutMainWindow(s.main);
     UpdateWindow(window);

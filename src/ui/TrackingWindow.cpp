@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/PublicIds.h"
+#include "ui/RotorDisplay.h"
 
 namespace tarvon {
 namespace {
@@ -21,17 +22,11 @@ void OnStartTrackingMessage(MainWindowState& state, WPARAM stop, LPARAM atom) {
     state.tracking->StartTracking(stop != 0, true, name);
 }
 
-void RedrawRotorBox(MainWindowState& state) {
-    const Box& b = state.layout.rotorBox;
-    RECT r{b.left, b.top, b.right, b.bottom};
-    InvalidateRect(state.window, &r, TRUE);
-}
-
 }  // namespace
 
 bool HandleTrackingMessage(MainWindowState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_TARVON_ROTOR_MOVED: RedrawRotorBox(state); return true;
+        case WM_TARVON_ROTOR_MOVED: UpdateRotorDisplay(state); return true;
         default: break;
     }
     TrackingController* tracking = state.tracking;

@@ -72,21 +72,26 @@ void FillTextBox(HDC dc, const MainWindowState& state, const Box& box, const std
     TextOutW(dc, box.left, box.top, text.c_str(), static_cast<int>(text.size()));
 }
 
+void DrawClockBoxes(HDC dc, MainWindowState& state) {
+    const MainLayout& l = state.layout;
+    std::lock_guard<std::mutex> lock(state.textMutex);
+    FillTextBox(dc, state, Box{l.clockBox.left, l.clockBox.top, l.clockBox.right, l.clockLine2.top}, state.clockText);
+    FillTextBox(dc, state, l.clockLine2, state.dateText);
+    FillTextBox(dc, state, l.nextPassUpper, state.nextPassName);
+    FillTextBox(dc, state, l.nextPassLower, state.nextPassCountdown);
+}
+
 void WindowClockDisplay::ShowClock(const std::string& clock, const std::string& date,
                                    const std::string& nextPassName, const std::string& nextPassCountdown) {
     {
         std::lock_guard<std::mutex> lock(state_.textMutex);
         state_.clockText = Widen(clock);
         state_.dateText = Widen(date);
+        state_.nextPassName = Widen(nextPassName);
+        state_.nextPassCountdown = Widen(nextPassCountdown);
     }
     std::lock_guard<std::mutex> lock(state_.layoutMutex);
-    const MainLayout& l = state_.layout;
-    WindowDc dc(state_);
-    FillTextBox(dc.get(), state_, Box{l.clockBox.left, l.clockBox.top, l.clockBox.right, l.clockLine2.top},
-                Widen(clock));
-    FillTextBox(dc.get(), state_, l.clockLine2, Widen(date));
-    FillTextBox(dc.get(), state_, l.nextPassUpper, Widen(nextPassName));
-    FillTextBox(dc.get(), state_, l.nextPassLower, Widen(nextPassCountdown));
+    DrawClockBoxes(WindowDc(state_).get(), state_);
 }
 
 int WindowClockDisplay::TrackingLinesShown() {

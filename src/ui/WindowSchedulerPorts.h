@@ -53,4 +53,8 @@ void DrawTrackingLine(HDC dc, const MainWindowState& state, int row, const std::
 // an empty text only clears it.
 void FillTextBox(HDC dc, const MainWindowState& state, const Box& box, const std::wstring& text);
 
+// The clock, date and next-pass lines with the texts the clock thread last
+// gave; the same drawing for the clock thread and for painting.
+void DrawClockBoxes(HDC dc, MainWindowState& state);
+
 }  // namespace tarvon

@@ -25,6 +25,11 @@
 //   probe select --title T --id N (--item TEXT | --index N) [--post 1]
 //                                                        chooses an item as a click would; prints
 //                                                        the milliseconds the dialog took to answer
+//   probe popup --item N [--timeout S]                   chooses item N (0 = first) of a popup menu
+//   probe walk --class C --ids N,N,... [--wait S]        each menu command in turn: what it opened
+//                                                        (see ProbeMenus.h); all of it closed again
+//   probe resize --class C --width N --height N          a new size, as a drag of the border would
+//   probe child-rect --class C --child CLASS             a child's rectangle in client coordinates
 //   probe reg-dword KEY VALUE / probe reg-string KEY VALUE  (HKLM)
 //   probe check --title T --id N [--set 0|1]             "checked"/"unchecked" (--set clicks it
 //                                                        into that state, as a user would)
@@ -51,6 +56,7 @@
 
 #include "ProbeControls.h"
 #include "ProbeLists.h"
+#include "ProbeMenus.h"
 #include "ProbeWindows.h"
 #include "win32/Utf8.h"
 
@@ -291,6 +297,30 @@ int RegistryRead(const Args& a, bool dword) {
     return 0;
 }
 
+int Walk(const Args& a) {
+    HWND w = Target(a);
+    if (!w) return 1;
+    std::vector<int> ids;
+    const std::string list = a.options.count("--ids") ? a.options.at("--ids") : "";
+    for (size_t at = 0; at < list.size();) {
+        const size_t comma = list.find(',', at);
+        ids.push_back(std::atoi(list.substr(at, comma - at).c_str()));
+        at = comma == std::string::npos ? list.size() : comma + 1;
+    }
+    return probe::WalkCommands(w, ids, static_cast<DWORD>(a.Number("--wait", 3) * 1000));
+}
+
+int Resize(const Args& a) {
+    HWND w = Target(a);
+    return w ? probe::ResizeWindow(w, static_cast<int>(a.Number("--width", 0)), static_cast<int>(a.Number("--height", 0)))
+             : 1;
+}
+
+int ChildRect(const Args& a) {
+    HWND w = Target(a);
+    return w ? probe::ChildRect(w, a.Wide("--child")) : 1;
+}
+
 bool Parse(int argc, wchar_t** argv, Args& a) {
     if (argc < 2) return false;
     a.command = Narrow(argv[1]);
@@ -324,6 +354,10 @@ int Run(const Args& a) {
     if (a.command == "set-text") return SetText(a);
     if (a.command == "list") return List(a);
     if (a.command == "select") return Select(a);
+    if (a.command == "popup") return probe::ChoosePopupItem(static_cast<int>(a.Number("--item", 0)), a.TimeoutMs());
+    if (a.command == "walk") return Walk(a);
+    if (a.command == "resize") return Resize(a);
+    if (a.command == "child-rect") return ChildRect(a);
     if (a.command == "reg-dword") return RegistryRead(a, true);
     if (a.command == "reg-string") return RegistryRead(a, false);
     if (a.command == "check") return Check(a);

@@ -71,5 +71,25 @@ TEST(ScheduleListingTest, MergesEventsAndPassesInTimeOrderSkippingHiddenAndEnded
     EXPECT_EQ(lines[0].text, "Fetch keps" + std::string(15 + 13, ' ') + "01-01-70 00:15:00");
 }
 
+TEST(ScheduleListingTest, PrintoutSeparatesDaysAndIgnoresStatus) {
+    const int32_t day = 1798761600;  // 2027-01-01 00:00:00
+    PassRef ended = Pass("OLD", day - 900, day - 300, 100, 0, 1);    // the day before; priority 100: blank
+    PassRef display = Pass("SO-50", day + 600, day + 1200, 12, 1, 0);  // display only: still its number
+    PassRef manual = Pass("ISS", day + 3600, day + 4200, 0, 0, 1);
+    PassRef third = Pass("FO-29", 2 * 86400 + day - 100, 2 * 86400 + day + 500, 7, 0, 1);
+    auto lines = SchedulePrintLines(PassList{ended, display, manual, third}, kUtc);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "OLD              45 31-12-26 23:45:00  31-12-26 23:55:00",
+                         " ",
+                         "SO-50        12 45 01-01-27 00:10:00  01-01-27 00:20:00",
+                         "ISS           0 45 01-01-27 01:00:00  01-01-27 01:10:00",
+                         " ",
+                         "FO-29         7 45 02-01-27 23:58:20  03-01-27 00:08:20",
+                     }));
+    // Local midnight separates the days when local time is shown.
+    auto local = SchedulePrintLines(PassList{display, manual}, ListingFormat{"%d-%m-%y %H:%M:%S", false, 1800});
+    EXPECT_EQ(local.size(), 3u);
+}
+
 }  // namespace
 }  // namespace tarvon

@@ -46,5 +46,45 @@ TEST(MainLayoutTest, WindowSnapsToWholeLines) {
     EXPECT_EQ(SnappedWindowHeight(overhead + 20 * 12, 28, 12, 4, kFrame), overhead + 20 * 12);
 }
 
+TEST(MainLayoutTest, RightClickRows) {
+    const Box pane{100, 50, 500, 110};  // five lines of 12
+    const struct {
+        int x, y, row;
+    } cases[] = {
+        {100, 50, 0}, {499, 61, 0}, {300, 62, 1}, {300, 109, 4},
+        {300, 110, -1},  // below the pane
+        {300, 49, -1},   // above it
+        {99, 60, -1},    // left of it
+        {500, 60, -1},   // right of it
+    };
+    for (const auto& c : cases) EXPECT_EQ(PaneRowAt(pane, 12, c.x, c.y), c.row) << c.x << "," << c.y;
+    EXPECT_EQ(PaneRowCentre(pane, 12, 2), 80);
+}
+
+TEST(MainLayoutTest, ScheduleScrolling) {
+    const struct {
+        ScrollAction action;
+        int top, shown, listed, thumb, next;
+    } cases[] = {
+        {ScrollAction::LineUp, 0, 5, 20, 0, -1},     // at the top already
+        {ScrollAction::LineUp, 3, 5, 20, 0, 2},
+        {ScrollAction::LineDown, 14, 5, 20, 0, 15},
+        {ScrollAction::LineDown, 15, 5, 20, 0, -1},  // the last line is shown
+        {ScrollAction::LineDown, 0, 5, 3, 0, -1},    // all lines fit
+        {ScrollAction::PageUp, 3, 5, 20, 0, 0},      // not below the top
+        {ScrollAction::PageUp, 12, 5, 20, 0, 7},
+        {ScrollAction::PageDown, 0, 5, 20, 0, 5},
+        {ScrollAction::PageDown, 10, 5, 20, 0, 15},  // lands exactly on N - S
+        {ScrollAction::PageDown, 12, 5, 20, 0, 15},
+        {ScrollAction::PageDown, 0, 5, 3, 0, 0},     // fewer lines than the pane
+        {ScrollAction::Thumb, 0, 5, 20, 9, 9},
+        {ScrollAction::Other, 4, 5, 20, 9, -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScrolledTop(c.action, c.top, c.shown, c.listed, c.thumb), c.next)
+            << int(c.action) << " from " << c.top << " of " << c.listed;
+    }
+}
+
 }  // namespace
 }  // namespace tarvon

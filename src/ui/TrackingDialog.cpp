@@ -1,0 +1,119 @@
+#include "ui/TrackingDialog.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "orbit/KepsDatabase.h"
+#include "orbit/ObserverGeometry.h"
+#include "schedule/ListCommands.h"
+#include "ui/MainDialogIds.h"
+#include "ui/UiBarrier.h"
+#include "win32/Utf8.h"
+
+namespace tarvon {
+namespace {
+
+constexpr DWORD kHelpContext = 411;
+
+MainWindowState& StateOf(HWND dialog) {
+    return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+}
+
+void AddName(HWND dialog, int list, const std::wstring& name) {
+    SendDlgItemMessageW(dialog, list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+}
+
+std::wstring ItemText(HWND dialog, int list, LRESULT index) {
+    const LRESULT length = SendDlgItemMessageW(dialog, list, LB_GETTEXTLEN, index, 0);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    SendDlgItemMessageW(dialog, list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+}
+
+// Moves the selected name, or every name, from one list to the other.
+void MoveNames(HWND dialog, int from, int to, bool all) {
+    for (;;) {
+        const LRESULT index = all ? 0 : SendDlgItemMessageW(dialog, from, LB_GETCURSEL, 0, 0);
+        if (index == LB_ERR || SendDlgItemMessageW(dialog, from, LB_GETCOUNT, 0, 0) <= index) return;
+        AddName(dialog, to, ItemText(dialog, from, index));
+        SendDlgItemMessageW(dialog, from, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        if (!all) return;
+    }
+}
+
+void OnInit(HWND dialog, MainWindowState& state) {
+    std::lock_guard<std::recursive_mutex> lock(state.sync->scheduleLock);
+    const std::vector<std::string> tracked = TrackingListNames(state.schedule->tracking);
+    for (const std::string& name : tracked) AddName(dialog, IDC_TRACK_TRACKING, Widen(name));
+    if (!state.keps) return;
+    for (const KepsRecord& record : state.keps->slots) {
+        const std::string name(record.name, strnlen(record.name, sizeof record.name));
+        if (name.empty() || std::find(tracked.begin(), tracked.end(), name) != tracked.end()) continue;
+        AddName(dialog, IDC_TRACK_SATELLITES, Widen(name));
+    }
+}
+
+void OnOk(HWND dialog, MainWindowState& state) {
+    std::vector<std::string> names;
+    const LRESULT count = SendDlgItemMessageW(dialog, IDC_TRACK_TRACKING, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) names.push_back(Narrow(ItemText(dialog, IDC_TRACK_TRACKING, i)));
+    {
+        std::lock_guard<std::recursive_mutex> lock(state.sync->scheduleLock);
+        ReplaceTrackingList(state.schedule->tracking, names, *state.registry, *state.keps,
+                            ObserverFromStation(state.settings->station), state.schedule->Now());
+        state.trackingCount = state.schedule->tracking.count;
+    }
+    {
+        std::lock_guard<std::mutex> lock(state.textMutex);
+        state.trackingLineTexts.clear();
+    }
+    EndDialog(dialog, IDOK);
+    LayoutMainWindow(state);
+}
+
+void OnCommand(HWND dialog, WPARAM wParam) {
+    MainWindowState& state = StateOf(dialog);
+    const WORD code = HIWORD(wParam);
+    switch (LOWORD(wParam)) {
+        case IDC_TRACK_ADD: MoveNames(dialog, IDC_TRACK_SATELLITES, IDC_TRACK_TRACKING, false); return;
+        case IDC_TRACK_REMOVE: MoveNames(dialog, IDC_TRACK_TRACKING, IDC_TRACK_SATELLITES, false); return;
+        case IDC_TRACK_CLEAR: MoveNames(dialog, IDC_TRACK_TRACKING, IDC_TRACK_SATELLITES, true); return;
+        case IDC_TRACK_SATELLITES:
+            if (code == LBN_DBLCLK) MoveNames(dialog, IDC_TRACK_SATELLITES, IDC_TRACK_TRACKING, false);
+            return;
+        case IDC_TRACK_TRACKING:
+            if (code == LBN_DBLCLK) MoveNames(dialog, IDC_TRACK_TRACKING, IDC_TRACK_SATELLITES, false);
+            return;
+        case IDOK: OnOk(dialog, state); return;
+        case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
+        case IDC_TRACK_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+        default: return;
+    }
+}
+
+INT_PTR CALLBACK TrackingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        switch (message) {
+            case WM_INITDIALOG:
+                SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
+                OnInit(dialog, *reinterpret_cast<MainWindowState*>(lParam));
+                return TRUE;
+            case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
+            default: return FALSE;
+        }
+    } catch (...) {
+        RecordCaughtInWindow("tracking dialog");
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void TrackingDialog(MainWindowState& state) {
+    if (!state.schedule) return;
+    DialogBoxParamW(state.instance, MAKEINTRESOURCEW(IDD_TRACKING), state.window, TrackingProc,
+                    reinterpret_cast<LPARAM>(&state));
+}
+
+}  // namespace tarvon

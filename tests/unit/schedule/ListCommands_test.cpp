@@ -1,0 +1,106 @@
+#include "schedule/ListCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "Schedule_helpers.h"
+#include "core/FileReplace.h"
+#include "orbit/ElementImport.h"
+#include "orbit/ObserverGeometry.h"
+
+namespace tarvon::testing {
+namespace {
+
+constexpr int32_t kNoon = 1700049600;
+
+TEST(ListCommands, PassPopupItems) {
+    struct Case {
+        int32_t aos, startLead, now, runner;
+        const char* running;
+        int32_t listenOnly;
+        PassPopupItems items;
+    };
+    const Case cases[] = {
+        {kNoon, 25, kNoon - 26, 0, "", 0, {false, false, false}},  // start time still ahead
+        {kNoon, 25, kNoon - 25, 0, "", 0, {true, false, false}},   // start time reached
+        {kNoon, 0, kNoon + 300, 0, "", 1, {true, false, true}},    // under way, listen only set
+        {kNoon, 25, kNoon, 2, "ISS", 0, {true, true, false}},      // its satellite is being run
+        {kNoon, 25, kNoon, 2, "SO-50", 0, {true, false, false}},   // another satellite runs
+        {kNoon, 25, kNoon, 0, "ISS", 0, {true, false, false}},     // a name left from an ended run
+    };
+    for (const Case& c : cases) {
+        SchedulePass pass;
+        pass.satName = "ISS";
+        pass.aos = c.aos;
+        pass.los = c.aos + 600;
+        pass.startLead = c.startLead;
+        pass.listenOnly = c.listenOnly;
+        EngineState engine;
+        engine.runnerState = c.runner;
+        engine.runningSatName = c.running;
+        EXPECT_EQ(PassPopupFor(pass, engine, c.now), c.items) << c.now - c.aos << " s, running " << c.running;
+    }
+}
+
+TEST(ListCommands, TrackingPopupItems) {
+    EXPECT_EQ(TrackingPopupFor(true, 0), (TrackingPopupItems{true, false}));
+    EXPECT_EQ(TrackingPopupFor(false, 2), (TrackingPopupItems{false, true}));
+}
+
+class TrackingEdits : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearKepsDatabase(db);
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(ReadWholeFile(std::string(TARVON_TEST_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes));
+        ImportReport report;
+        ImportTwoLineFile(bytes, db, report);
+    }
+    std::string StoredValue() {
+        std::string value;
+        auto key = station.registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
+        if (key) RegReadString(*key, "Tracking", value, 1000);
+        return value;
+    }
+    void Replace(const std::vector<std::string>& names) {
+        ReplaceTrackingList(station.state.tracking, names, station.registry, db,
+                            ObserverFromStation(station.settings.station), kStart);
+    }
+    static constexpr int32_t kStart = 1778544000;
+    KepsDatabase db;
+    TestStation station{kStart};
+};
+
+TEST_F(TrackingEdits, ReplacingKeepsTheKnownNamesAndStoresThem) {
+    Replace({"ISS", "NOT-THERE", "SO-50"});
+    TrackingList& list = station.state.tracking;
+    EXPECT_EQ(TrackingListNames(list), (std::vector<std::string>{"SO-50", "ISS"}));
+    EXPECT_EQ(StoredValue(), "ISS~SO-50~");
+    EXPECT_EQ(list.count, 3);  // the names chosen
+    EXPECT_EQ(list.display.size(), 2u);
+    for (const auto& entry : list.entries) EXPECT_EQ(entry->state.nextEventTime, 1);
+
+    Replace({"ISS"});
+    EXPECT_EQ(list.count, 2);  // one entry still has two lines
+    EXPECT_EQ(StoredValue(), "ISS~");
+}
+
+TEST_F(TrackingEdits, RemovingRewritesTheValueAndKeepsTwoLines) {
+    Replace({"ISS", "SO-50", "AO-91"});
+    TrackingList& list = station.state.tracking;
+    ASSERT_EQ(list.entries.size(), 3u);
+    const auto iss = list.entries.back();
+    ASSERT_TRUE(RemoveTrackingEntry(list, iss, station.registry));
+    EXPECT_EQ(StoredValue(), "AO-91~SO-50~");
+    EXPECT_EQ(list.count, 2);
+    EXPECT_EQ(list.display.size(), 2u);
+    EXPECT_FALSE(RemoveTrackingEntry(list, iss, station.registry));  // already gone
+
+    ASSERT_TRUE(RemoveTrackingEntry(list, list.entries.front(), station.registry));
+    ASSERT_TRUE(RemoveTrackingEntry(list, list.entries.front(), station.registry));
+    EXPECT_EQ(StoredValue(), "");
+    EXPECT_EQ(list.count, 2);
+    EXPECT_TRUE(list.display.empty());
+}
+
+}  // namespace
+}  // namespace tarvon::testing
