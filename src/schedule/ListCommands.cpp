@@ -38,7 +38,7 @@ std::vector<std::string> TrackingListNames(const TrackingList& list) {
     return names;
 }
 
-bool RemoveTrackingEntry(TrackingList& list, const std::shared_ptr<TrackingEntry>& entry, Registry& registry) {
+bool RemoveTrackingEntry(TrackingList& list, std::shared_ptr<TrackingEntry> entry, Registry& registry) {
     auto at = std::find(list.entries.begin(), list.entries.end(), entry);
     if (at == list.entries.end()) return false;
     list.entries.erase(at);

@@ -34,10 +34,11 @@ std::string TrackingValue(const std::vector<std::string>& names);
 // The names of the list, in list order.
 std::vector<std::string> TrackingListNames(const TrackingList& list);
 
-// Takes an entry out of the list and stores the names left; the pane keeps
+// Takes an entry out of the list (held by value: it may be the list's own
+// reference) and stores the names left; the pane keeps
 // at least two lines. False when the entry is no longer listed. The caller
 // holds ScheduleLock.
-bool RemoveTrackingEntry(TrackingList& list, const std::shared_ptr<TrackingEntry>& entry, Registry& registry);
+bool RemoveTrackingEntry(TrackingList& list, std::shared_ptr<TrackingEntry> entry, Registry& registry);
 
 // The list made anew from the names the user chose (those the element
 // database knows), stored, and shown in list order until the next events are

@@ -53,15 +53,16 @@ void PlaceBoxes(MainLayout& layout, int charWidth, int lineHeight, const FrameMe
                           2 * frame.frameY + frame.caption + frame.menu + 15;
 }
 
-int SnappedWindowHeight(int proposedHeight, int toolbarHeight, int lineHeight, int trackingCount,
-                        const FrameMetrics& frame) {
+SnappedHeight SnapWindowHeight(int proposedHeight, int toolbarHeight, int lineHeight, int trackingCount,
+                               const FrameMetrics& frame) {
     const int overhead = 2 * frame.frameY + frame.caption + frame.menu + toolbarHeight + 15;
     const int lines = (proposedHeight >= overhead && lineHeight > 0)
                           ? (proposedHeight - overhead) / lineHeight
                           : 0;
-    int scheduleLines, trackingLines;
-    SplitLines(lines, trackingCount, scheduleLines, trackingLines);
-    return overhead + (scheduleLines + trackingLines + 2) * lineHeight;
+    SnappedHeight snapped;
+    SplitLines(lines, trackingCount, snapped.scheduleLines, snapped.trackingLines);
+    snapped.height = overhead + (snapped.scheduleLines + snapped.trackingLines + 2) * lineHeight;
+    return snapped;
 }
 
 int FixedWindowWidth(int charWidth, const FrameMetrics& frame) {

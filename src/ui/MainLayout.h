@@ -39,9 +39,15 @@ void LinesForClientHeight(int clientHeight, int toolbarHeight, int lineHeight, i
 // The positions of every box for the current line counts.
 void PlaceBoxes(MainLayout& layout, int charWidth, int lineHeight, const FrameMetrics& frame);
 
-// The window height the user's drag is snapped to: whole lines only.
-int SnappedWindowHeight(int proposedHeight, int toolbarHeight, int lineHeight, int trackingCount,
-                        const FrameMetrics& frame);
+// The lines a proposed window height gives the panes, and the height snapped
+// to them: the window grows and shrinks by whole lines only.
+struct SnappedHeight {
+    int height = 0;
+    int scheduleLines = 5;
+    int trackingLines = 2;
+};
+SnappedHeight SnapWindowHeight(int proposedHeight, int toolbarHeight, int lineHeight, int trackingCount,
+                               const FrameMetrics& frame);
 
 // The one width the window has: the panes' width and its frame.
 int FixedWindowWidth(int charWidth, const FrameMetrics& frame);

@@ -95,11 +95,18 @@ void OnMove(MainWindowState& state, int clientX, int clientY) {
     state.settings->window.yTop = static_cast<uint32_t>(clientY - f.caption - f.frameY - f.menu);
 }
 
-// The window grows and shrinks by whole lines only, and never in width.
+// The window grows and shrinks by whole lines only, and never in width; the
+// panes take the lines it is given (WM_SIZE then places them).
 void SnapToLines(MainWindowState& state, int& width, int& height) {
     const FrameMetrics f = CurrentFrameMetrics();
-    height = SnappedWindowHeight(height, state.layout.toolbarHeight, state.display.lineHeight,
-                                 state.trackingCount, f);
+    const SnappedHeight snapped =
+        SnapWindowHeight(height, state.layout.toolbarHeight, state.display.lineHeight, state.trackingCount, f);
+    {
+        std::lock_guard<std::mutex> lock(state.layoutMutex);
+        state.layout.scheduleLines = snapped.scheduleLines;
+        state.layout.trackingLines = snapped.trackingLines;
+    }
+    height = snapped.height;
     width = FixedWindowWidth(state.display.charWidth, f);
 }
 

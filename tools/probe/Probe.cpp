@@ -26,10 +26,12 @@
 //                                                        chooses an item as a click would; prints
 //                                                        the milliseconds the dialog took to answer
 //   probe popup --item N [--timeout S]                   chooses item N (0 = first) of a popup menu
+//                                                        (--item -1: shows it, see ProbeMainWindow.h)
 //   probe walk --class C --ids N,N,... [--wait S]        each menu command in turn: what it opened
-//                                                        (see ProbeMenus.h); all of it closed again
+//                                                        (see ProbeMainWindow.h); all of it closed again
 //   probe resize --class C --width N --height N          a new size, as a drag of the border would
 //   probe child-rect --class C --child CLASS             a child's rectangle in client coordinates
+//   probe scroll-pos --class C                           the position of its scroll bar control
 //   probe reg-dword KEY VALUE / probe reg-string KEY VALUE  (HKLM)
 //   probe check --title T --id N [--set 0|1]             "checked"/"unchecked" (--set clicks it
 //                                                        into that state, as a user would)
@@ -56,7 +58,7 @@
 
 #include "ProbeControls.h"
 #include "ProbeLists.h"
-#include "ProbeMenus.h"
+#include "ProbeMainWindow.h"
 #include "ProbeWindows.h"
 #include "win32/Utf8.h"
 
@@ -321,6 +323,11 @@ int ChildRect(const Args& a) {
     return w ? probe::ChildRect(w, a.Wide("--child")) : 1;
 }
 
+int ScrollPosition(const Args& a) {
+    HWND w = Target(a);
+    return w ? probe::ScrollPosition(w) : 1;
+}
+
 bool Parse(int argc, wchar_t** argv, Args& a) {
     if (argc < 2) return false;
     a.command = Narrow(argv[1]);
@@ -358,6 +365,7 @@ int Run(const Args& a) {
     if (a.command == "walk") return Walk(a);
     if (a.command == "resize") return Resize(a);
     if (a.command == "child-rect") return ChildRect(a);
+    if (a.command == "scroll-pos") return ScrollPosition(a);
     if (a.command == "reg-dword") return RegistryRead(a, true);
     if (a.command == "reg-string") return RegistryRead(a, false);
     if (a.command == "check") return Check(a);

@@ -39,13 +39,14 @@ add_event() {
 # Four bytes, little-endian, of a non-negative number.
 le32() { printf '%b' "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)))"; }
 
-# "Kova Schedule.DAT" with one pass per argument "NAME:AOS:LOS:LISTENONLY":
-# priority 50, state 0, start lead 25, elevation good.
+# "Kova Schedule.DAT" with one pass per argument "NAME:AOS:LOS:LISTENONLY"
+# or "NAME:AOS:LOS:LISTENONLY:ELEVATIONOK": priority 50, state 0, start lead
+# 25, elevation good unless ELEVATIONOK is 0.
 write_schedule() {
-    local file="$KOVA_DIR/Kova Schedule.DAT" entry name aos los listen
+    local file="$KOVA_DIR/Kova Schedule.DAT" entry name aos los listen elevation
     printf '\xd7\x07' >"$file"  # format word 2007
     for entry in "$@"; do
-        IFS=: read -r name aos los listen <<<"$entry"
+        IFS=: read -r name aos los listen elevation <<<"$entry"
         {
             printf '%s' "$name"
             head -c $((12 - ${#name})) /dev/zero
@@ -53,7 +54,7 @@ write_schedule() {
             head -c 16 /dev/zero                       # reserved, runNow, endedByScheduler
             le32 45; le32 50; le32 50; le32 0          # maxElevation, priority, effective, state
             head -c 8 /dev/zero                        # reserved, overhead
-            le32 "$listen"; le32 1                     # listenOnly, elevationOk
+            le32 "$listen"; le32 "${elevation:-1}"     # listenOnly, elevationOk
             head -c 24 /dev/zero                       # the rest, lastRunEnd included
         } >>"$file"
     done

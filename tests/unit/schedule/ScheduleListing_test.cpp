@@ -79,7 +79,7 @@ TEST(ScheduleListingTest, PrintoutSeparatesDaysAndIgnoresStatus) {
     PassRef third = Pass("FO-29", 2 * 86400 + day - 100, 2 * 86400 + day + 500, 7, 0, 1);
     auto lines = SchedulePrintLines(PassList{ended, display, manual, third}, kUtc);
     EXPECT_EQ(lines, (std::vector<std::string>{
-                         "OLD              45 31-12-26 23:45:00  31-12-26 23:55:00",
+                         "OLD             45 31-12-26 23:45:00  31-12-26 23:55:00",
                          " ",
                          "SO-50        12 45 01-01-27 00:10:00  01-01-27 00:20:00",
                          "ISS           0 45 01-01-27 01:00:00  01-01-27 01:10:00",

@@ -39,11 +39,21 @@ TEST(MainLayoutTest, ClientTooSmallGivesTheMinimum) {
 
 TEST(MainLayoutTest, WindowSnapsToWholeLines) {
     const int overhead = 2 * 4 + 19 + 19 + 28 + 15;
-    // Below the overhead: 5 + 2 lines plus the two headers.
-    EXPECT_EQ(SnappedWindowHeight(10, 28, 12, 2, kFrame), overhead + 9 * 12);
-    // Any height between two whole lines snaps down.
-    EXPECT_EQ(SnappedWindowHeight(overhead + 20 * 12 + 11, 28, 12, 4, kFrame), overhead + 20 * 12);
-    EXPECT_EQ(SnappedWindowHeight(overhead + 20 * 12, 28, 12, 4, kFrame), overhead + 20 * 12);
+    const struct {
+        int proposed, trackingCount, height, schedule, tracking;
+    } cases[] = {
+        {10, 2, overhead + 9 * 12, 5, 2},                        // below the overhead: the minimum
+        {overhead + 20 * 12 + 11, 4, overhead + 20 * 12, 14, 4},  // between two lines: down
+        {overhead + 20 * 12, 4, overhead + 20 * 12, 14, 4},
+        {overhead + 21 * 12, 4, overhead + 21 * 12, 15, 4},       // a line more goes to the schedule
+        {overhead + 10 * 12, 4, overhead + 10 * 12, 5, 3},        // tracking + 7 >= 10 lines
+    };
+    for (const auto& c : cases) {
+        const SnappedHeight snapped = SnapWindowHeight(c.proposed, 28, 12, c.trackingCount, kFrame);
+        EXPECT_EQ(snapped.height, c.height) << c.proposed;
+        EXPECT_EQ(snapped.scheduleLines, c.schedule) << c.proposed;
+        EXPECT_EQ(snapped.trackingLines, c.tracking) << c.proposed;
+    }
 }
 
 TEST(MainLayoutTest, RightClickRows) {

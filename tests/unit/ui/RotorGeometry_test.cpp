@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tarvon {
 namespace {
 
@@ -45,7 +47,9 @@ TEST(RotorGeometryTest, TicksLieJustInsideTheCircles) {
         const double inner = std::hypot(t.to.x - g.cx, t.to.y - centreY);
         EXPECT_LT(inner, outer) << "tick " << i;
         EXPECT_LE(outer, g.r) << "tick " << i;
-        if (i >= 8) EXPECT_LT(t.from.y, g.ey) << "tick " << i;
+        if (i >= 8) {
+            EXPECT_LT(t.from.y, g.ey) << "tick " << i;
+        }
     }
     // The compass stays above the arc's needle in the box.
     EXPECT_LT(g.cy + g.r, g.ey - g.r);

@@ -1,4 +1,4 @@
-#include "ProbeMenus.h"
+#include "ProbeMainWindow.h"
 
 #include <cstdio>
 #include <set>
@@ -63,6 +63,13 @@ void Close(HWND window) {
 int ChoosePopupItem(int index, DWORD timeoutMs) {
     HWND popup = WaitForWindow(kPopupMenuClass, L"", timeoutMs);
     if (!popup) return 1;
+    if (index < 0) {
+        RECT r;
+        GetWindowRect(popup, &r);
+        SetWindowPos(popup, nullptr, r.left + 1, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Sleep(300);
+        return 0;
+    }
     for (int i = 0; i <= index; ++i) PostKey(popup, VK_DOWN);
     PostKey(popup, VK_RETURN);
     return 0;
@@ -114,6 +121,15 @@ int ChildRect(HWND parent, const std::wstring& childClass) {
     POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
     MapWindowPoints(nullptr, parent, corners, 2);
     std::printf("%ld %ld %ld %ld\n", corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+    return 0;
+}
+
+int ScrollPosition(HWND parent) {
+    HWND bar = FindWindowExW(parent, nullptr, L"ScrollBar", nullptr);
+    if (!bar) return 1;
+    DWORD_PTR position = 0;
+    if (!SendMessageTimeoutW(bar, SBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &position)) return 1;
+    std::printf("%ld\n", static_cast<long>(position));
     return 0;
 }
 

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The popup menus of the main window's panes, right-clicked as a user would:
+# a pass below its minimum elevation is set to listen only and run now (the
+# stand-in program starts and is told "listen only"), then ended from the
+# same menu; another pass's scheduling is opened; a tracking entry is taken
+# off the list (the registry follows) and another shown on the map.
+source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/../passrun/passrun.sh"
+source "$(dirname "$0")/../map/map.sh"
+source "$(dirname "$0")/../mainwin/mainwin.sh"
+
+seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+import_elements
+reg_dword 'Software\Kova\Tarvon' 'Map Display' 0  # the map opens only from the popup
+add_satellite FO-29 "$(standin_program)"
+add_satellite SO-50 "$(standin_program)"
+reg_sz 'Software\Kova\Tarvon' Tracking 'SO-50~AO-07~GO-32~'
+apply_registry
+t=$(now)
+# The engine leaves the first pass alone: it stays below the minimum elevation.
+write_schedule "FO-29:$((t - 120)):$((t + 900)):0:0" "SO-50:$((t + 4000)):$((t + 4600)):0"
+start_tarvon
+probe find --class Tarvon --title Tarvon --timeout 40 >/dev/null || fail "no main window"
+measure_panes
+
+pane_command schedule 0 2  # Listen only
+pane_command schedule 0 1  # Run this pass now
+wait_standin START 60 || fail "Run this pass now did not start the program"
+wait_standin 2041 20 || fail "no listen-only message"
+expect_eq "$(standin_lines 2041 | cut -d' ' -f3-)" "1 0" "listen-only message"
+
+# The running pass's menu now ends it.
+probe post --class Tarvon --msg $WM_RBUTTONDOWN --wparam 2 \
+    --lparam $(((SCHEDULE_TOP + LINE / 2) << 16 | PANE_X)) >/dev/null
+probe popup --item -1 --timeout 10 >/dev/null || fail "no popup on the running pass"
+screenshot pass-in-progress
+probe popup --item 1 --timeout 5 >/dev/null || fail "popup gone"
+wait_standin WM_CLOSE 20 || fail "End this pass now did not close the program"
+
+pane_command schedule 1 0  # Edit Scheduling
+probe find --class '#32770' --title 'Edit pass of SO-50' --timeout 10 >/dev/null || fail "no pass editor"
+probe press --title 'Edit pass of SO-50' --button Cancel >/dev/null
+
+before=$(tracking_value)
+expect_eq "$before" "SO-50~AO-07~GO-32~" "tracking list before"
+pane_command tracking 0 3  # Remove from the tracking list
+for _ in $(seq 20); do
+    after=$(tracking_value)
+    [ "$after" != "$before" ] && break
+    sleep 0.5
+done
+names=$(echo "$after" | tr '~' '\n' | grep -c .)
+expect_eq "$names" 2 "names left in the tracking list ($after)"
+for name in $(echo "$after" | tr '~' ' '); do
+    [[ "~$before" == *"~$name~"* ]] || fail "unknown name $name after removal"
+done
+
+measure_schedule_pane  # the schedule pane took the line given up
+pane_command tracking 0 1  # Display on Map
+probe find --class Tarvon:Map --timeout 20 >/dev/null || fail "Display on Map opened no map"
+screenshot map
+close_tarvon
+shown=$(probe reg-string 'Software\Kova\Tarvon' 'Map Sat')
+[[ "~$after" == *"~$shown~"* ]] || fail "the map showed $shown, not an entry of $after"
+echo "ok"
