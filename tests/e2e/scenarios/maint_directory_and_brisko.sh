@@ -18,6 +18,7 @@ probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no mai
 title="Edit Directory"
 probe post --class Tarvon --msg 273 --wparam 149 >/dev/null
 probe find --title "$title" --timeout 20 >/dev/null || fail "no Edit Directory dialog"
+expect_eq "$(probe list --title "$title" --id 4701 | tr '\n' ' ')" "AO-16 UO-22 " "PacSat satellites"
 probe select --title "$title" --id 4701 --item AO-16 >/dev/null || fail "AO-16 not chosen"
 expect_eq "$(probe text --title "$title" --id 4702)" "3" "holes shown"
 probe press --title "$title" --button "Remove holes" >/dev/null
@@ -82,7 +83,7 @@ for _ in $(seq 100); do grep -q ARGS "$KOVA_DIR/standin.log" 2>/dev/null && brea
 # Shown minimised (2), started as the documented command line.
 tr -d '\r' <"$KOVA_DIR/standin.log" | grep -q 'ARGS 2 BRISKO.EXE S~UO-22 F~\*\.DL$' ||
     fail "Brisko not started as expected: $(cat "$KOVA_DIR/standin.log" 2>/dev/null)"
-probe post --class VANT:MAIN --msg 16 >/dev/null
+probe post --class VANT:MAIN --msg 16 --timeout 10 >/dev/null || fail "no window of the started Brisko"
 
 probe post --class Tarvon --msg 16 >/dev/null
 wait_exit "$TARVON_PID" 30 || fail "did not close"
