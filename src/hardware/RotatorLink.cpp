@@ -108,7 +108,7 @@ bool RotatorLink::StartOutput(const std::string& satName, bool stopping) {
                 return true;
             }
             if (stopping) {
-                ClosePortNow();
+                CloseRotatorPort();
             } else {
                 StartReader();
             }

@@ -21,7 +21,8 @@ public:
     // One byte within `timeoutMs`. Closed once the port is closed or the
     // device has gone; it stays Closed from then on.
     virtual SerialRead ReadByte(uint8_t& byte, uint32_t timeoutMs) = 0;
-    // Discards whatever waits in both driver queues.
+    // Discards what the device sent and nobody read. What was written still
+    // reaches the device, even when the port is closed right after.
     virtual void Purge() = 0;
     // Safe from any thread, and more than once.
     virtual void Close() = 0;

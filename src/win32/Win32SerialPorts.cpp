@@ -72,8 +72,11 @@ public:
         }
     }
 
+    // The transmit side is left alone: a write has finished once it returns,
+    // and purging it on a busy machine dropped a stop command that the
+    // device had not read yet.
     void Purge() override {
-        if (!closed_) PurgeComm(handle_, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+        if (!closed_) PurgeComm(handle_, PURGE_RXABORT | PURGE_RXCLEAR);
     }
 
     void Close() override {

@@ -32,7 +32,7 @@ expect_eq "$(commands 6)" 'W|S|ISS\r\n|' "SatTrak dialogue"
 expect_eq "$(commands 5)" '\rMODEM PACT\r|' "DSP-2232 command"
 close_tarvon
 
-# A short pass: the station goes on to end it.
+# A short pass: the station goes on to end it and tells the box so.
 ISS_PASS_SECONDS=5
 iss_pass 1 7 trakbox --fault silent
 wait_device 7 'Q' 90 || fail "the silent TrakBox was not asked"
@@ -44,6 +44,9 @@ screenshot trakbox-timeout
 probe press --title "Rotator Problem" --button OK >/dev/null || fail "no OK button"
 pass_ended() { [ -n "$(logged_at "Pass of ISS, AOS $(date -u -d @"$AOS" '+%F %T')")" ]; }
 wait_until 90 pass_ended || fail "the station did not end the pass after the time-out"
+# The stop's "Q\n" goes out just before the port closes.
+asked_twice() { [ "$(device_commands 7 | grep -c '^Q')" -ge 2 ]; }
+wait_until 30 asked_twice || fail "the box was not told of the pass's end: $(commands 7)"
 close_tarvon
 expect_eq "$EXIT_CODE" 0 "exit code after the time-out"
 echo "ok"
