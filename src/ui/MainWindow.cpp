@@ -26,6 +26,7 @@
 #include "ui/RunBriskoDialog.h"
 #include "ui/RunPassDialog.h"
 #include "ui/SchedulePane.h"
+#include "ui/SchedulePrinting.h"
 #include "ui/SetupProgramsDialog.h"
 #include "ui/SoundsDialog.h"
 #include "ui/StationHardware.h"
@@ -177,6 +178,7 @@ void OnCommand(MainWindowState& state, int id) {
         case IDM_RUN_PASS: RunPassDialog(state.window, *state.schedule); return;
         case IDM_ADD_PASS: AddPassDialog(state.window, *state.schedule); return;
         case IDM_REDO_SCHEDULE: RedoSchedule(*state.schedule); return;
+        case IDM_PRINT_SCHEDULE: PrintSchedule(state); return;
         default: break;
     }
     // A command of the menu never does nothing, even before its dialog exists.

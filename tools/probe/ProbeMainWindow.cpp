@@ -45,7 +45,7 @@ void Print(const std::wstring& text) { std::fputs((tarvon::Narrow(text) + "\n").
 // A dialog is left by its way out; any other window is asked to close.
 void Close(HWND window) {
     if (ClassOf(window) == L"#32770") {
-        for (const wchar_t* caption : {L"Cancel", L"No", L"OK", L"Close"}) {
+        for (const wchar_t* caption : {L"Cancel", L"Close", L"No", L"OK"}) {
             if (HWND button = FindButton(window, caption)) {
                 PostMessageW(button, BM_CLICK, 0, 0);
                 break;

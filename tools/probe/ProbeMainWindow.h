@@ -18,7 +18,7 @@ int ChoosePopupItem(int index, DWORD timeoutMs);
 // Sends `window` each command in turn and reports what it opened, one line
 // per command: "<id> none", or "<id> <class> [<title>] | <text>" for every
 // new top-level window (a message box's text after "|"); each is closed
-// (Cancel, No or OK, else WM_CLOSE) before the next command.
+// (Cancel, Close, No or OK, else WM_CLOSE) before the next command.
 int WalkCommands(HWND window, const std::vector<int>& ids, DWORD waitMs);
 
 // Asks the window for a new size as a user's drag would (position kept).
