@@ -16,9 +16,10 @@ expect_eq "$(probe text --title "$title" --id 3101)/$(probe text --title "$title
 probe set-text --title "$title" --id 3101 --text 127.0.0.1
 probe set-text --title "$title" --id 3102 --text "$rot"
 probe press --title "$title" --button Test >/dev/null || fail "no Test button"
-sleep 1
-[[ "$(probe text --title "$title" --id 3107)" =~ ^rotctld\ at\ 127\.0\.0\.1:$rot:\ Azimuth\ [0-9.]+,\ Elevation\ [0-9.]+\.$ ]] ||
-    fail "test answer '$(probe text --title "$title" --id 3107)'"
+answered() {
+    [[ "$(probe text --title "$title" --id 3107)" =~ ^rotctld\ at\ 127\.0\.0\.1:$rot:\ Azimuth\ [0-9.]+,\ Elevation\ [0-9.]+\.$ ]]
+}
+wait_until 30 answered || fail "test answer '$(probe text --title "$title" --id 3107)'"
 screenshot tested
 
 probe set-text --title "$title" --id 3105 --text 99999
