@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace tarvon::testing {
@@ -36,5 +38,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A file's whole contents; empty when it cannot be read.
+inline std::string FileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 }  // namespace tarvon::testing

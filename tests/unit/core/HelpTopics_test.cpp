@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 
+#include "ScratchDir.h"
 #include "core/PublicIds.h"
 
 namespace tarvon {
@@ -15,12 +14,7 @@ namespace {
 
 const std::filesystem::path kHelpSource = std::filesystem::path(TARVON_TEST_DATA) / ".." / ".." / "res" / "help";
 
-std::string PageText(const std::string& page) {
-    std::ifstream in(kHelpSource / page);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string PageText(const std::string& page) { return testing::FileText(kHelpSource / page); }
 
 // Every page a dialog opens is installed, and so is the place on it.
 TEST(HelpTopicsTest, EveryTopicsPageAndPlaceExist) {

@@ -68,17 +68,10 @@ TEST(SatelliteConfig, SaveThenLoadKeepsEveryValueInItsType) {
     EXPECT_EQ(std::tuple(loaded->isExisting, loaded->uplink[2], loaded->downlinkIf, loaded->rxBuffer),
               std::tuple(1u, 145.825, 10.7, 16384u));
     EXPECT_TRUE(notices.Shown().empty());
-}
-
-TEST(SatelliteConfig, ShortDspModeIsPaddedToFourBytes) {
-    MemoryRegistry registry;
-    RecordingNotices notices;
-    auto c = NewSatelliteConfig();
-    c->satelliteType = 2;
+    // A shorter mode is padded to the four bytes the modem program reads.
     c->dspMode = "FM";
-    auto key = Key(registry, "S");
     SaveSatelliteConfig(*key, c.get(), notices);
-    EXPECT_EQ(ValueOf(registry, "S", "DSP Mode").data, (std::vector<uint8_t>{'F', 'M', 0, 0}));
+    EXPECT_EQ(ValueOf(registry, "UO-11", "DSP Mode").data, (std::vector<uint8_t>{'F', 'M', 0, 0}));
     EXPECT_EQ(LoadSatelliteConfig(*key)->dspMode, "FM");
 }
 

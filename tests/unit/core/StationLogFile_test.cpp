@@ -3,9 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "ScratchDir.h"
 #include "core/LoggedNotices.h"
 #include "platform/memory/FakeClock.h"
@@ -17,13 +14,6 @@ namespace {
 
 constexpr int64_t kNoonMs = 1700049600000;  // 2023-11-15 12:00:00 UTC
 
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(StationLogFile, EachRecordIsOneTimedLine) {
     ScratchDir dir;
     FakeClock clock(kNoonMs);
@@ -33,7 +23,7 @@ TEST(StationLogFile, EachRecordIsOneTimedLine) {
     log.Record("Tarvon started");
     clock.Advance(61000);
     log.Record("two\r\nlines");
-    EXPECT_EQ(Contents(dir / kStationLogFileName),
+    EXPECT_EQ(FileText(dir / kStationLogFileName),
               "2023-11-15 12:00:00 UTC  Tarvon started\r\n"
               "2023-11-15 12:01:01 UTC  two  lines\r\n");
 }
@@ -46,9 +36,9 @@ TEST(StationLogFile, FullFileBecomesThePreviousOne) {
     log.Open(dir.Path());
     for (int i = 0; i < 5; ++i) log.Record(record + std::to_string(i));
     // Two lines fit; the third starts a new file, the fifth replaces the previous one.
-    EXPECT_THAT(Contents(dir / kStationLogFileName), ::testing::HasSubstr(record + "4"));
-    EXPECT_THAT(Contents(dir / kPreviousStationLogFileName), ::testing::HasSubstr(record + "3"));
-    EXPECT_THAT(Contents(dir / kPreviousStationLogFileName), ::testing::Not(::testing::HasSubstr(record + "1")));
+    EXPECT_THAT(FileText(dir / kStationLogFileName), ::testing::HasSubstr(record + "4"));
+    EXPECT_THAT(FileText(dir / kPreviousStationLogFileName), ::testing::HasSubstr(record + "3"));
+    EXPECT_THAT(FileText(dir / kPreviousStationLogFileName), ::testing::Not(::testing::HasSubstr(record + "1")));
     EXPECT_LE(std::filesystem::file_size(dir / kStationLogFileName), 150u);
 }
 
