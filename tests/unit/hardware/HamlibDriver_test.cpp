@@ -71,18 +71,6 @@ TEST(DaemonClient, AfterAFailureItWaitsThenConnectsAgain) {
     EXPECT_EQ(peer.accepted, 2);
 }
 
-TEST(DaemonClient, NoDaemonListening) {
-    PosixConnector connector;
-    DaemonClient client(connector, kShort);
-    uint16_t port;
-    { TcpPeer gone(DummyDaemon); port = gone.Port(); }
-    client.Reset({"127.0.0.1", port});
-    DaemonReply reply;
-    EXPECT_EQ(client.Exchange("+p\n", reply), ExchangeResult::NoConnection);
-    EXPECT_EQ(client.Exchange("+p\n", reply), ExchangeResult::NoConnection);
-    EXPECT_EQ(connector.attempts, 1);
-}
-
 struct DriverFixture : ::testing::Test {
     TcpPeer rotctld{DummyDaemon};
     TcpPeer rigctld{DummyDaemon};

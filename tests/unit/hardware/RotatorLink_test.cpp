@@ -116,24 +116,6 @@ TEST_F(RotatorLinkTest, SatTrakSelectionThenAWaitingUplinkSelection) {
     EXPECT_EQ(timers.Requests().front(), "arm 103 55000");
 }
 
-TEST_F(RotatorLinkTest, EasyComm2SessionAndReadBack) {
-    Use(kRotatorEasyComm2);
-    link.InitRotator();
-    ASSERT_TRUE(link.StartOutput("AO-16", false));
-    link.SendStep({.azimuth = 10, .elevation = 0.5, .phase = 3, .uplinkMode = "FM", .downlinkMode = "FM",
-                   .justRose = true});
-    ports.Send(std::string(400, 'Z') + "\nAZ12.5 junk EL\n\x03\xff EL7.25\n");
-    ASSERT_TRUE(link.StartOutput("", true));
-    ASSERT_TRUE(ports.WaitFor([&] {
-        std::lock_guard<std::mutex> lock(mutex);
-        return readBacks.size() == 2;
-    }));
-    EXPECT_EQ(ports.Written(), "SNAO-16\nAO AZ10.0 EL0.5 PH3.0\nUP0 UMFM DN0 DMFM\nLO SN ");
-    EXPECT_EQ(ports.Opens().size(), 1u);
-    std::lock_guard<std::mutex> lock(mutex);
-    EXPECT_EQ(readBacks, (std::vector<std::pair<double, double>>{{12.5, 0.0}, {12.5, 7.25}}));
-}
-
 TEST_F(RotatorLinkTest, OpenFailureOfEachType) {
     ports.FailOpens(true);
     settings.rotatorPort = 99;

@@ -33,7 +33,6 @@ TEST(StationSounds, WhatEachEventPlaysByTheStoredSettings) {
         {{{"Sound Type", 2}, {"Error Sound", 0}}, StationSound::Error, ""},
         {{{"Error Sound", 1}}, StationSound::Error, ""},  // no "Sound Type": silence
         {{{"Sound Type", 1}, {"Error Sound", 1}}, StationSound::Error, ""},
-        {{{"Sound Type", 0}, {"Error Sound", 1}}, StationSound::Error, ""},
         {{{"Sound Type", 0xFFFFFFFF}, {"Error Sound", 1}}, StationSound::Error, ""},
         {{{"Sound Type", 2}, {"Error Sound", 1}}, StationSound::Error, "exclamation"},
         {{{"Sound Type", 2}, {"PrePass Sound", 1}}, StationSound::PrePass, "question"},
