@@ -89,17 +89,12 @@ TEST_F(FileHousekeepingTest, DeletesEachClassByItsAgeAndFlag) {
     EXPECT_EQ(Remaining(msg), (std::set<std::string>{"C.DLM"}));
     EXPECT_EQ(Remaining(mine), (std::set<std::string>{"D.DLM"}));
     EXPECT_EQ(Remaining(sat), (std::set<std::string>{"H.UL", "VANT0001.PFH"}));
-}
-
-TEST_F(FileHousekeepingTest, AgeZeroDeletesEverythingWrittenBeforeNow) {
-    std::string sat = Dir("sat");
-    AddSatellite("S1", "SAT-1", {{"Satellite Directory", sat}});
+    // Age 0: everything written before now, nothing written this second.
     SetRule("FH Oldest Files", 0);
-    SetRule("FH Delete UL", 1);
-    MakeFile(sat, "A.UL", 1);
     MakeFile(sat, "B.UL", 0);
-    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 1u);
-    EXPECT_EQ(Remaining(sat), (std::set<std::string>{"B.UL"}));
+    EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 2u);
+    EXPECT_EQ(Remaining(sat), (std::set<std::string>{"B.UL", "VANT0001.PFH"}));
+    EXPECT_EQ(Remaining(dlx), (std::set<std::string>{"OLD.TXT"}));
 }
 
 TEST_F(FileHousekeepingTest, NumberedHeaderFilesKeepTheNewest) {
