@@ -18,17 +18,7 @@ namespace tarvon {
 namespace {
 namespace fs = std::filesystem;
 
-// A low circular orbit, as most of the station's satellites fly.
-KepsRecord Named(const char* name, uint16_t catalog, int16_t year = 26, double day = 100.0) {
-    KepsRecord r;
-    CopyKepsName(r, name);
-    r.catalogNumber = catalog;
-    r.epochYear = year;
-    r.epochDay = day;
-    r.inclination = 98.0;
-    r.meanMotion = 14.5;
-    return r;
-}
+KepsRecord Named(const char* name, uint16_t catalog) { return testing::LowOrbit(name, catalog); }
 
 class KepsFileTest : public ::testing::Test {
 protected:
@@ -176,8 +166,14 @@ TEST(KepsDatabaseLookup, NewerEpochComparesYearsAcrossTheCentury) {
     const Case cases[] = {{99, 300.0, 0, 1.0, true},    {0, 1.0, 99, 300.0, false}, {26, 100.5, 26, 100.5, false},
                           {26, 100.5, 26, 100.6, true}, {26, 100.5, 26, 100.4, false}, {49, 1.0, 50, 1.0, false},
                           {2001, 5.0, 2, 1.0, true},   {1, 365.0, 2001, 364.0, false}};
+    auto at = [](int16_t year, double day) {
+        KepsRecord r = Named("A", 1);
+        r.epochYear = year;
+        r.epochDay = day;
+        return r;
+    };
     for (const auto& c : cases) {
-        EXPECT_EQ(IsNewerEpoch(Named("A", 1, c.storedYear, c.storedDay), Named("A", 1, c.year, c.day)), c.newer)
+        EXPECT_EQ(IsNewerEpoch(at(c.storedYear, c.storedDay), at(c.year, c.day)), c.newer)
             << c.storedYear << "/" << c.storedDay << " vs " << c.year << "/" << c.day;
     }
 }

@@ -17,12 +17,9 @@ using namespace orbit;
 using testing::kAmateurFileTime;
 
 KepsRecord Elements(double meanMotion, double eccentricity, double inclination) {
-    KepsRecord k;
-    CopyKepsName(k, "TEST");
-    k.catalogNumber = 1;
+    KepsRecord k = testing::LowOrbit("TEST", 1, meanMotion);
     k.epochYear = 1;
     k.epochDay = 265.0;
-    k.meanMotion = meanMotion;
     k.eccentricity = eccentricity;
     k.inclination = inclination;
     k.raan = 40.0;

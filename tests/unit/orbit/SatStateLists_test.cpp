@@ -7,20 +7,10 @@
 
 #include "orbit/Propagation.h"
 #include "ScratchDir.h"
+#include "orbit_helpers.h"
 
 namespace tarvon {
 namespace {
-
-KepsRecord Record(const char* name, uint16_t catalog, double meanMotion) {
-    KepsRecord r;
-    CopyKepsName(r, name);
-    r.catalogNumber = catalog;
-    r.meanMotion = meanMotion;
-    r.epochYear = 26;
-    r.epochDay = 100.0;
-    r.beaconMhz = 145.0;
-    return r;
-}
 
 // A list as the scheduler or the tracking list keeps one.
 class VectorList : public SatStateList {
@@ -37,11 +27,11 @@ TEST(SatStateLists, RefreshGivesRegisteredStatesTheirNewElements) {
     const testing::ScratchDir dir;
     const auto file = dir / "Kova.KEP";
     KepsDatabase db;
-    AddKepsRecord(db, Record("AO-7", 7530, 12.5));
-    AddKepsRecord(db, Record("ISS", 25544, 15.5));
+    AddKepsRecord(db, testing::LowOrbit("AO-7", 7530, 12.5));
+    AddKepsRecord(db, testing::LowOrbit("ISS", 25544, 15.5));
     VectorList schedule, tracking, unregistered;
     for (VectorList* list : {&schedule, &tracking, &unregistered}) {
-        for (const auto& slot : {db.slots[0], db.slots[1], Record("GONE", 999, 14.0)}) {
+        for (const auto& slot : {db.slots[0], db.slots[1], testing::LowOrbit("GONE", 999, 14.0)}) {
             list->states.emplace_back();
             InitSatState(slot, list->states.back(), 46000.0);
         }
@@ -79,7 +69,7 @@ TEST(SatStateLists, FindByNameIsExact) {
     VectorList list;
     for (const char* name : {"AO-7", "ISS", "ISS"}) {
         list.states.emplace_back();
-        InitSatState(Record(name, 1, 14.0), list.states.back(), 46000.0);
+        InitSatState(testing::LowOrbit(name, 1, 14.0), list.states.back(), 46000.0);
     }
     EXPECT_EQ(FindSatStateByName(list, "ISS"), &list.states[1]);
     EXPECT_EQ(FindSatStateByName(list, "iss"), nullptr);

@@ -41,4 +41,16 @@ ObserverGeo Observer(double latitudeDeg, double westLongitudeDeg, double altitud
     return ObserverFromStation(station);
 }
 
+KepsRecord LowOrbit(const char* name, uint16_t catalog, double meanMotion) {
+    KepsRecord r;
+    CopyKepsName(r, name);
+    r.catalogNumber = catalog;
+    r.epochYear = 26;
+    r.epochDay = 100.0;
+    r.inclination = 98.0;
+    r.meanMotion = meanMotion;
+    r.beaconMhz = 145.0;
+    return r;
+}
+
 }  // namespace tarvon::testing
