@@ -26,14 +26,6 @@ protected:
     FakeClock clock{0, -3600};
 };
 
-TEST_F(SettingsStoreTest, MissingGeneralKeyFailsAndLeavesDefaults) {
-    MemoryRegistry empty;
-    Settings s;
-    s.general.kovaDirectory = "untouched";
-    EXPECT_FALSE(LoadSettings(empty, clock, s));
-    EXPECT_EQ(s.general.kovaDirectory, "untouched");
-}
-
 TEST_F(SettingsStoreTest, StoredValuesAreRead) {
     RegWriteString(*Key("SOFTWARE\\Kova\\General"), "Kova Directory", "C:\\KOVA");
     auto station = Key("SOFTWARE\\Kova\\Station");
