@@ -3,13 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
-#include "core/TimeScales.h"
 #include "orbit/MapScene.h"
-#include "orbit/ObserverGeometry.h"
-#include "orbit/OrbitConstants.h"
-#include "orbit_helpers.h"
 
 namespace tarvon {
 namespace {
@@ -97,58 +92,6 @@ TEST(FastMotion, ArrowKeysKeepTheStepBetweenASecondAndADay) {
     EXPECT_DOUBLE_EQ(step, 1.1574074074074073e-5);
     EXPECT_DOUBLE_EQ(ShorterFastStep(2.4 / 86400), 1.1574074074074073e-5);  // 1.92 s drops to 1 s
     EXPECT_DOUBLE_EQ(ShorterFastStep(3.0 / 86400), 2.4 / 86400);
-}
-
-// A real low orbiter's track over the date line never draws a line across
-// the map, and its marker is where the look angles put the satellite.
-TEST(MapScene, LowOrbiterTrackAndMarker) {
-    const KepsDatabase db = testing::ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
-    const int slot = FindKepsByName(db, "ISS");
-    ASSERT_GE(slot, 0);
-    MapScene scene;
-    scene.time = DayNumberFromUnixTime(testing::kBulletinTime);
-    ShowSatelliteInScene(scene, db.slots[slot], scene.time);
-    ObserverGeo station = testing::Observer(52.2, 0.12, 20);
-    UpdateMapScene(scene, station);
-
-    SatState look = testing::StateAt(db, "ISS", testing::kBulletinTime);
-    ObserverGeo lookStation = testing::Observer(52.2, 0.12, 20);
-    UpdateLookAngles(look, lookStation);
-    EXPECT_NEAR(scene.body.subLatitude, look.subLatitude, 1e-9);
-    EXPECT_NEAR(scene.body.subLongitude, look.subLongitude, 1e-9);
-    EXPECT_NEAR(scene.body.elevation, look.elevation, 1e-9);
-
-    MapPoint track[kGroundTrackPoints];
-    ComputeGroundTrack(scene, GroundTrackSpanAt(scene.time, scene.body.meanMotion, true), -17, track);
-    int edgeCrossings = 0;
-    for (const MapSegment& s : MapPolyline(track, kGroundTrackPoints, false)) {
-        EXPECT_LT(std::abs(s.to.x - s.from.x), 100) << s.from.x << "->" << s.to.x;
-        edgeCrossings += (s.to.x == 0 || s.to.x == kMapWidth);
-    }
-    EXPECT_EQ(edgeCrossings, 1);  // one orbit goes round the map once
-}
-
-TEST(MapScene, SunStandsOverTheTropicOfTheSeason) {
-    struct Case {
-        const char* when;
-        int32_t unixTime;
-        double lat, west;  // degrees, the true Sun's; the model keeps within 1.5
-    } cases[] = {
-        {"June solstice, noon at Greenwich", 1781956800, 23.4, -0.4},
-        {"December solstice, noon", 1797854400, -23.4, 0.4},
-        {"March equinox, 18:00", 1774029600, 0.0, 88.1},
-    };
-    for (const Case& c : cases) {
-        MapScene scene;
-        ShowSunInScene(scene);
-        scene.time = DayNumberFromUnixTime(c.unixTime);
-        ObserverGeo station = testing::Observer(52.2, 0.12, 20);
-        UpdateMapScene(scene, station);
-        EXPECT_NEAR(scene.body.subLatitude / kDeg, c.lat, 1.5) << c.when;
-        EXPECT_NEAR(SignedWestLongitude(scene.body.subLongitude) / kDeg, c.west, 1.5) << c.when;
-        EXPECT_NEAR(scene.sun.subLatitude, scene.body.subLatitude, 1e-9) << c.when;
-        EXPECT_FALSE(scene.visible);
-    }
 }
 
 }  // namespace
