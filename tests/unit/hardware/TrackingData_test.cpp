@@ -46,23 +46,8 @@ TEST(TrackingData, RecordLayoutIsLittleEndianFieldByField) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data())), "A-VERY-LONG-");
 }
 
-TEST(TrackingData, BuffersStartWithNoSatelliteAndClearBackToIt) {
-    TrackingDataBuffers buffers;
-    EXPECT_EQ(buffers.TextWithNul(), std::string("** NO SATELLITE **\n\0", 20));
-    EXPECT_EQ(buffers.Record(), TrackDataBytes{});
-
-    TrackDataRecord r;
-    r.satName = "SAT";
-    r.azimuth = 10;
-    buffers.Publish("SNSAT AZ10.0\n", r);
-    EXPECT_EQ(buffers.TextWithNul(), std::string("SNSAT AZ10.0\n\0", 14));
-    EXPECT_EQ(buffers.Record(), EncodeTrackData(r));
-
-    buffers.Clear();
-    EXPECT_EQ(buffers.TextWithNul().size(), 20u);
-    EXPECT_EQ(buffers.Record(), TrackDataBytes{});
-}
-
+// The text served before, during and after tracking is the DDE scenarios'
+// (e2e.dde_tracking_service, e2e.tracking_level1).
 TEST(TrackingData, ReadersNeverSeeHalfAnUpdate) {
     TrackingDataBuffers buffers;
     TrackDataRecord a, b;
