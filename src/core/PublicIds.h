@@ -24,6 +24,7 @@
 /* To the Enable Rotator dialog: one name of the TrakBox's list (lParam owns a std::wstring). */
 #define WM_TARVON_TRAKBOX_NAME 0x8008
 #define WM_TARVON_SHOW_ON_MAP 0x8009
+#define WM_TARVON_TRACKING_STARTED 0x800A /* wParam: the start's number */
 
 /* Messages posted to the satellite program's main window. */
 #define WM_VANT_LISTEN_ONLY 2041

@@ -81,8 +81,10 @@ void TrackingController::StopTrackingThread() {
     if (tracker_.joinable()) tracker_.join();
 }
 
-void TrackingController::StartTracking(bool stop, bool noRadio, const std::string& name) {
+uint32_t TrackingController::StartTracking(bool stop, bool noRadio, const std::string& name) {
     std::lock_guard<std::mutex> control(control_);
+    const uint32_t start = ++starts_;
+    if (s_.announceStart) s_.announceStart(start);
     StopTrackingThread();
     const RotatorSnapshot rotator = Snapshot();
     bool wasTracking;
@@ -104,7 +106,7 @@ void TrackingController::StartTracking(bool stop, bool noRadio, const std::strin
         if (s_.serial && wasTracking) s_.serial->StopTimeout();
         // A serial rotator that cannot be reached (or is busy with a box
         // dialogue) leaves the satellite untracked.
-        if (s_.serial && !s_.serial->StartOutput(name, stop)) return;
+        if (s_.serial && !s_.serial->StartOutput(name, stop)) return start;
         tracking = !stop && CreateTrackingState(name);
         if (!stop && !tracking) {
             s_.playErrorSound();
@@ -112,6 +114,7 @@ void TrackingController::StartTracking(bool stop, bool noRadio, const std::strin
         }
     }
     if (tracking) StartTrackingThread();
+    return start;
 }
 
 bool TrackingController::CreateTrackingState(const std::string& name) {

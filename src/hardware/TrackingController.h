@@ -47,6 +47,9 @@ struct TrackingServices {
     RotorRadioDriver* driver;  // "Level1"; null when the library could not be loaded
     std::function<void()> playErrorSound;
     RotatorLink* serial = nullptr;  // the serial types' output; none without one
+    // Told the number of every start or stop, from the caller's thread: it
+    // must only post. Whoever started tracking learns that another took over.
+    std::function<void(uint32_t start)> announceStart;
 };
 
 class TrackingController {
@@ -59,8 +62,9 @@ public:
     // Start-up: "Level1" opens the driver and starts the read-back.
     void InitRotator();
     // Starts tracking `name` (stop = false) or stops tracking; noRadio leaves
-    // the radio alone. Replaces whatever was tracked.
-    void StartTracking(bool stop, bool noRadio, const std::string& name);
+    // the radio alone. Replaces whatever was tracked. Returns the number of
+    // this start; every later start or stop has a higher one.
+    uint32_t StartTracking(bool stop, bool noRadio, const std::string& name);
     // Messages 2031 and 2040: the satellite's uplink or downlink `which`.
     void SelectLink(char which, bool uplink);
     // Message 2039.
@@ -105,6 +109,7 @@ private:
     std::string keyPath_;
     RotatorSnapshot rotator_{};  // written under control_ as well
 
+    uint32_t starts_ = 0;  // under control_
     std::atomic<bool> rotorOpen_{false};
     std::atomic<bool> radioOpen_{false};
     Event stopTracking_{false};

@@ -276,6 +276,7 @@ LRESULT Dispatch(MainWindowState* state, HWND window, UINT message, WPARAM wPara
             return 0;
         case WM_TARVON_NOTIFY_PASS: OnNotifyPass(*state, lParam); return 0;
         case WM_TARVON_SHOW_ON_MAP: if (state->map) TakePostedMapSatellite(*state->map); return 0;
+        case WM_TARVON_TRACKING_STARTED: if (state->map) OnTrackingStarted(*state->map, static_cast<uint32_t>(wParam)); return 0;
         case WM_TARVON_REFRESH_KEPS:
             if (state->hooks.refreshElements) state->hooks.refreshElements();
             return 0;

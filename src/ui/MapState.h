@@ -58,7 +58,8 @@ struct MapWindowState : SatStateList {
     Registry* registry = nullptr;
     const KepsDatabase* keps = nullptr;
     Clock* clock = nullptr;
-    std::function<void(bool stop, const std::string& name)> trackRotator;
+    std::function<uint32_t(bool stop, const std::string& name)> trackRotator;  // the start's number
+    uint32_t ownTrackingStart = 0;  // the number of the map's last start or stop
     ObserverGeo station;
     std::filesystem::path observerFile;
 

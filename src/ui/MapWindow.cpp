@@ -155,7 +155,7 @@ void SetRotatorTracking(MapWindowState& s, bool on) {
         name = s.scene.body.name;
     }
     s.rotatorTracking = on;
-    if (s.trackRotator) s.trackRotator(!on, on ? name : std::string());
+    if (s.trackRotator) s.ownTrackingStart = s.trackRotator(!on, on ? name : std::string());
     if (s.window) CheckMenuItem(GetMenu(s.window), IDM_MAP_ENABLE_ROTATOR, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
@@ -365,6 +365,13 @@ bool ShowSatelliteOnMap(MapWindowState& s, const std::string& name) {
 }
 
 void StartMapRotatorTracking(MapWindowState& s) { SetRotatorTracking(s, true); }
+
+void OnTrackingStarted(MapWindowState& s, uint32_t start) {
+    // Announcements of starts made before the map's own are stale.
+    if (!s.rotatorTracking || start <= s.ownTrackingStart) return;
+    s.rotatorTracking = false;
+    if (s.window) CheckMenuItem(GetMenu(s.window), IDM_MAP_ENABLE_ROTATOR, MF_BYCOMMAND | MF_UNCHECKED);
+}
 
 void FollowDisplayFont(MapWindowState& s) {
     if (!s.window) return;

@@ -23,7 +23,7 @@ struct MapServices {
     const KepsDatabase& keps;
     Clock& clock;
     // Starts rotator tracking of the named satellite, or stops it.
-    std::function<void(bool stop, const std::string& name)> track;
+    std::function<uint32_t(bool stop, const std::string& name)> track;  // returns the start's number
 };
 
 // The map's state for the program's life; the map shows the Sun until a
@@ -46,6 +46,11 @@ bool ShowSatelliteOnMap(MapWindowState& state, const std::string& name);
 // Lets the rotator follow the map's satellite, as the map's own Enable
 // Rotator does. Window thread only.
 void StartMapRotatorTracking(MapWindowState& state);
+
+// Start number `start` of the rotator tracking was announced: when another
+// than the map started or stopped it, the map's Enable Rotator is no longer
+// checked. Window thread only.
+void OnTrackingStarted(MapWindowState& state, uint32_t start);
 
 // The panel's text in the display font the user just chose. Window thread only.
 void FollowDisplayFont(MapWindowState& state);

@@ -186,8 +186,8 @@ DWORD WINAPI ClockThreadEntry(LPVOID parameter) {
 // The map shows the Sun until a stored satellite is found.
 void CreateMap(Station& s) {
     s.map = CreateMapState(MapServices{s.main.instance, s.main.window, s.settings, s.registry, s.keps, s.clock,
-                                       [&s](bool stop, const std::string& name) {
-                                           if (s.tracking) s.tracking->StartTracking(stop, true, name);
+                                       [&s](bool stop, const std::string& name) -> uint32_t {
+                                           return s.tracking ? s.tracking->StartTracking(stop, true, name) : 0;
                                        }});
     s.main.map = s.map.get();
     s.hardware.map = s.map.get();
@@ -208,7 +208,8 @@ void CreateSubsystems(Station& s) {
     s.dde = std::make_unique<DdeService>(s.trackingData, s.loggedNotices);
     s.tracking = std::make_unique<TrackingController>(TrackingServices{
         s.services, *s.sync, s.settings, s.keps, ObserverFromStation(s.settings.station), s.trackingData,
-        s.rotorDisplay, &s.rr, [&s] { s.hardware.Play(StationSound::Error, ""); }, &s.serial.rotator});
+        s.rotorDisplay, &s.rr, [&s] { s.hardware.Play(StationSound::Error, ""); }, &s.serial.rotator,
+        [&s](uint32_t start) { PostMessageW(s.main.window, WM_TARVON_TRACKING_STARTED, start, 0); }});
     s.hardware.tracking = s.tracking.get();
     s.main.tracking = s.tracking.get();
     s.main.keps = &s.keps;

@@ -87,7 +87,7 @@ protected:
         if (!controller) {
             controller = std::make_unique<TrackingController>(TrackingServices{
                 services, sync, settings, keps, ObserverFromStation(settings.station), data, recorder, &recorder,
-                [this] { ++errorSounds; }});
+                [this] { ++errorSounds; }, nullptr, [this](uint32_t start) { announced.push_back(start); }});
         }
         return *controller;
     }
@@ -108,6 +108,7 @@ protected:
     TrackingDataBuffers data;
     Recorder recorder;
     int errorSounds = 0;
+    std::vector<uint32_t> announced;  // start numbers, as told to the window
     std::atomic<int> tracked{0}, readBacks{0};
     int steps = 1;
     std::unique_ptr<TrackingController> controller;
@@ -115,11 +116,14 @@ protected:
 
 TEST_F(TrackingControllerTest, Level1PointsTheAntennaAndTunesForDoppler) {
     steps = 3;
-    Controller().StartTracking(false, false, "ISS");
+    const uint32_t start = Controller().StartTracking(false, false, "ISS");
     WaitForSteps(3);
-    Controller().StartTracking(true, true, "");
-    Controller().StartTracking(true, true, "");
+    const uint32_t stop = Controller().StartTracking(true, true, "");
+    const uint32_t again = Controller().StartTracking(true, true, "");
     EXPECT_EQ(log.Lines(), (std::vector<std::string>{"Tracking ISS", "Tracking stopped"}));
+    // Every start and stop is announced; a later one always has a higher number.
+    EXPECT_EQ(announced, (std::vector<uint32_t>{start, stop, again}));
+    EXPECT_TRUE(start < stop && stop < again);
     // Downlink 437.8 MHz (band bit 2), uplink 145.99 MHz (bit 1 in the second byte); USB, FM-N.
     const std::vector<std::string> calls = recorder.Calls();
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 3),
