@@ -31,6 +31,13 @@ const HelpTopic kTopics[] = {
     {IDH_UPLOAD_COPY, "upload-file-status.html", "copy"},
     {IDH_BRISKO_ERRORS, "brisko-errors.html", ""},
     {IDH_RUN_BRISKO, "run-brisko.html", ""},
+    {IDH_GENERAL_SETUP, "general-setup.html", ""},
+    {IDH_VANT_SETUP, "vant-setup.html", ""},
+    {IDH_PEVRIN_SETUP, "pevrin-setup.html", ""},
+    {IDH_SCRIVET_SETUP, "scrivet-setup.html", ""},
+    {IDH_BRISKO_SETUP, "brisko-setup.html", ""},
+    {IDH_SCHEDULE_EVENTS, "schedule-events.html", ""},
+    {IDH_FILE_HOUSEKEEPING, "file-housekeeping.html", ""},
 };
 
 // Unreserved characters of a URL and the path's own separators stay as they are.

@@ -121,6 +121,15 @@
 #define IDH_SAT_VANT 430
 #define IDH_TRANSVERTERS 431
 #define IDH_MAP_WINDOW 600
+/* Help contexts of the setup dialogs of the suite, the events and the
+   housekeeping. */
+#define IDH_SCRIVET_SETUP 103
+#define IDH_BRISKO_SETUP 150
+#define IDH_GENERAL_SETUP 401
+#define IDH_FILE_HOUSEKEEPING 403
+#define IDH_SCHEDULE_EVENTS 408
+#define IDH_VANT_SETUP 426
+#define IDH_PEVRIN_SETUP 500
 
 /* Main window timers. */
 #define IDT_ROTATOR_TIMEOUT 103

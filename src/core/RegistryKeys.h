@@ -13,6 +13,11 @@ inline constexpr const char* kSatellitesKeyPath = "SOFTWARE\\Kova\\Satellites";
 inline constexpr unsigned kMaxSatelliteKeys = 10000;
 inline constexpr const char* kTransvertersKeyPath = "SOFTWARE\\Kova\\Transverters";
 inline constexpr const char* kEventsKeyPath = "SOFTWARE\\Kova\\Tarvon\\Events";
+// The companion programs' own keys.
+inline constexpr const char* kVantKeyPath = "SOFTWARE\\Kova\\VANT";
+inline constexpr const char* kPevrinKeyPath = "SOFTWARE\\Kova\\Pevrin";
+inline constexpr const char* kScrivetKeyPath = "SOFTWARE\\Kova\\Scrivet";
+inline constexpr const char* kBriskoKeyPath = "SOFTWARE\\Kova\\Brisko";
 inline constexpr const char* kInternationalKeyPath = "Control Panel\\International";
 
 }  // namespace tarvon

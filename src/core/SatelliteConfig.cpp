@@ -1,12 +1,8 @@
 #include "core/SatelliteConfig.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 #include <variant>
-
-#include "core/Utf8Path.h"
 
 namespace tarvon {
 namespace {
@@ -173,10 +169,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-bool IsDriveRoot(const std::string& path) {
-    return path.size() == 3 && path[1] == ':' && path[2] == '\\';
-}
-
 }  // namespace
 
 std::unique_ptr<SatelliteConfig> NewSatelliteConfig() {
@@ -297,23 +289,6 @@ int DeleteSatellite(Registry& registry, const std::string& name) {
     std::string path;
     if (!FindSatelliteKey(registry, name, path)) return 0;
     return registry.DeleteKey(RegRoot::LocalMachine, path) == RegStatus::Ok ? 1 : 0;
-}
-
-std::string DirectoryWithoutTrailingSlash(const std::string& path) {
-    if (IsDriveRoot(path)) return path.substr(0, 2);
-    if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
-    return path;
-}
-
-void EnsureDirectory(std::string& path, Notices& notices) {
-    if (!IsDriveRoot(path)) path = DirectoryWithoutTrailingSlash(path);
-    std::error_code ec;
-    const std::filesystem::path target = PathFromUtf8(path);
-    if (!std::filesystem::exists(target, ec) && !std::filesystem::create_directory(target, ec)) {
-        std::string text = "Unable to create directory \"" + path + "\"";
-        notices.Show(text, "Tarvon", NoticeIcon::Exclamation);
-    }
-    path = DirectoryWithoutTrailingSlash(path);
 }
 
 }  // namespace tarvon

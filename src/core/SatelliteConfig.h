@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/RegistryKeys.h"
+#include "core/Directories.h"
 #include "platform/Notices.h"
 #include "platform/Registry.h"
 
@@ -141,13 +142,5 @@ std::string SatelliteDirectoryOf(Registry& registry, const std::string& name);
 
 // Deletes the key of the named satellite; 0 when there is none.
 int DeleteSatellite(Registry& registry, const std::string& name);
-
-// A stored directory never ends in a backslash: "C:\Kova\" becomes "C:\Kova",
-// a drive root "X:\" becomes "X:".
-std::string DirectoryWithoutTrailingSlash(const std::string& path);
-
-// Makes sure a configured directory exists (one level is created) and leaves
-// `path` in its stored form. A directory that cannot be made is reported.
-void EnsureDirectory(std::string& path, Notices& notices);
 
 }  // namespace tarvon

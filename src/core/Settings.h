@@ -11,6 +11,27 @@ namespace tarvon {
 // CW_USEDEFAULT as the registry stores it.
 constexpr uint32_t kUseDefaultPosition = 0x80000000u;
 
+// A number one thread changes while others read it: atomic, yet copyable, so
+// that the settings stay a plain value for the loaders and the tests.
+template <typename T>
+class SharedNumber {
+public:
+    SharedNumber(T value = T{}) : value_(value) {}
+    SharedNumber(const SharedNumber& other) : value_(other.value_.load()) {}
+    SharedNumber& operator=(const SharedNumber& other) {
+        value_.store(other.value_.load());
+        return *this;
+    }
+    SharedNumber& operator=(T value) {
+        value_.store(value);
+        return *this;
+    }
+    operator T() const { return value_.load(); }
+
+private:
+    std::atomic<T> value_;
+};
+
 struct StationConfig {
     std::string callsign;  // at most 11 characters
     double longitude = 0.0;
@@ -25,15 +46,20 @@ struct StationConfig {
 };
 
 struct GeneralSettings {
+    // The suite directory the station started in. Its files (Kova.KEP, the
+    // schedule, the log) stay where they are while it runs: a new directory
+    // from General Setup is taken at the next start.
     std::string kovaDirectory;
-    // SOFTWARE\Kova\Tarvon
+    // SOFTWARE\Kova\Tarvon. The General Setup dialog changes these on the
+    // window thread while the clock, engine, calculation and runner threads
+    // read them: each is atomic, and read once per decision.
+    SharedNumber<uint32_t> displayTime = 1;
+    SharedNumber<uint32_t> popUpTime = 180;
+    SharedNumber<uint32_t> passEndTime = 10;
+    SharedNumber<uint32_t> scheduleSeconds = 86400;  // "Schedule Days" x 86400
+    SharedNumber<uint32_t> messagePopUps = 1;
+    SharedNumber<uint32_t> mapDisplay = 1;
     uint32_t rotorDisplay = 1;
-    uint32_t displayTime = 1;
-    uint32_t popUpTime = 180;
-    uint32_t passEndTime = 10;
-    uint32_t scheduleSeconds = 86400;  // "Schedule Days" x 86400
-    uint32_t messagePopUps = 1;
-    uint32_t mapDisplay = 1;
     uint32_t mapTerminatorNorm = 1;
     uint32_t mapTerminatorFast = 1;
     uint32_t mapGroundTrackNorm = 1;
@@ -70,27 +96,6 @@ struct WindowSettings {
     uint32_t fontType = 400;
     std::string fontName = "Terminal";
     uint8_t fontPitch = 1;
-};
-
-// A number one thread changes while others read it: atomic, yet copyable, so
-// that the settings stay a plain value for the loaders and the tests.
-template <typename T>
-class SharedNumber {
-public:
-    SharedNumber(T value = T{}) : value_(value) {}
-    SharedNumber(const SharedNumber& other) : value_(other.value_.load()) {}
-    SharedNumber& operator=(const SharedNumber& other) {
-        value_.store(other.value_.load());
-        return *this;
-    }
-    SharedNumber& operator=(T value) {
-        value_.store(value);
-        return *this;
-    }
-    operator T() const { return value_.load(); }
-
-private:
-    std::atomic<T> value_;
 };
 
 constexpr const char* kDefaultDateTimeFormat = "%d-%m-%y %H:%M:%S";

@@ -5,28 +5,10 @@
 #include <memory>
 
 #include "core/RegistryKeys.h"
+#include "core/SettingsTable.h"
 
 namespace tarvon {
 namespace {
-
-template <typename S>
-struct DwordValue {
-    const char* name;
-    uint32_t S::*member;
-};
-
-template <typename S>
-struct DoubleValue {
-    const char* name;
-    double S::*member;
-};
-
-template <typename S>
-struct StringValue {
-    const char* name;
-    std::string S::*member;
-    uint32_t bufferSize;
-};
 
 const DwordValue<StationConfig> kStationDwords[] = {
     {"Limit Hours", &StationConfig::limitHours},   {"Start Hour", &StationConfig::startHour},
@@ -40,13 +22,21 @@ const DoubleValue<StationConfig> kStationDoubles[] = {
     {"Altitude", &StationConfig::altitude},
 };
 
-const DwordValue<GeneralSettings> kTarvonDwords[] = {
-    {"Rotor Display", &GeneralSettings::rotorDisplay},
-    {"Display Time", &GeneralSettings::displayTime},
+// The values of the General Setup dialog ("Schedule Days" is kept apart:
+// the station holds it in seconds).
+const DwordValue<GeneralSettings, SharedNumber<uint32_t>> kGeneralSetupDwords[] = {
+    {"Message Pop Ups", &GeneralSettings::messagePopUps},
     {"Pop Up Time", &GeneralSettings::popUpTime},
     {"Pass End Time", &GeneralSettings::passEndTime},
-    {"Message Pop Ups", &GeneralSettings::messagePopUps},
     {"Map Display", &GeneralSettings::mapDisplay},
+    {"Display Time", &GeneralSettings::displayTime},
+};
+constexpr const char* kScheduleDaysName = "Schedule Days";
+constexpr const char* kKovaDirectoryName = "Kova Directory";
+constexpr uint32_t kDirectoryBuffer = 260;
+
+const DwordValue<GeneralSettings> kTarvonDwords[] = {
+    {"Rotor Display", &GeneralSettings::rotorDisplay},
     {"Map xLeft", &GeneralSettings::mapXLeft},
     {"Map yTop", &GeneralSettings::mapYTop},
     {"Map Open", &GeneralSettings::mapOpen},
@@ -89,16 +79,6 @@ const DwordValue<WindowSettings> kFontDwords[] = {
 
 const StringValue<WindowSettings> kFontName = {"Font Name", &WindowSettings::fontName, 32};
 
-template <typename S, size_t N>
-void ReadDwords(RegKey& key, const DwordValue<S> (&table)[N], S& target) {
-    for (const auto& v : table) RegReadDword(key, v.name, target.*v.member);
-}
-
-template <typename S, size_t N>
-void WriteDwords(RegKey& key, const DwordValue<S> (&table)[N], const S& source) {
-    for (const auto& v : table) RegWriteDword(key, v.name, source.*v.member);
-}
-
 void LoadStation(Registry& registry, StationConfig& station) {
     std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kStationKeyPath);
     if (!key) return;
@@ -110,10 +90,11 @@ void LoadStation(Registry& registry, StationConfig& station) {
 void LoadTarvonValues(Registry& registry, GeneralSettings& general) {
     std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kTarvonKeyPath);
     if (!key) return;
+    ReadDwords(*key, kGeneralSetupDwords, general);
     ReadDwords(*key, kTarvonDwords, general);
     ReadDwords(*key, kMapOptionDwords, general);
     uint32_t days = general.scheduleSeconds / 86400;
-    RegReadDword(*key, "Schedule Days", days);
+    RegReadDword(*key, kScheduleDaysName, days);
     // A wrapped product would turn a huge day count into a negative or tiny
     // horizon; a year is far beyond any station's use.
     if (days > kMaxScheduleDays) days = kMaxScheduleDays;
@@ -158,7 +139,7 @@ bool LoadSettings(Registry& registry, Clock& clock, Settings& settings) {
     {
         std::unique_ptr<RegKey> general = registry.Open(RegRoot::LocalMachine, kGeneralKeyPath);
         if (!general) return false;
-        RegReadString(*general, "Kova Directory", settings.general.kovaDirectory, 260);
+        RegReadString(*general, kKovaDirectoryName, settings.general.kovaDirectory, kDirectoryBuffer);
     }
     LoadStation(registry, settings.station);
     LoadTarvonValues(registry, settings.general);
@@ -187,6 +168,29 @@ void SaveWindowPlacement(Registry& registry, const GeneralSettings& general,
     RegWriteDword(*key, "Map Open", general.mapOpen);
     WriteDwords(*key, kPlacementDwords, window);
     if (!general.mapSat.empty()) RegWriteString(*key, "Map Sat", general.mapSat);
+}
+
+void SaveGeneralSetup(Registry& registry, const GeneralSettings& general, const std::string& kovaDirectory) {
+    if (std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKeyPath)) {
+        WriteDwords(*key, kGeneralSetupDwords, general);
+        RegWriteDword(*key, kScheduleDaysName, general.scheduleSeconds / 86400);
+    }
+    if (std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kGeneralKeyPath)) {
+        RegWriteString(*key, kKovaDirectoryName, kovaDirectory);
+    }
+}
+
+void TakeGeneralSetup(GeneralSettings& running, const GeneralSettings& edited) {
+    for (const auto& v : kGeneralSetupDwords) running.*v.member = static_cast<uint32_t>(edited.*v.member);
+    running.scheduleSeconds = static_cast<uint32_t>(edited.scheduleSeconds);
+}
+
+std::string StoredKovaDirectory(Registry& registry) {
+    std::string directory;
+    if (std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kGeneralKeyPath)) {
+        RegReadString(*key, kKovaDirectoryName, directory, kDirectoryBuffer);
+    }
+    return directory;
 }
 
 void SaveMapOptions(Registry& registry, const GeneralSettings& general) {

@@ -23,6 +23,16 @@ bool LoadWindowSettings(Registry& registry, WindowSettings& window);
 void SaveWindowPlacement(Registry& registry, const GeneralSettings& general,
                          const WindowSettings& window);
 
+// Written by the General Setup dialog: its values of SOFTWARE\Kova\Tarvon
+// and the suite directory.
+void SaveGeneralSetup(Registry& registry, const GeneralSettings& general, const std::string& kovaDirectory);
+// The running station takes the dialog's values at once, each a single
+// store that the threads reading it see whole.
+void TakeGeneralSetup(GeneralSettings& running, const GeneralSettings& edited);
+// The suite directory as stored now, which may differ from the one the
+// station runs in.
+std::string StoredKovaDirectory(Registry& registry);
+
 // Written by the map's options dialog: the drawing options, speed and origin.
 void SaveMapOptions(Registry& registry, const GeneralSettings& general);
 // "Map Speed" as the map uses it: 0 or above 10000 means 100.

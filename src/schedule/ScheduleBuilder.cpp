@@ -266,6 +266,17 @@ PassRef RemovePass(ScheduleState& s, const PassRef& pass) {
     return following;
 }
 
+void FollowScheduleHorizon(ScheduleState& s) {
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
+        const int64_t horizonEnd = int64_t(s.Now()) + s.Horizon();
+        for (const SatelliteRef& satellite : s.satellites) {
+            if (!satellite->queued && satellite->search->SearchTime() < horizonEnd) QueueSatellite(s, satellite);
+        }
+    }
+    StartPassCalculation(s);
+}
+
 void RedoSchedule(ScheduleState& s) {
     s.services.flags.passCalcKeepGoing = 0;
     {

@@ -10,9 +10,17 @@
 #include "schedule/ScheduleBuilder.h"
 #include "schedule/SchedulerEngine.h"
 #include "orbit/ObserverDatabase.h"
+#include "ui/AboutDialog.h"
 #include "ui/AddPassDialog.h"
 #include "ui/BriskoErrorsDialog.h"
 #include "ui/EditDirectoryDialog.h"
+#include "ui/BriskoSetupDialog.h"
+#include "ui/FileHousekeepingDialog.h"
+#include "ui/GeneralSetupDialog.h"
+#include "ui/PevrinSetupDialog.h"
+#include "ui/ScheduleEventsDialog.h"
+#include "ui/ScrivetSetupDialog.h"
+#include "ui/VantSetupDialog.h"
 #include "ui/EnableRotatorDialog.h"
 #include "ui/EditKepsDialog.h"
 #include "ui/EditObserversDialog.h"
@@ -171,6 +179,14 @@ void OnCommand(MainWindowState& state, int id) {
         case IDM_RUN_BRISKO:
             RunBriskoDialog(state.window, *state.registry, *state.processes, state.settings->general.kovaDirectory);
             return;
+        case IDM_GENERAL_SETUP: GeneralSetupDialog(state); return;
+        case IDM_SCHEDULE_EVENTS: ScheduleEventsDialog(state); return;
+        case IDM_VANT_SETUP: VantSetupDialog(state.window, *state.registry); return;
+        case IDM_PEVRIN_SETUP: PevrinSetupDialog(state.window, *state.registry); return;
+        case IDM_SCRIVET_SETUP: ScrivetSetupDialog(state.window, *state.registry); return;
+        case IDM_BRISKO_SETUP: BriskoSetupDialog(state.window, *state.registry); return;
+        case IDM_FILE_HOUSEKEEPING: FileHousekeepingDialog(state.window, *state.registry, *state.clock); return;
+        case IDM_ABOUT: AboutDialog(state.window, state.settings->general.kovaDirectory); return;
         default: break;
     }
     if (!state.schedule) return;

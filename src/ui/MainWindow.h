@@ -18,6 +18,7 @@
 namespace tarvon {
 
 class Registry;
+class Clock;
 class TrackingController;
 class Win32Notices;
 class StationLog;
@@ -39,6 +40,7 @@ struct MainWindowHooks {
     std::function<void()> saveAndRelease;     // WM_DESTROY, before the drawing objects go
     std::function<void(std::shared_ptr<SchedulePass>)> openNotification;  // message 2044
     std::function<void()> refreshElements;    // message 2037: Kova.KEP changed
+    std::function<void()> reloadEvents;       // the Schedule Events dialog changed an event
 };
 
 // Threads: the window thread owns this state. Values other threads touch

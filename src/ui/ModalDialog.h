@@ -18,7 +18,16 @@ struct DialogHandlers {
     void (*notify)(HWND dialog, State& state, NMHDR* notify) = nullptr;
     int helpButton = 0;
     unsigned (*helpContext)(const State& state) = nullptr;  // the page for what the dialog shows now
+    // A dialog with an `ok` answers OK with it (it ends the dialog when it is
+    // done) and Cancel (or Close) by ending without writing anything.
+    void (*ok)(HWND dialog, State& state) = nullptr;
 };
+
+// The help page of a dialog whose page does not depend on what it shows.
+template <typename State, unsigned Context>
+unsigned FixedHelp(const State&) {
+    return Context;
+}
 
 namespace detail {
 
@@ -46,6 +55,15 @@ INT_PTR CALLBACK BoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         }
         if (message == WM_COMMAND && LOWORD(wParam) == handlers.helpButton && handlers.helpContext) {
             ShowHelp(dialog, handlers.helpContext(binding->state));
+            return TRUE;
+        }
+        if (message == WM_COMMAND && handlers.ok && HIWORD(wParam) == BN_CLICKED &&
+            (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+            if (LOWORD(wParam) == IDOK) {
+                handlers.ok(dialog, binding->state);
+            } else {
+                EndDialog(dialog, IDCANCEL);
+            }
             return TRUE;
         }
         if (message == WM_COMMAND && handlers.command) {

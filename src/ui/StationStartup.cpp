@@ -223,6 +223,7 @@ void CreateSubsystems(Station& s) {
 void ConnectWindowHooks(Station& s) {
     s.main.hooks.runScheduler = [&s] { RunScheduler(*s.schedule); };
     s.main.hooks.refreshElements = [&s] { RefreshElements(s); };
+    s.main.hooks.reloadEvents = [&s] { s.execution->LoadScheduledEvents(); };
     s.main.hooks.openNotification = [&s](std::shared_ptr<SchedulePass> pass) {
         NotificationDialog(s.main.instance, *s.schedule, pass);
     };

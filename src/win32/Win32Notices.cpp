@@ -47,6 +47,8 @@ unsigned BitOf(RedrawTarget target) { return 1u << static_cast<unsigned>(target)
 
 }  // namespace
 
+UINT MessageBoxStyle(NoticeIcon icon, NoticeButtons buttons) { return IconStyle(icon) | ButtonStyle(buttons); }
+
 void Win32Notices::Attach(HWND window, UINT noticeMessage, UINT redrawMessage) {
     noticeMessage_ = noticeMessage;
     redrawMessage_ = redrawMessage;

@@ -22,6 +22,9 @@
 
 namespace tarvon {
 
+// The MessageBox flags of a notice's icon and buttons.
+UINT MessageBoxStyle(NoticeIcon icon, NoticeButtons buttons);
+
 class Win32Notices final : public Notices {
 public:
     // Until a window is attached, boxes have no owner and show on the calling

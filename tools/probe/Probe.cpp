@@ -32,6 +32,8 @@
 //   probe resize --class C --width N --height N          a new size, as a drag of the border would
 //   probe child-rect --class C --child CLASS             a child's rectangle in client coordinates
 //   probe scroll-pos --class C                           the position of its scroll bar control
+//   probe state --title T --id N                         "enabled|disabled visible|hidden" and
+//                                                        "checked|unchecked" or a drop-down's choice
 //   probe reg-dword KEY VALUE / probe reg-string KEY VALUE  (HKLM)
 //   probe check --title T --id N [--set 0|1]             "checked"/"unchecked" (--set clicks it
 //                                                        into that state, as a user would)
@@ -42,6 +44,7 @@
 //   probe batch                                          runs the commands of standard input, one a
 //                                                        line (words as a shell splits them), in one
 //                                                        process; stops at the first that fails
+//   probe reg-type KEY VALUE                             the value's type and size: "REG_SZ 12"
 //
 // Controls (--id) are also found on the visible pages of a property sheet.
 // Exit code 0 on success, 1 when the thing looked for is not there, 2 on bad usage.
@@ -268,6 +271,13 @@ int Select(const Args& a) {
     return 0;
 }
 
+int State(const Args& a) {
+    HWND control = DialogControl(a);
+    if (!control) return 1;
+    Print(probe::ControlState(control));
+    return 0;
+}
+
 int Menu(const Args& a) {
     HWND w = Target(a);
     if (!w) return 1;
@@ -275,6 +285,25 @@ int Menu(const Args& a) {
     if (state == static_cast<UINT>(-1)) return 1;
     std::printf("%s %s\n", (state & MF_CHECKED) ? "checked" : "unchecked",
                 (state & (MF_GRAYED | MF_DISABLED)) ? "grayed" : "enabled");
+    return 0;
+}
+
+const wchar_t* TypeName(DWORD type) {
+    switch (type) {
+        case REG_SZ: return L"REG_SZ";
+        case REG_DWORD: return L"REG_DWORD";
+        case REG_BINARY: return L"REG_BINARY";
+        default: return L"other";
+    }
+}
+
+int RegistryType(const Args& a) {
+    DWORD type = 0, size = 0;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, Widen(a.positional[0]).c_str(), Widen(a.positional[1]).c_str(),
+                     RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size) != ERROR_SUCCESS) {
+        return 1;
+    }
+    Print(std::wstring(TypeName(type)) + L" " + std::to_wstring(size));
     return 0;
 }
 
@@ -366,6 +395,8 @@ int Run(const Args& a) {
     if (a.command == "resize") return Resize(a);
     if (a.command == "child-rect") return ChildRect(a);
     if (a.command == "scroll-pos") return ScrollPosition(a);
+    if (a.command == "state") return State(a);
+    if (a.command == "reg-type") return RegistryType(a);
     if (a.command == "reg-dword") return RegistryRead(a, true);
     if (a.command == "reg-string") return RegistryRead(a, false);
     if (a.command == "check") return Check(a);

@@ -1,7 +1,20 @@
 #include "ProbeControls.h"
 
+#include "ProbeWindows.h"
+
 namespace probe {
 namespace {
+
+bool IsComboBox(HWND control) { return _wcsicmp(ClassOf(control).c_str(), L"ComboBox") == 0; }
+
+std::wstring ComboItem(HWND combo, LRESULT index) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
 
 struct ControlSearch {
     int id;
@@ -90,6 +103,16 @@ std::vector<std::wstring> SplitWords(const std::wstring& line) {
     }
     if (inWord) words.push_back(word);
     return words;
+}
+
+std::wstring ControlState(HWND control) {
+    std::wstring state = IsWindowEnabled(control) ? L"enabled" : L"disabled";
+    state += IsWindowVisible(control) ? L" visible" : L" hidden";
+    if (IsComboBox(control)) {
+        const LRESULT index = SendMessageW(control, CB_GETCURSEL, 0, 0);
+        return state + L" " + (index == CB_ERR ? std::wstring(L"(none)") : ComboItem(control, index));
+    }
+    return state + (SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? L" checked" : L" unchecked");
 }
 
 }  // namespace probe

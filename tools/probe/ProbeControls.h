@@ -19,4 +19,8 @@ HWND FocusedControl(HWND dialog, DWORD timeoutMs);
 // quotes group them, a backslash before a quote or backslash escapes it.
 std::vector<std::wstring> SplitWords(const std::wstring& line);
 
+// "enabled"/"disabled", "visible"/"hidden", and "checked"/"unchecked" or,
+// for a drop-down, the chosen item's text.
+std::wstring ControlState(HWND control);
+
 }  // namespace probe

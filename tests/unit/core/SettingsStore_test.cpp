@@ -66,12 +66,14 @@ TEST_F(SettingsStoreTest, ClampsAndAbsurdValues) {
         {"Rotator", "Speed", 3, &G::rotatorSpeed, 9600},
         {"Rotator", "Speed", 19200, &G::rotatorSpeed, 19200},
         {"Rotator", "Port", 99, &G::rotatorPort, 99},
-        {"Tarvon", "Schedule Days", 0xFFFFFFFF, &G::scheduleSeconds, kMaxScheduleDays * 86400},
-        {"Tarvon", "Schedule Days", 0, &G::scheduleSeconds, 0},
     };
     for (const auto& c : cases) {
         RegWriteDword(*Key((std::string("SOFTWARE\\Kova\\") + c.key).c_str()), c.name, c.stored);
         EXPECT_EQ(Load().general.*c.member, c.expected) << c.name << " = " << c.stored;
+    }
+    for (auto [days, seconds] : {std::pair{0xFFFFFFFFu, kMaxScheduleDays * 86400}, std::pair{0u, 0u}}) {
+        RegWriteDword(*Key("SOFTWARE\\Kova\\Tarvon"), "Schedule Days", days);
+        EXPECT_EQ(Load().general.scheduleSeconds, seconds) << days;
     }
 }
 

@@ -1,0 +1,47 @@
+#include "core/Directories.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "../ScratchDir.h"
+#include "platform/memory/RecordingNotices.h"
+
+namespace tarvon {
+namespace {
+
+TEST(Directories, NamesThatCanNeverBeADirectoryAreRefused) {
+    const testing::ScratchDir base;
+    std::ofstream(base / "file") << "in the way";
+    const std::string file = (base / "file").string();
+    const struct {
+        std::string path;
+        bool refused;
+    } cases[] = {
+        {"", false},
+        {"C:\\KOVA\\", false},
+        {(base / "new").string(), false},
+        {file, true},
+        {file + "\\", true},
+        {"C:\\Ko|va", true},
+        {"C:\\Kova\\a<b", true},
+        {"C:\\Kova:Data", true},
+        {std::string("C:\\Ko\tva"), true},
+        {"C:\\" + std::string(300, 'd'), true},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CheckDirectory("Dir", c.path).has_value(), c.refused) << c.path;
+}
+
+TEST(Directories, AFileInThePlaceOfADirectoryIsReported) {
+    const testing::ScratchDir base;
+    std::ofstream(base / "file") << "in the way";
+    RecordingNotices notices;
+    std::string path = (base / "file").string() + "\\";
+    EnsureDirectory(path, notices);
+    ASSERT_EQ(notices.Shown().size(), 1u);
+    EXPECT_EQ(notices.Shown()[0].text, "Unable to create directory \"" + (base / "file").string() + "\"");
+    EXPECT_EQ(path, (base / "file").string());
+}
+
+}  // namespace
+}  // namespace tarvon

@@ -1,0 +1,61 @@
+#include "maint/HousekeepingForm.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvon {
+namespace {
+
+HousekeepingForm Filled() {
+    HousekeepingRules rules;
+    rules.deleteDlx = 1;
+    rules.pfhAction = 1;
+    rules.keepPfhFiles = 5;
+    return HousekeepingFormFor(rules);
+}
+
+TEST(HousekeepingForm, RulesAndTheSatelliteToCleanAreRead) {
+    HousekeepingForm form = Filled();
+    form.oldestMessages = "0";
+    form.allSatellites = false;
+    form.satelliteSelected = true;
+    form.satellite = "UO-22";
+    HousekeepingRules rules;
+    std::optional<std::string> satellite;
+    ASSERT_FALSE(ReadHousekeepingForm(form, rules, satellite));
+    EXPECT_EQ(rules.deleteDlx, 1u);
+    EXPECT_EQ(rules.deleteAct, 0u);
+    EXPECT_EQ(rules.pfhAction, 1u);
+    EXPECT_EQ(rules.keepPfhFiles, 5u);
+    EXPECT_EQ(rules.oldestMessages, 0u);
+    EXPECT_EQ(satellite, "UO-22");
+}
+
+TEST(HousekeepingForm, NothingRunsOnAMissingSatelliteOrAnAgeThatIsNoNumber) {
+    const struct {
+        std::string HousekeepingForm::*text;
+        const char* value;
+        bool single;
+        int field;
+    } cases[] = {
+        {nullptr, "", true, kFieldHousekeepingSatellite},
+        {&HousekeepingForm::oldestFiles, "", false, kFieldOldestFiles},
+        {&HousekeepingForm::oldestFiles, "x", false, kFieldOldestFiles},
+        {&HousekeepingForm::oldestMessages, "-1", false, kFieldOldestMessages},
+        {&HousekeepingForm::keepPfhFiles, "100", false, kFieldKeepPfhFiles},
+    };
+    for (const auto& c : cases) {
+        HousekeepingForm form = Filled();
+        if (c.text) form.*c.text = c.value;
+        form.allSatellites = !c.single;
+        HousekeepingRules rules;
+        rules.oldestFiles = 77;
+        std::optional<std::string> satellite;
+        const auto problem = ReadHousekeepingForm(form, rules, satellite);
+        ASSERT_TRUE(problem) << c.value;
+        EXPECT_EQ(problem->field, c.field);
+        EXPECT_EQ(rules.oldestFiles, 77u);
+    }
+}
+
+}  // namespace
+}  // namespace tarvon
