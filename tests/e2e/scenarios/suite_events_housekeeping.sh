@@ -19,6 +19,7 @@ done
 # Timed events wait for a schedule with a pass in it.
 reg_dword 'Software\Kova\Satellites\SAT-A' State 2
 write_schedule "SAT-A:$(($(now) + 10800)):$(($(now) + 11400)):0"
+fake_browser
 start_tarvon
 probe find --class Tarvon --title Tarvon --timeout 40 >/dev/null || fail "no main window"
 tarvon_key='Software\Kova\Tarvon'
@@ -76,6 +77,8 @@ probe list --title "$E" --id 5621 --select Tick >/dev/null || fail "Tick not lis
 sleep 0.5
 expect_eq "$(field "$E" 5637)" 0 "Return shown"
 [[ "$(field "$E" 5635)" =~ ^[0-9]{2}:[0-9]{2}\ [0-9]{2}/[0-9]{2}/[0-9]{2}$ ]] || fail "Last: $(field "$E" 5635)"
+press "$E" Help
+expect_help_page schedule-events.html
 close_with "$E" Close
 
 # ---- File Housekeeping: Cancel writes nothing; one satellite's old ACT files go.
