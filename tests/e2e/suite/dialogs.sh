@@ -9,7 +9,10 @@ open_dialog() {
 }
 
 field() { probe text --title "$1" --id "$2"; }
-set_field() { probe set-text --title "$1" --id "$2" --text "$3" >/dev/null || fail "cannot type into $1/$2"; }
+# A dialog just opened on a busy machine may not take the first text yet.
+set_field() {
+    wait_until 5 probe set-text --title "$1" --id "$2" --text "$3" >/dev/null || fail "cannot type into $1/$2"
+}
 choose() { probe select --title "$1" --id "$2" --item "$3" >/dev/null || fail "no item \"$3\" in $1/$2"; }
 check() { probe check --title "$1" --id "$2" --set "$3" >/dev/null || fail "cannot click $1/$2"; }
 press() { probe press --title "$1" --button "$2" >/dev/null || fail "no button $2 in $1"; }
