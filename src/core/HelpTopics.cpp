@@ -38,6 +38,8 @@ const HelpTopic kTopics[] = {
     {IDH_BRISKO_SETUP, "brisko-setup.html", ""},
     {IDH_SCHEDULE_EVENTS, "schedule-events.html", ""},
     {IDH_FILE_HOUSEKEEPING, "file-housekeeping.html", ""},
+    {IDH_TRACKING, "tracking.html", ""},
+    {IDH_SETUP_PROGRAMS, "setup-programs.html", ""},
 };
 
 // Unreserved characters of a URL and the path's own separators stay as they are.

@@ -1,6 +1,8 @@
 #include "ui/SetupProgramsDialog.h"
 
+#include "core/PublicIds.h"
 #include "core/UserPrograms.h"
+#include "ui/Help.h"
 #include "ui/MainDialogIds.h"
 #include "ui/MenuPrograms.h"
 #include "ui/UiBarrier.h"
@@ -8,8 +10,6 @@
 
 namespace tarvon {
 namespace {
-
-constexpr DWORD kHelpContext = 422;
 
 MainWindowState& StateOf(HWND dialog) {
     return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
@@ -96,7 +96,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
             BuildProgramsMenu(state);
             EndDialog(dialog, IDCANCEL);
             return;
-        case IDC_PROG_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+        case IDC_PROG_HELP: ShowHelp(dialog, IDH_SETUP_PROGRAMS); return;
         default: return;
     }
 }

@@ -4,17 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "core/PublicIds.h"
 #include "orbit/KepsDatabase.h"
 #include "orbit/ObserverGeometry.h"
 #include "schedule/ListCommands.h"
+#include "ui/Help.h"
 #include "ui/MainDialogIds.h"
 #include "ui/UiBarrier.h"
 #include "win32/Utf8.h"
 
 namespace tarvon {
 namespace {
-
-constexpr DWORD kHelpContext = 411;
 
 MainWindowState& StateOf(HWND dialog) {
     return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
@@ -87,7 +87,7 @@ void OnCommand(HWND dialog, WPARAM wParam) {
             return;
         case IDOK: OnOk(dialog, state); return;
         case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
-        case IDC_TRACK_HELP: WinHelpW(dialog, L"KOVA.HLP", HELP_CONTEXT, kHelpContext); return;
+        case IDC_TRACK_HELP: ShowHelp(dialog, IDH_TRACKING); return;
         default: return;
     }
 }

@@ -5,6 +5,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../map/map.sh"
+source "$(dirname "$0")/../mainwin/mainwin.sh"
 
 seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
 import_elements
@@ -37,6 +38,14 @@ expect_help_page index.html
 expect_help_page using-help.html
 echo "$walk" | grep -q "^151 .*Error getting HDC" || fail "Print Schedule without a printer gave no error"
 echo "$walk" | grep -q "^135 .*unable to start" || fail "a missing suite program gave no message"
+for dialog in "139 Tracking tracking" "148 Setup.Programs setup-programs"; do
+    read -r id title page <<<"$dialog"
+    title=${title/./ }
+    probe post --class Tarvon --msg $WM_COMMAND --wparam "$id" >/dev/null
+    probe press --title "$title" --button Help >/dev/null || fail "no Help in $title"
+    expect_help_page "$page.html"
+    probe press --title "$title" --button Cancel >/dev/null
+done
 
 left=$(probe find --class "#32770" --timeout 1) && fail "a dialog of the walk is still open: $left"
 screenshot after-walk
