@@ -59,7 +59,18 @@ measure_schedule_pane  # the schedule pane took the line given up
 pane_command tracking 0 1  # Display on Map
 probe find --class Tarvon:Map --timeout 20 >/dev/null || fail "Display on Map opened no map"
 screenshot map
+# A larger font: the window follows at once with taller lines, and keeps it.
+line_before=$LINE
+probe post --class Tarvon --msg $WM_COMMAND --wparam 128 >/dev/null
+probe set-text --title Font --id 1138 --text 16 >/dev/null || fail "no size in the font dialog"
+probe press --title Font --button OK >/dev/null
+probe gone --class '#32770' --title Font --timeout 10 || fail "the font dialog stayed"
+sleep 1
+measure_panes
+[ "$LINE" -gt "$line_before" ] || fail "lines of $LINE pixels after a larger font (were $line_before)"
+screenshot font-changed
 close_tarvon
+[ "$(probe reg-dword 'Software\Kova\Tarvon' 'Font Size')" != 12 ] || fail "Font Size not stored"
 shown=$(probe reg-string 'Software\Kova\Tarvon' 'Map Sat')
 [[ "~$after" == *"~$shown~"* ]] || fail "the map showed $shown, not an entry of $after"
 echo "ok"
