@@ -1,5 +1,6 @@
 #include "platform/Registry.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarvon {
@@ -25,6 +26,32 @@ bool WriteFixed(RegKey& key, std::string_view name, RegType type, T value) {
     return key.WriteValue(name, type, buffer, sizeof(T)) == RegStatus::Ok;
 }
 
+// A UTF-8 sequence's length from its first byte; a stray byte counts alone.
+size_t SequenceLength(uint8_t lead) {
+    if (lead >= 0xF0 && lead < 0xF8) return 4;
+    if (lead >= 0xE0) return lead < 0xF0 ? 3 : 1;
+    if (lead >= 0xC0) return 2;
+    return 1;
+}
+
+// The whole stored text, whatever its length.
+bool ReadWholeText(RegKey& key, std::string_view name, std::string& text) {
+    RegType type{};
+    uint32_t size = 0;
+    std::vector<uint8_t> buffer(64);
+    RegStatus status = key.ReadValue(name, type, buffer.data(), uint32_t(buffer.size()), size);
+    while (status == RegStatus::TooLong) {  // the value may grow between the two reads
+        buffer.resize(size);
+        status = key.ReadValue(name, type, buffer.data(), uint32_t(buffer.size()), size);
+    }
+    if (status != RegStatus::Ok) return false;
+    text.assign(reinterpret_cast<const char*>(buffer.data()), size);
+    return true;
+}
+
+// The text before its first NUL: a stored string need not carry its terminator.
+std::string BeforeNul(const std::string& text) { return text.substr(0, text.find('\0')); }
+
 }  // namespace
 
 std::string SubkeyPath(std::string_view parent, std::string_view name) {
@@ -47,15 +74,36 @@ bool ForEachSubkey(Registry& registry, RegRoot root, std::string_view path, uint
     return false;
 }
 
+size_t RegistryUnits(std::string_view utf8) {
+    size_t units = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t length = SequenceLength(static_cast<uint8_t>(utf8[i]));
+        units += length == 4 ? 2 : 1;  // beyond the 16-bit plane: a surrogate pair
+        i += length;
+    }
+    return units;
+}
+
 bool RegReadString(RegKey& key, std::string_view name, std::string& value, uint32_t bufferSize) {
-    std::vector<uint8_t> buffer(bufferSize);
-    RegType type{};
-    uint32_t size = 0;
-    if (key.ReadValue(name, type, buffer.data(), bufferSize, size) != RegStatus::Ok) return false;
-    // A stored string need not carry its terminator; the text ends at the first NUL.
-    size_t length = 0;
-    while (length < size && buffer[length] != 0) ++length;
-    value.assign(reinterpret_cast<const char*>(buffer.data()), length);
+    std::string text;
+    if (!ReadWholeText(key, name, text) || RegistryUnits(text) > bufferSize) return false;
+    value = BeforeNul(text);
+    return true;
+}
+
+bool RegReadStringCut(RegKey& key, std::string_view name, std::string& value, uint32_t bufferSize) {
+    std::string text;
+    if (!ReadWholeText(key, name, text)) return false;
+    text = BeforeNul(text);
+    size_t units = 0, end = 0;
+    while (end < text.size()) {
+        const size_t length = SequenceLength(static_cast<uint8_t>(text[end]));
+        const size_t more = length == 4 ? 2 : 1;
+        if (bufferSize == 0 || units + more > bufferSize - 1) break;  // room for the NUL
+        units += more;
+        end = std::min(text.size(), end + length);
+    }
+    value = text.substr(0, end);
     return true;
 }
 

@@ -55,8 +55,16 @@ bool ForEachSubkey(Registry& registry, RegRoot root, std::string_view path, uint
 
 // Typed reads. Each leaves `value` unchanged unless the stored value fits the
 // reader's buffer, so the caller's default survives a missing or oversized value.
-// `bufferSize` counts the terminating NUL, as a fixed char array would.
+// A string's `bufferSize` counts characters as the registry stores them
+// (UTF-16 units: one per letter of the Latin alphabets, accented or not), the
+// terminating NUL included, as a fixed array of the system's would; the text
+// itself is UTF-8.
 bool RegReadString(RegKey& key, std::string_view name, std::string& value, uint32_t bufferSize);
+// Reads a string of any length and keeps what a buffer of `bufferSize`
+// characters would hold of it: a longer value is cut, never refused.
+bool RegReadStringCut(RegKey& key, std::string_view name, std::string& value, uint32_t bufferSize);
+// The registry's length of a UTF-8 text, in UTF-16 units.
+size_t RegistryUnits(std::string_view utf8);
 bool RegReadDword(RegKey& key, std::string_view name, uint32_t& value);
 bool RegReadDouble(RegKey& key, std::string_view name, double& value);
 bool RegReadByte(RegKey& key, std::string_view name, uint8_t& value);

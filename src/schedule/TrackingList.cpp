@@ -110,20 +110,7 @@ void LoadTrackingList(TrackingList& list, Registry& registry, const KepsDatabase
     std::string value;
     if (auto key = registry.Open(RegRoot::LocalMachine, kTarvonKeyPath)) {
         // A longer value is cut at the buffer's end, as the station reads it.
-        std::vector<uint8_t> bytes;
-        RegType type{};
-        uint32_t size = 0;
-        bytes.resize(kTrackingBuffer);
-        RegStatus status = key->ReadValue("Tracking", type, bytes.data(), kTrackingBuffer, size);
-        if (status == RegStatus::Ok) {
-            value.assign(reinterpret_cast<const char*>(bytes.data()), std::min<uint32_t>(size, kTrackingBuffer));
-        } else if (status == RegStatus::TooLong) {
-            std::vector<uint8_t> whole(size);
-            if (key->ReadValue("Tracking", type, whole.data(), size, size) == RegStatus::Ok) {
-                value.assign(reinterpret_cast<const char*>(whole.data()), kTrackingBuffer - 1);
-            }
-        }
-        value = value.substr(0, value.find('\0'));
+        RegReadStringCut(*key, "Tracking", value, kTrackingBuffer);
     }
     for (const std::string& name : TrackingNames(value)) {
         const int slot = FindKepsByName(db, name.c_str());

@@ -96,16 +96,34 @@ inline const std::vector<RegistryCase>& RegistryCases() {
              EXPECT_TRUE(RegReadString(*key, "DSP Mode", text, 5));
              EXPECT_EQ(text, "PKT9");
          }},
-        {"TextOutsideAsciiIsCountedInUtf8Bytes",
+        {"TextIsMeasuredInTheRegistrysCharacters",
          [](Registry& registry, const std::string& base) {
              auto key = MakeKey(registry, base);
-             const std::string text = "Caf\xC3\xA9 \xE2\x82\xAC";  // "Café €": 9 bytes
-             ASSERT_TRUE(RegWriteString(*key, "Label", text));
+             // Raw reads hand over UTF-8 bytes: "Café €" is 9 of them.
+             ASSERT_TRUE(RegWriteString(*key, "Label", "Caf\xC3\xA9 \xE2\x82\xAC"));
              const RawRead tooLong = Read(*key, "Label", 9);
              EXPECT_EQ(std::tuple(tooLong.status, tooLong.size), std::tuple(RegStatus::TooLong, 10u));
-             std::string read;
-             EXPECT_TRUE(RegReadString(*key, "Label", read, 10));
-             EXPECT_EQ(read, text);
+             // A string buffer counts characters, the terminator included.
+             struct Case {
+                 const char* text;
+                 uint32_t fits;  // the smallest buffer that holds it
+                 const char* cut;  // what a buffer one smaller keeps of it
+             };
+             const Case cases[] = {
+                 {"Caf\xC3\xA9 \xE2\x82\xAC", 7, "Caf\xC3\xA9 "},
+                 {"\xC3\x91\x61nd\xC3\xBA-S\xC3\xA4t\xC3\xA9l", 12, "\xC3\x91\x61nd\xC3\xBA-S\xC3\xA4t\xC3\xA9"},  // "Ñandú-Sätél"
+                 {"AB\xF0\x9F\x9B\xB0", 5, "AB"},  // a character beyond 16 bits takes two
+             };
+             for (const Case& c : cases) {
+                 ASSERT_TRUE(RegWriteString(*key, "Name", c.text));
+                 std::string read = "default";
+                 EXPECT_FALSE(RegReadString(*key, "Name", read, c.fits - 1)) << c.text;
+                 EXPECT_EQ(read, "default");
+                 EXPECT_TRUE(RegReadString(*key, "Name", read, c.fits)) << c.text;
+                 EXPECT_EQ(read, c.text);
+                 EXPECT_TRUE(RegReadStringCut(*key, "Name", read, c.fits - 1));
+                 EXPECT_EQ(read, c.cut);
+             }
          }},
         {"NumbersKeepTheirTypeSizeAndBytes",
          [](Registry& registry, const std::string& base) {
