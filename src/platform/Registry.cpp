@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Utf8Text.h"
+
 namespace tarvon {
 namespace {
 
@@ -24,14 +26,6 @@ bool WriteFixed(RegKey& key, std::string_view name, RegType type, T value) {
     uint8_t buffer[sizeof(T)];
     std::memcpy(buffer, &value, sizeof(T));
     return key.WriteValue(name, type, buffer, sizeof(T)) == RegStatus::Ok;
-}
-
-// A UTF-8 sequence's length from its first byte; a stray byte counts alone.
-size_t SequenceLength(uint8_t lead) {
-    if (lead >= 0xF0 && lead < 0xF8) return 4;
-    if (lead >= 0xE0) return lead < 0xF0 ? 3 : 1;
-    if (lead >= 0xC0) return 2;
-    return 1;
 }
 
 // The whole stored text, whatever its length.
@@ -74,19 +68,9 @@ bool ForEachSubkey(Registry& registry, RegRoot root, std::string_view path, uint
     return false;
 }
 
-size_t RegistryUnits(std::string_view utf8) {
-    size_t units = 0;
-    for (size_t i = 0; i < utf8.size();) {
-        const size_t length = SequenceLength(static_cast<uint8_t>(utf8[i]));
-        units += length == 4 ? 2 : 1;  // beyond the 16-bit plane: a surrogate pair
-        i += length;
-    }
-    return units;
-}
-
 bool RegReadString(RegKey& key, std::string_view name, std::string& value, uint32_t bufferSize) {
     std::string text;
-    if (!ReadWholeText(key, name, text) || RegistryUnits(text) > bufferSize) return false;
+    if (!ReadWholeText(key, name, text) || Utf16Units(text) > bufferSize) return false;
     value = BeforeNul(text);
     return true;
 }
@@ -97,11 +81,11 @@ bool RegReadStringCut(RegKey& key, std::string_view name, std::string& value, ui
     text = BeforeNul(text);
     size_t units = 0, end = 0;
     while (end < text.size()) {
-        const size_t length = SequenceLength(static_cast<uint8_t>(text[end]));
-        const size_t more = length == 4 ? 2 : 1;
+        const auto lead = static_cast<unsigned char>(text[end]);
+        const size_t more = Utf16UnitsOfSequence(lead);
         if (bufferSize == 0 || units + more > bufferSize - 1) break;  // room for the NUL
         units += more;
-        end = std::min(text.size(), end + length);
+        end = std::min(text.size(), end + Utf8SequenceLength(lead));
     }
     value = text.substr(0, end);
     return true;

@@ -63,8 +63,6 @@ bool RegReadString(RegKey& key, std::string_view name, std::string& value, uint3
 // Reads a string of any length and keeps what a buffer of `bufferSize`
 // characters would hold of it: a longer value is cut, never refused.
 bool RegReadStringCut(RegKey& key, std::string_view name, std::string& value, uint32_t bufferSize);
-// The registry's length of a UTF-8 text, in UTF-16 units.
-size_t RegistryUnits(std::string_view utf8);
 bool RegReadDword(RegKey& key, std::string_view name, uint32_t& value);
 bool RegReadDouble(RegKey& key, std::string_view name, double& value);
 bool RegReadByte(RegKey& key, std::string_view name, uint8_t& value);
