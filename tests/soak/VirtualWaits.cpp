@@ -2,38 +2,51 @@
 
 namespace tarvon::testing {
 
-std::multimap<int64_t, int>::iterator VirtualWaits::Enter(int64_t deadline) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return deadlines_.emplace(deadline, 0);
-}
-
-void VirtualWaits::Leave(std::multimap<int64_t, int>::iterator entry) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    deadlines_.erase(entry);
+void VirtualWaits::MoveClock(int64_t millis) {
+    clock_.SetNowMillis(millis);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++moves_;
+    }
+    moved_.notify_all();
 }
 
 void VirtualWaits::Sleep(uint32_t ms) { WaitAny({}, ms); }
 
 int VirtualWaits::WaitAny(std::initializer_list<Event*> events, uint32_t timeoutMs) {
     const int64_t deadline = timeoutMs == kWaitForever ? INT64_MAX : clock_.NowMillis() + timeoutMs;
-    auto entry = Enter(deadline);
+    std::unique_lock<std::mutex> lock(mutex_);
+    auto entry = deadlines_.insert(deadline);
     int answer;
-    // Events are looked at every real millisecond, the clock as often.
-    while ((answer = WaitAnyEvent(events, 0)) == kWaitTimeout && clock_.NowMillis() < deadline) {
-        WaitAnyEvent(events, 1);
+    for (;;) {
+        const uint64_t seen = moves_;
+        lock.unlock();
+        answer = WaitAnyEvent(events, 0);
+        const bool due = clock_.NowMillis() >= deadline;
+        lock.lock();
+        if (answer != kWaitTimeout || due) break;
+        // A moved clock ends the pause at once; an event another thread sets
+        // is seen within a millisecond.
+        moved_.wait_for(lock, std::chrono::milliseconds(1), [&] { return moves_ != seen; });
     }
-    Leave(entry);
+    deadlines_.erase(entry);
     return answer;
 }
 
-size_t VirtualWaits::Waiting() const {
+int64_t VirtualWaits::EarliestDeadlineAfter(int64_t now) const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return deadlines_.size();
+    auto later = deadlines_.upper_bound(now);
+    return later == deadlines_.end() ? INT64_MAX : *later;
 }
 
-int64_t VirtualWaits::EarliestDeadline() const {
+bool VirtualWaits::AnyDueBy(int64_t now) const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return deadlines_.empty() ? INT64_MAX : deadlines_.begin()->first;
+    return !deadlines_.empty() && *deadlines_.begin() <= now;
+}
+
+bool VirtualWaits::AnyWaitingPast(int64_t now) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return !deadlines_.empty() && *deadlines_.rbegin() > now;
 }
 
 }  // namespace tarvon::testing

@@ -1,9 +1,10 @@
 #pragma once
 // Waits over the soak's virtual clock: a wait ends when one of its events is
 // set or when the clock, moved by the soak, reaches its deadline. The soak
-// asks who is waiting, and until when, to move the clock in step with them.
+// asks until when threads wait, to move the clock in step with them.
+#include <condition_variable>
 #include <cstdint>
-#include <map>
+#include <set>
 #include <mutex>
 
 #include "platform/Waits.h"
@@ -15,21 +16,26 @@ class VirtualWaits final : public Waits {
 public:
     explicit VirtualWaits(FakeClock& clock) : clock_(clock) {}
 
+    // Moves the clock and wakes the waits at once to look at it.
+    void MoveClock(int64_t millis);
+
     void Sleep(uint32_t ms) override;
     int WaitAny(std::initializer_list<Event*> events, uint32_t timeoutMs) override;
 
-    // How many threads wait now, and the earliest deadline among them (in
-    // clock milliseconds; INT64_MAX when they all wait without one).
-    size_t Waiting() const;
-    int64_t EarliestDeadline() const;
+    // The earliest deadline later than `now` (clock milliseconds), INT64_MAX
+    // when there is none.
+    int64_t EarliestDeadlineAfter(int64_t now) const;
+    // Whether a wait whose deadline the clock has reached is still to end.
+    bool AnyDueBy(int64_t now) const;
+    // Whether a thread waits for a later moment (or for ever).
+    bool AnyWaitingPast(int64_t now) const;
 
 private:
-    std::multimap<int64_t, int>::iterator Enter(int64_t deadline);
-    void Leave(std::multimap<int64_t, int>::iterator entry);
-
     FakeClock& clock_;
     mutable std::mutex mutex_;
-    std::multimap<int64_t, int> deadlines_;
+    std::condition_variable moved_;
+    uint64_t moves_ = 0;
+    std::multiset<int64_t> deadlines_;
 };
 
 }  // namespace tarvon::testing

@@ -108,6 +108,7 @@ TEST_F(ScheduleFileTest, GarbageLoadsAsAScheduleInOrderWithoutEndedPasses) {
     Write(bytes);
     LoadScheduleFile(station.state, path_);
     station.world.RunUntil(100100);
+    ASSERT_FALSE(station.state.passes.empty());
     int32_t previous = INT32_MIN;
     for (const PassRef& p : station.state.passes) {
         EXPECT_GE(p->aos, previous);
