@@ -40,6 +40,8 @@ const HelpTopic kTopics[] = {
     {IDH_FILE_HOUSEKEEPING, "file-housekeeping.html", ""},
     {IDH_TRACKING, "tracking.html", ""},
     {IDH_SETUP_PROGRAMS, "setup-programs.html", ""},
+    {IDH_STATION, "station-setup.html", ""},
+    {IDH_TRANSVERTERS, "transverters.html", ""},
 };
 
 // Unreserved characters of a URL and the path's own separators stay as they are.

@@ -242,12 +242,7 @@ int FindSatelliteKey(Registry& registry, const std::string& name, std::string& p
 }
 
 std::string CreateSatelliteKey(Registry& registry, const std::string& name) {
-    std::string path = SubkeyPath(kSatellitesKeyPath, name);
-    for (int counter = 0; registry.Open(RegRoot::LocalMachine, path); ++counter) {
-        if (counter == 10000) return {};
-        path = SubkeyPath(kSatellitesKeyPath, name + " [" + std::to_string(counter) + "]");
-    }
-    return registry.Create(RegRoot::LocalMachine, path) ? path : std::string();
+    return CreateNewSubkey(registry, RegRoot::LocalMachine, kSatellitesKeyPath, name);
 }
 
 namespace {

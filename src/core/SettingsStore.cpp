@@ -10,10 +10,16 @@
 namespace tarvon {
 namespace {
 
-const DwordValue<StationConfig> kStationDwords[] = {
-    {"Limit Hours", &StationConfig::limitHours},   {"Start Hour", &StationConfig::startHour},
-    {"Stop Hour", &StationConfig::stopHour},       {"Listen Hours", &StationConfig::listenHours},
-    {"Listen Start", &StationConfig::listenStart}, {"Listen Stop", &StationConfig::listenStop},
+const DwordValue<StationConfig> kOperatingHourDwords[] = {
+    {"Limit Hours", &StationConfig::limitHours},
+    {"Start Hour", &StationConfig::startHour},
+    {"Stop Hour", &StationConfig::stopHour},
+};
+
+const DwordValue<StationConfig> kListenHourDwords[] = {
+    {"Listen Hours", &StationConfig::listenHours},
+    {"Listen Start", &StationConfig::listenStart},
+    {"Listen Stop", &StationConfig::listenStop},
 };
 
 const DoubleValue<StationConfig> kStationDoubles[] = {
@@ -84,7 +90,8 @@ void LoadStation(Registry& registry, StationConfig& station) {
     if (!key) return;
     RegReadString(*key, "Callsign", station.callsign, 12);
     for (const auto& v : kStationDoubles) RegReadDouble(*key, v.name, station.*v.member);
-    ReadDwords(*key, kStationDwords, station);
+    ReadDwords(*key, kOperatingHourDwords, station);
+    ReadDwords(*key, kListenHourDwords, station);
 }
 
 void LoadTarvonValues(Registry& registry, GeneralSettings& general) {
@@ -107,13 +114,7 @@ void LoadTarvonValues(Registry& registry, GeneralSettings& general) {
 void LoadRotatorValues(Registry& registry, GeneralSettings& general) {
     std::unique_ptr<RegKey> key = registry.Open(RegRoot::LocalMachine, kRotatorKeyPath);
     if (key) ReadDwords(*key, kRotatorDwords, general);
-    if (general.pacingDelay > 50) general.pacingDelay = 50;
-    // A speed the port cannot be set to would only fail later, at a pass.
-    if (std::find(std::begin(kRotatorSpeeds), std::end(kRotatorSpeeds), general.rotatorSpeed) ==
-        std::end(kRotatorSpeeds)) {
-        general.rotatorSpeed = 9600;
-    }
-    if (general.rotatorType != 2) general.rotorDisplay = 1;
+    ApplyRotatorRules(general);
 }
 
 std::string ReadShortDate(Registry& registry) {
@@ -199,6 +200,33 @@ void SaveMapOptions(Registry& registry, const GeneralSettings& general) {
 }
 
 uint32_t MapSpeedOrDefault(uint32_t speed) { return speed == 0 || speed > 10000 ? 100 : speed; }
+
+void SaveStationPosition(Registry& registry, const StationConfig& station) {
+    std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kStationKeyPath);
+    if (!key) return;
+    RegWriteString(*key, "Callsign", station.callsign);
+    for (const auto& v : kStationDoubles) RegWriteDouble(*key, v.name, station.*v.member);
+    WriteDwords(*key, kOperatingHourDwords, station);
+}
+
+void SaveRotatorSettings(Registry& registry, const GeneralSettings& general) {
+    if (std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kRotatorKeyPath)) {
+        WriteDwords(*key, kRotatorDwords, general);
+    }
+    if (std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKeyPath)) {
+        RegWriteDword(*key, "Rotor Display", general.rotorDisplay);
+    }
+}
+
+void ApplyRotatorRules(GeneralSettings& general) {
+    if (general.pacingDelay > 50) general.pacingDelay = 50;
+    // A speed the port cannot be set to would only fail later, at a pass.
+    if (std::find(std::begin(kRotatorSpeeds), std::end(kRotatorSpeeds), general.rotatorSpeed) ==
+        std::end(kRotatorSpeeds)) {
+        general.rotatorSpeed = 9600;
+    }
+    if (general.rotatorType != 2) general.rotorDisplay = 1;
+}
 
 void SaveFontSettings(Registry& registry, const WindowSettings& window) {
     std::unique_ptr<RegKey> key = registry.Create(RegRoot::LocalMachine, kTarvonKeyPath);

@@ -38,6 +38,18 @@ void SaveMapOptions(Registry& registry, const GeneralSettings& general);
 // "Map Speed" as the map uses it: 0 or above 10000 means 100.
 uint32_t MapSpeedOrDefault(uint32_t speed);
 
+// Written by the station setup's Position page: the callsign, the position
+// and the operating hours (the listen hours are not the page's).
+void SaveStationPosition(Registry& registry, const StationConfig& station);
+
+// Written by the station setup's Rotator page: the rotator values and
+// "Rotor Display" (in SOFTWARE\Kova\Tarvon).
+void SaveRotatorSettings(Registry& registry, const GeneralSettings& general);
+// The rotator values as the station uses them, whether loaded or just set:
+// the pacing delay at most 50 ms, a speed the port offers, and the rotor
+// display showing the commanded position unless the driver reads it back.
+void ApplyRotatorRules(GeneralSettings& general);
+
 // Written by the font selection.
 void SaveFontSettings(Registry& registry, const WindowSettings& window);
 

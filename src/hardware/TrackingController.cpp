@@ -67,6 +67,7 @@ void TrackingController::InitRotator() {
         rotator_ = Snapshot();
     }
     if (rotator_.type != kRotatorLevel1) return;
+    if (rotorOpen_) return EnsureReadBack();  // set up again: the driver is open already
     if (!s_.driver || !Opened(s_.driver->RotorOpen())) {
         s_.playErrorSound();
         s_.platform.notices.Show(kRotatorInitFailedText, kRotatorErrorCaption, NoticeIcon::Exclamation);
@@ -74,6 +75,25 @@ void TrackingController::InitRotator() {
     }
     rotorOpen_ = true;
     EnsureReadBack();
+}
+
+void TrackingController::SetStation(const ObserverGeo& station) {
+    std::lock_guard<std::mutex> control(control_);
+    s_.station = station;
+}
+
+void TrackingController::ReconfigureRotator(const std::function<void()>& write) {
+    bool tracking;
+    {
+        std::lock_guard<std::mutex> lock(s_.sync.trackingLock);
+        tracking = orbit_ != nullptr;
+    }
+    if (tracking) StartTracking(true, true, "");
+    {
+        std::lock_guard<std::mutex> control(control_);
+        write();
+    }
+    InitRotator();
 }
 
 void TrackingController::StopTrackingThread() {

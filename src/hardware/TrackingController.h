@@ -72,6 +72,14 @@ public:
     // The rotator gave up (time-out, a satellite the box does not know): the
     // loop stops; what was tracked stays until the next start.
     void StopTrackingLoop();
+    // The driver library's radio is open for a tracking that tunes it.
+    bool RadioInUse() const { return radioOpen_; }
+    // The station moved: tracking started from now on looks from `station`.
+    void SetStation(const ObserverGeo& station);
+    // The rotator settings are changing: tracking in progress stops, `write`
+    // changes them while nothing here reads them, and the rotator is set up
+    // again for its (perhaps new) type, as at start-up.
+    void ReconfigureRotator(const std::function<void()>& write);
     // After ShutdownEvent, once tracking is stopped: ends the read-back and
     // closes the driver.
     void Shutdown();

@@ -11,8 +11,10 @@ constexpr uint32_t kMaxTransverters = 10000;
 constexpr size_t kMaxSubkeyName = 14;
 constexpr uint32_t kNameBuffer = 15;
 
+}  // namespace
+
 // A 4-byte flag stored as binary (or, written by hand, as a DWORD).
-bool FlagSet(RegKey& key, const char* name) {
+bool TransverterFlagSet(RegKey& key, const char* name) {
     std::vector<uint8_t> bytes;
     if (!RegReadBinary(key, name, bytes, 4) || bytes.empty()) return false;
     uint32_t value = 0;
@@ -20,15 +22,12 @@ bool FlagSet(RegKey& key, const char* name) {
     return value == 1;
 }
 
-template <typename Visit>
-void ForEachTransverter(Registry& registry, Visit visit) {
+void ForEachTransverter(Registry& registry, const std::function<bool(RegKey& key, const std::string& path)>& visit) {
     ForEachSubkey(registry, RegRoot::LocalMachine, kTransvertersKeyPath, kMaxTransverters,
                   [&](const std::string& name, RegKey& key) {
                       return name.size() <= kMaxSubkeyName && visit(key, SubkeyPath(kTransvertersKeyPath, name));
                   });
 }
-
-}  // namespace
 
 double TransverterOffset(Registry& registry, double mhz, bool transmit) {
     double offset = 0.0;
@@ -36,7 +35,7 @@ double TransverterOffset(Registry& registry, double mhz, bool transmit) {
         double start = 0.0, finish = 0.0;
         if (!RegReadDouble(key, "Start Freq", start) || !RegReadDouble(key, "Finish Freq", finish)) return false;
         if (mhz < start || mhz > finish) return false;
-        if (FlagSet(key, transmit ? "TX" : "RX")) RegReadDouble(key, transmit ? "TX IF" : "RX IF", offset);
+        if (TransverterFlagSet(key, transmit ? "TX" : "RX")) RegReadDouble(key, transmit ? "TX IF" : "RX IF", offset);
         return true;
     });
     return offset;

@@ -55,6 +55,15 @@ std::string SubkeyPath(std::string_view parent, std::string_view name) {
     return path;
 }
 
+std::string CreateNewSubkey(Registry& registry, RegRoot root, std::string_view parent, const std::string& name) {
+    std::string path = SubkeyPath(parent, name);
+    for (int counter = 0; registry.Open(root, path); ++counter) {
+        if (counter == 10000) return {};
+        path = SubkeyPath(parent, name + " [" + std::to_string(counter) + "]");
+    }
+    return registry.Create(root, path) ? path : std::string();
+}
+
 bool ForEachSubkey(Registry& registry, RegRoot root, std::string_view path, uint32_t limit,
                    const std::function<bool(const std::string& name, RegKey& key)>& visit) {
     std::unique_ptr<RegKey> parent = registry.Open(root, path);

@@ -46,6 +46,11 @@ public:
 // The path of subkey `name` of `parent`.
 std::string SubkeyPath(std::string_view parent, std::string_view name);
 
+// Creates subkey `name` of `parent` or, when that key exists already, the
+// first of "name [0]", "name [1]" ... that does not: a new key never takes
+// over another's values. The new key's path, empty when none could be made.
+std::string CreateNewSubkey(Registry& registry, RegRoot root, std::string_view parent, const std::string& name);
+
 // Visits the subkeys of `path` in enumeration order, the first `limit` at
 // most, until an enumeration fails (its end included), as every list kept in
 // the registry is read. A subkey that cannot be opened is passed over.

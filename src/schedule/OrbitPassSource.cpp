@@ -9,9 +9,10 @@ namespace {
 
 class OrbitPassSearch final : public PassSearch {
 public:
+    // `station` and `settings` are the source's, read again at each restart.
     OrbitPassSearch(const KepsRecord& keps, const ObserverGeo& station, const PassSearchSettings& settings,
                     int32_t now)
-        : observer_(station), settings_(settings) {
+        : station_(station), sourceSettings_(settings), observer_(station), settings_(settings) {
         InitSatState(keps, state_, DayNumberFromUnixTime(now));
     }
 
@@ -27,6 +28,8 @@ public:
     int32_t SearchTime() const override { return gaveUp_ ? kUnixNever : UnixTimeFromDayNumber(state_.now); }
 
     void Restart(int32_t unixTime) override {
+        observer_ = station_;
+        settings_ = sourceSettings_;
         gaveUp_ = false;
         state_.now = DayNumberFromUnixTime(unixTime);
         state_.aos = -1.0;
@@ -37,6 +40,8 @@ public:
     SatState* Orbit() override { return &state_; }
 
 private:
+    const ObserverGeo& station_;
+    const PassSearchSettings& sourceSettings_;
     SatState state_;
     ObserverGeo observer_;
     PassSearchSettings settings_;
@@ -44,6 +49,11 @@ private:
 };
 
 }  // namespace
+
+void OrbitPassSource::SetStation(const ObserverGeo& station, const PassSearchSettings& settings) {
+    station_ = station;
+    settings_ = settings;
+}
 
 std::unique_ptr<PassSearch> OrbitPassSource::NewSearch(const std::string& name) {
     const int slot = FindKepsByName(db_, name.c_str());

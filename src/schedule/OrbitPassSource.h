@@ -18,6 +18,11 @@ public:
 
     std::unique_ptr<PassSearch> NewSearch(const std::string& name) override;
 
+    // The station moved, or its rotator's flip settings changed (under
+    // ScheduleLock, like every search). New searches, and every search from
+    // its next restart on, look from the new place.
+    void SetStation(const ObserverGeo& station, const PassSearchSettings& settings);
+
 private:
     const KepsDatabase& db_;
     ObserverGeo station_;

@@ -7,6 +7,7 @@
 #include "core/PublicIds.h"
 #include "orbit/KepsDatabase.h"
 #include "orbit/KepsEditFields.h"
+#include "ui/DialogFields.h"
 #include "ui/Help.h"
 #include "ui/KepsDialogIds.h"
 #include "ui/UiBarrier.h"
@@ -61,18 +62,11 @@ EditState& StateOf(HWND dialog) { return *reinterpret_cast<EditState*>(GetWindow
 
 std::filesystem::path KepsFile(const EditState& s) { return KepsFilePath(s.main.settings->general.kovaDirectory); }
 
-std::string Text(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
-
 void ShowSlot(HWND dialog, EditState& s) {
     const int slot = s.main.editKepsSlot;
     s.shown = s.table.slots[slot];
     const KepsEditFields fields = FormatKepsFields(s.shown);
-    for (const FieldControl& f : kFields) SetDlgItemTextW(dialog, f.id, Widen(fields.*f.text).c_str());
+    for (const FieldControl& f : kFields) SetControlText(dialog, f.id, fields.*f.text);
     SetWindowTextW(dialog, (L"Edit Satellite Data [" + std::to_wstring(slot + 1) + L"]").c_str());
 }
 
@@ -89,7 +83,7 @@ void SetFindingMode(HWND dialog, EditState& s, bool finding) {
 }
 
 void Find(HWND dialog, EditState& s) {
-    const std::string wanted = Text(dialog, IDC_KEPS_NAME);
+    const std::string wanted = ControlText(dialog, IDC_KEPS_NAME);
     bool found = false;
     for (int i = 0; i < kKepsSlots && !found; ++i) {
         if (!IsFreeSlot(s.table.slots[i]) && _stricmp(s.table.slots[i].name, wanted.c_str()) == 0) {
@@ -126,13 +120,9 @@ bool Save(HWND dialog, EditState& s) {
 void OnOk(HWND dialog, EditState& s) {
     if (s.finding) return Find(dialog, s);
     KepsEditFields fields;
-    for (const FieldControl& f : kFields) fields.*f.text = Text(dialog, f.id);
+    for (const FieldControl& f : kFields) fields.*f.text = ControlText(dialog, f.id);
     if (auto problem = CheckKepsFields(s.shown, fields)) {
-        MessageBoxW(dialog, Widen(problem->message).c_str(), L"Edit Satellite Data", MB_OK | MB_ICONEXCLAMATION);
-        HWND field = GetDlgItem(dialog, kFields[problem->field].id);
-        SetFocus(field);
-        SendMessageW(field, EM_SETSEL, 0, -1);
-        return;
+        return RefuseField(dialog, kFields[problem->field].id, problem->message, L"Edit Satellite Data");
     }
     const int slot = s.main.editKepsSlot;
     s.table.slots[slot] = fields == FormatKepsFields(KepsRecord{}) ? KepsRecord{} : ApplyKepsFields(s.shown, fields);
@@ -167,7 +157,7 @@ void OnCommand(HWND dialog, int id) {
 }
 
 void OnInit(HWND dialog, EditState& s) {
-    for (const FieldControl& f : kFields) SendDlgItemMessageW(dialog, f.id, EM_LIMITTEXT, f.limit, 0);
+    for (const FieldControl& f : kFields) LimitText(dialog, f.id, f.limit);
     LoadKepsDatabase(s.table, KepsFile(s));
     if (s.main.editKepsSlot < 0 || s.main.editKepsSlot >= kKepsSlots) s.main.editKepsSlot = 0;
     ShowSlot(dialog, s);

@@ -19,6 +19,7 @@ namespace tarvon {
 
 class Registry;
 class Clock;
+class RrLibrary;
 class TrackingController;
 class Win32Notices;
 class StationLog;
@@ -41,6 +42,9 @@ struct MainWindowHooks {
     std::function<void(std::shared_ptr<SchedulePass>)> openNotification;  // message 2044
     std::function<void()> refreshElements;    // message 2037: Kova.KEP changed
     std::function<void()> reloadEvents;       // the Schedule Events dialog changed an event
+    // The station setup's OK: the running station follows the new station
+    // and rotator values (written to the registry already).
+    std::function<void(const StationConfig&, const GeneralSettings&)> applyStationSetup;
 };
 
 // Threads: the window thread owns this state. Values other threads touch
@@ -61,6 +65,7 @@ struct MainWindowState {
     Win32Notices* notices = nullptr;         // shows the boxes other threads queue
     StationLog* log = nullptr;               // what the window's exception barrier caught
     StationHardware* hardware = nullptr;  // the serial rotator and modem
+    RrLibrary* driverLibrary = nullptr;   // "Level1"'s rr.dll, for its set-up dialog
     MainWindowHooks hooks;
 
     // Set before the clock thread starts, constant afterwards.

@@ -35,16 +35,18 @@ void Advance(MapWindowState& s) {
 // map time; only the next-event fields are written back.
 void SearchNextEvent(MapWindowState& s) {
     SatState copy;
+    ObserverGeo station;
     {
         std::lock_guard<std::mutex> guard(s.lock);
         if (!s.nextEventWanted || s.scene.bodyIsSun || !s.forward || s.nextEventRunning == 2) return;
         s.nextEventWanted = false;
         copy = s.scene.body;
         copy.now = s.scene.time;
+        station = s.station;
     }
     if (s.nextEventThread.joinable()) s.nextEventThread.join();
     s.nextEventRunning = 2;  // busy; dropped to 1 when done, 0 stops it
-    s.nextEventThread = std::thread([&s, copy, station = s.station]() noexcept {
+    s.nextEventThread = std::thread([&s, copy, station]() noexcept {
         try {
             const NextEvent event = FindNextEvent(copy, station, s.nextEventRunning);
             std::lock_guard<std::mutex> guard(s.lock);

@@ -60,7 +60,6 @@ struct MapWindowState : SatStateList {
     Clock* clock = nullptr;
     std::function<uint32_t(bool stop, const std::string& name)> trackRotator;  // the start's number
     uint32_t ownTrackingStart = 0;  // the number of the map's last start or stop
-    ObserverGeo station;
     std::filesystem::path observerFile;
 
     // The window thread's own.
@@ -88,6 +87,7 @@ struct MapWindowState : SatStateList {
     std::mutex lock;  // the map lock
     MapScene scene;
     std::vector<ModeEntry> modes;
+    ObserverGeo station;  // set again when the station moves
     ObserverGeo observers[kMapObserverLimit];
     int observerCount = 1;
     bool trackValid = false;

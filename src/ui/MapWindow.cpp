@@ -282,6 +282,16 @@ LRESULT CALLBACK MapWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
+void SetMapStation(MapWindowState& s, const ObserverGeo& station) {
+    {
+        std::lock_guard<std::mutex> guard(s.lock);
+        s.station = station;
+        s.observers[0] = station;
+        s.nextEventWanted = true;
+    }
+    if (s.window) InvalidateRect(s.window, nullptr, FALSE);
+}
+
 bool IsMapWindowOpen(const MapWindowState& s) { return s.window != nullptr; }
 
 void OpenMapWindow(MapWindowState& s, bool activate) {

@@ -13,6 +13,7 @@ class Clock;
 class Registry;
 struct KepsDatabase;
 struct MapWindowState;
+struct ObserverGeo;
 struct Settings;
 
 struct MapServices {
@@ -60,6 +61,10 @@ void FollowDisplayFont(MapWindowState& state);
 void PostShowSatelliteOnMap(MapWindowState& state, const std::string& name);
 // The main window's handler of that message.
 void TakePostedMapSatellite(MapWindowState& state);
+
+// Window thread: the station moved; its row of the observer table, the
+// countdown and the look angles follow at once.
+void SetMapStation(MapWindowState& state, const ObserverGeo& station);
 
 // The element-refresh lists reach the map satellite through this.
 class SatStateList;

@@ -13,6 +13,8 @@
 #include "core/SettingsStore.h"
 #include "core/StationLogFile.h"
 #include "core/Utf8Path.h"
+#include "core/StationFields.h"
+#include "hardware/RotatorSetup.h"
 #include "hardware/StationSounds.h"
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
@@ -220,7 +222,37 @@ void CreateSubsystems(Station& s) {
     s.satStates.Add(MapSatStateList(*s.map));
 }
 
+// The station setup's OK. Readers of the station's values on other threads
+// hold ScheduleLock; the rotator's are changed with nothing tracking and the
+// serial rotator closed, and set up again as at start-up. Passes found for
+// the old place would be worked at the wrong times: a move searches afresh.
+void ApplyStationSetup(Station& s, const StationConfig& station, const GeneralSettings& rotator) {
+    const StationConfig before = s.settings.station;
+    const bool rotatorChanged = RotatorSettingsChanged(s.settings.general, rotator);
+    const bool searchChanged = PositionChanged(before, station) || rotator.flip != s.settings.general.flip ||
+                               rotator.stopPosition != s.settings.general.stopPosition;
+    const ObserverGeo observer = ObserverFromStation(station);
+    {
+        std::lock_guard<std::recursive_mutex> lock(s.sync->scheduleLock);
+        s.settings.station = station;
+        s.passSource->SetStation(observer, PassSettingsFromRotator(rotator));
+    }
+    s.tracking->SetStation(observer);
+    if (rotatorChanged) {
+        s.serial.Close();
+        s.tracking->ReconfigureRotator([&] { TakeRotatorSettings(s.settings.general, rotator); });
+        s.serial.InitRotator(*s.tracking);
+    }
+    SetMapStation(*s.map, observer);
+    s.trackedStates->AfterRefresh();
+    if (searchChanged) RedoSchedule(*s.schedule);
+    s.log.Record("Station setup changed");
+}
+
 void ConnectWindowHooks(Station& s) {
+    s.main.hooks.applyStationSetup = [&s](const StationConfig& station, const GeneralSettings& rotator) {
+        ApplyStationSetup(s, station, rotator);
+    };
     s.main.hooks.runScheduler = [&s] { RunScheduler(*s.schedule); };
     s.main.hooks.refreshElements = [&s] { RefreshElements(s); };
     s.main.hooks.reloadEvents = [&s] { s.execution->LoadScheduledEvents(); };
@@ -311,6 +343,7 @@ int RunStation(HINSTANCE instance, int showCommand) {
 
     UpdateRotatorCommand(s.main, s.settings.general.rotatorType);
     s.main.hardware = &s.serial;
+    s.main.driverLibrary = &s.rr;
     s.tracking->InitRotator();
     s.serial.InitRotator(*s.tracking);
     s.dde->Start();

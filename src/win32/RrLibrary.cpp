@@ -31,7 +31,7 @@ RrLibrary::RrLibrary() {
               Bind(module_, "RotorSetPosition", rotorSetPosition_) &&
               Bind(module_, "RotorGetPosition", rotorGetPosition_) && Bind(module_, "RadioOpen", radioOpen_) &&
               Bind(module_, "RadioClose", radioClose_) && Bind(module_, "RadioSetFrequency", radioSetFrequency_) &&
-              Bind(module_, "RadioSetMode", radioSetMode_) && GetProcAddress(module_, "RotorRadioConfigure");
+              Bind(module_, "RadioSetMode", radioSetMode_) && Bind(module_, "RotorRadioConfigure", configure_);
 }
 
 RrLibrary::~RrLibrary() {
@@ -68,6 +68,10 @@ void RrLibrary::RadioSetFrequency(uint32_t downlinkHz, uint32_t uplinkHz) {
 
 void RrLibrary::RadioSetMode(uint32_t downlinkCode, uint32_t uplinkCode) {
     if (loaded_) radioSetMode_(downlinkCode, uplinkCode, 0);
+}
+
+void RrLibrary::Configure(HWND owner, HINSTANCE instance) {
+    if (loaded_) configure_(owner, instance);
 }
 
 }  // namespace tarvon

@@ -15,8 +15,7 @@ public:
     RrLibrary& operator=(const RrLibrary&) = delete;
 
     // False when the library or one of its calls is missing; the open calls
-    // then fail and the others do nothing. (Its set-up dialog, the ninth
-    // call, belongs to the Rotator page.)
+    // then fail and the others do nothing.
     bool Loaded() const { return loaded_; }
 
     uint32_t RotorOpen() override;
@@ -27,6 +26,8 @@ public:
     void RadioClose() override;
     void RadioSetFrequency(uint32_t downlinkHz, uint32_t uplinkHz) override;
     void RadioSetMode(uint32_t downlinkCode, uint32_t uplinkCode) override;
+    // The library's own set-up dialog (the Rotator page's "Setup").
+    void Configure(HWND owner, HINSTANCE instance);
 
 private:
     using NoArgs = DWORD(WINAPI*)();
@@ -44,6 +45,8 @@ private:
     NoArgs radioClose_ = nullptr;
     ThreeArgs radioSetFrequency_ = nullptr;
     ThreeArgs radioSetMode_ = nullptr;
+    using ConfigureCall = DWORD(WINAPI*)(HWND, HINSTANCE);
+    ConfigureCall configure_ = nullptr;
 };
 
 }  // namespace tarvon

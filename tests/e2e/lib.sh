@@ -163,6 +163,17 @@ wait_until() {
     done
 }
 
+# A PNG of the one window titled $2. Property sheets come out black in a
+# capture of the whole screen under Xvfb, though they are drawn: their own
+# window's capture shows them.
+screenshot_window() {
+    local id
+    id=$(xwininfo -root -tree -display "$DISPLAY" | grep -F "\"$2\": (" | awk '{print $1}' | head -1)
+    [ -n "$id" ] && xwd -id "$id" -display "$DISPLAY" 2>/dev/null | convert xwd:- "png:$ARTIFACTS/$SCENARIO-$1.png" 2>/dev/null ||
+        echo "note [$SCENARIO]: no screenshot '$1'" >&2
+    return 0
+}
+
 expect_eq() { [ "$1" == "$2" ] || fail "$3: expected '$2', got '$1'"; }
 
 start_display

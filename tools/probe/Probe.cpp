@@ -35,6 +35,7 @@
 //   probe state --title T --id N                         "enabled|disabled visible|hidden" and
 //                                                        "checked|unchecked" or a drop-down's choice
 //   probe reg-dword KEY VALUE / probe reg-string KEY VALUE  (HKLM)
+//   probe reg-binary KEY VALUE                           a binary value's bytes in hex
 //   probe check --title T --id N [--set 0|1]             "checked"/"unchecked" (--set clicks it
 //                                                        into that state, as a user would)
 //   probe enabled --title T --id N                       "enabled"/"disabled"
@@ -188,7 +189,7 @@ int Press(const Args& a) {
 int Text(const Args& a) {
     HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
     if (!dialog) return 1;
-    HWND control = GetDlgItem(dialog, static_cast<int>(a.Number("--id", 0)));
+    HWND control = probe::FindControl(dialog, static_cast<int>(a.Number("--id", 0)));
     if (!control) return 1;
     // The text an edit control of another program holds comes only by asking it.
     wchar_t text[1024] = {};
@@ -307,7 +308,7 @@ int RegistryType(const Args& a) {
     return 0;
 }
 
-int RegistryRead(const Args& a, bool dword) {
+int RegistryRead(const Args& a, bool dword, bool binary = false) {
     HKEY key;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Widen(a.positional[0]).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return 1;
@@ -316,7 +317,13 @@ int RegistryRead(const Args& a, bool dword) {
     LONG rc = RegQueryValueExW(key, Widen(a.positional[1]).c_str(), nullptr, &type, data, &size);
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS) return 1;
-    if (dword) {
+    if (type == REG_BINARY) {
+        if (!binary) return 1;
+        for (DWORD i = 0; i < size; ++i) std::printf("%02x", data[i]);
+        std::printf("\n");
+    } else if (binary) {
+        return 1;
+    } else if (dword) {
         if (type != REG_DWORD) return 1;
         DWORD value;
         memcpy(&value, data, 4);
@@ -399,6 +406,7 @@ int Run(const Args& a) {
     if (a.command == "reg-type") return RegistryType(a);
     if (a.command == "reg-dword") return RegistryRead(a, true);
     if (a.command == "reg-string") return RegistryRead(a, false);
+    if (a.command == "reg-binary") return RegistryRead(a, false, true);
     if (a.command == "check") return Check(a);
     if (a.command == "enabled") return Enabled(a);
     if (a.command == "focus") return Focus(a);

@@ -1,0 +1,43 @@
+#pragma once
+// Resource ids of the "Station" property sheet (Position, Rotator,
+// Transverters), block 5100-5199. Only #defines: the resource compiler reads it.
+
+#define IDD_STATION_POSITION 5100
+#define IDC_POS_CALLSIGN 5101
+#define IDC_POS_LATITUDE 5102
+#define IDC_POS_NORTH 5103
+#define IDC_POS_SOUTH 5104
+#define IDC_POS_LONGITUDE 5105
+#define IDC_POS_EAST 5106
+#define IDC_POS_WEST 5107
+#define IDC_POS_ALTITUDE 5108
+#define IDC_POS_LIMIT_HOURS 5109
+#define IDC_POS_STOP_HOUR 5110
+#define IDC_POS_START_HOUR 5111
+
+#define IDD_STATION_ROTATOR 5130
+#define IDC_ROT_TYPE 5131
+#define IDC_ROT_PORT 5132
+#define IDC_ROT_SPEED 5133
+#define IDC_ROT_PACING 5134
+#define IDC_ROT_SOUTH 5135
+#define IDC_ROT_NORTH 5136
+#define IDC_ROT_FLIP 5137
+#define IDC_ROT_PARK 5138
+#define IDC_ROT_PARK_AZ 5139
+#define IDC_ROT_PARK_EL 5140
+#define IDC_ROT_SETUP 5141
+#define IDC_ROT_DISPLAY_ACTUAL 5142
+
+#define IDD_STATION_TRANSVERTERS 5160
+#define IDC_TRV_LIST 5161
+#define IDC_TRV_NAME 5162
+#define IDC_TRV_PROGRAM 5163
+#define IDC_TRV_START 5164
+#define IDC_TRV_FINISH 5165
+#define IDC_TRV_TX 5166
+#define IDC_TRV_TX_OFFSET 5167
+#define IDC_TRV_RX 5168
+#define IDC_TRV_RX_OFFSET 5169
+#define IDC_TRV_NEW 5170
+#define IDC_TRV_DELETE 5171
