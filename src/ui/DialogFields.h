@@ -1,18 +1,14 @@
 #pragma once
-// Moving texts and ticks between dialog controls and the portable fields,
-// and telling the user about a field that cannot be kept.
+// What the setup sheets add to the dialog controls: input limits, drop-down
+// lists of fixed texts, and a refused field ready to be typed over.
 #include <windows.h>
 
 #include <string>
 
+#include "ui/DialogControls.h"
+
 namespace tarvon {
 
-// The whole text of a control, however long (a pasted or set text is not
-// held to the control's input limit).
-std::string ControlText(HWND dialog, int id);
-void SetControlText(HWND dialog, int id, const std::string& text);
-bool Checked(HWND dialog, int id);
-void SetChecked(HWND dialog, int id, bool checked);
 void LimitText(HWND dialog, int id, size_t characters);
 
 // A drop-down list of `count` texts; `selected` chosen (none when out of range).

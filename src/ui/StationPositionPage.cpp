@@ -15,7 +15,7 @@ constexpr int kFieldIds[] = {IDC_POS_CALLSIGN, IDC_POS_LATITUDE, IDC_POS_LONGITU
                              IDC_POS_ALTITUDE, IDC_POS_STOP_HOUR, IDC_POS_START_HOUR};
 
 void EnableHours(HWND page) {
-    const bool limit = Checked(page, IDC_POS_LIMIT_HOURS);
+    const bool limit = IsChecked(page, IDC_POS_LIMIT_HOURS);
     EnableWindow(GetDlgItem(page, IDC_POS_STOP_HOUR), limit);
     EnableWindow(GetDlgItem(page, IDC_POS_START_HOUR), limit);
 }
@@ -44,9 +44,9 @@ bool Refused(HWND page, StationSetup& setup) {
     f.latitude = ControlText(page, IDC_POS_LATITUDE);
     f.longitude = ControlText(page, IDC_POS_LONGITUDE);
     f.altitude = ControlText(page, IDC_POS_ALTITUDE);
-    f.south = Checked(page, IDC_POS_SOUTH);
-    f.east = Checked(page, IDC_POS_EAST);
-    f.limitHours = Checked(page, IDC_POS_LIMIT_HOURS);
+    f.south = IsChecked(page, IDC_POS_SOUTH);
+    f.east = IsChecked(page, IDC_POS_EAST);
+    f.limitHours = IsChecked(page, IDC_POS_LIMIT_HOURS);
     f.stopHour = ControlText(page, IDC_POS_STOP_HOUR);
     f.startHour = ControlText(page, IDC_POS_START_HOUR);
     StationConfig station = setup.station;

@@ -76,12 +76,12 @@ bool Refused(HWND page, StationSetup& setup) {
     f.port = static_cast<uint32_t>(DropDownChoice(page, IDC_ROT_PORT, 0)) + 1;
     f.speed = kRotatorSpeeds[DropDownChoice(page, IDC_ROT_SPEED, 3)];
     f.pacingDelay = ControlText(page, IDC_ROT_PACING);
-    f.southStop = Checked(page, IDC_ROT_SOUTH);
-    f.flip = Checked(page, IDC_ROT_FLIP);
-    f.park = Checked(page, IDC_ROT_PARK);
+    f.southStop = IsChecked(page, IDC_ROT_SOUTH);
+    f.flip = IsChecked(page, IDC_ROT_FLIP);
+    f.park = IsChecked(page, IDC_ROT_PARK);
     f.parkAz = ControlText(page, IDC_ROT_PARK_AZ);
     f.parkEl = ControlText(page, IDC_ROT_PARK_EL);
-    f.displayActual = Checked(page, IDC_ROT_DISPLAY_ACTUAL);
+    f.displayActual = IsChecked(page, IDC_ROT_DISPLAY_ACTUAL);
     GeneralSettings general = setup.general;
     if (auto problem = RotatorFromFields(f, general)) {
         RefuseField(page, kFieldIds[problem->field], problem->message, L"Tarvon");

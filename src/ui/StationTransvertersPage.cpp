@@ -37,8 +37,8 @@ TransverterFields ReadFields(HWND page) {
     f.finish = ControlText(page, IDC_TRV_FINISH);
     f.txOffset = ControlText(page, IDC_TRV_TX_OFFSET);
     f.rxOffset = ControlText(page, IDC_TRV_RX_OFFSET);
-    f.tx = Checked(page, IDC_TRV_TX);
-    f.rx = Checked(page, IDC_TRV_RX);
+    f.tx = IsChecked(page, IDC_TRV_TX);
+    f.rx = IsChecked(page, IDC_TRV_RX);
     return f;
 }
 
