@@ -64,6 +64,17 @@ std::optional<std::string> ComboText(HWND dialog, int id) {
     return Narrow(text);
 }
 
+void AddListText(HWND dialog, int id, const std::string& text) {
+    SendDlgItemMessageW(dialog, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+std::string ListText(HWND dialog, int id, LRESULT index) {
+    const LRESULT length = SendDlgItemMessageW(dialog, id, LB_GETTEXTLEN, index, 0);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    SendDlgItemMessageW(dialog, id, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return Narrow(text);
+}
+
 int ShowDialogMessage(HWND dialog, std::string_view text, std::string_view caption, UINT flags) {
     return MessageBoxW(dialog, Widen(text).c_str(), Widen(caption).c_str(), flags);
 }

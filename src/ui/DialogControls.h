@@ -28,6 +28,10 @@ void SetComboIndex(HWND dialog, int id, int index);
 // The text of the selected item; nothing when none is selected or it cannot be read.
 std::optional<std::string> ComboText(HWND dialog, int id);
 
+// List boxes: an item added at the end (or where the list sorts it), and an item's text.
+void AddListText(HWND dialog, int id, const std::string& text);
+std::string ListText(HWND dialog, int id, LRESULT index);
+
 // A message box owned by the dialog, so that the dialog waits for it.
 int ShowDialogMessage(HWND dialog, std::string_view text, std::string_view caption, UINT flags);
 

@@ -8,9 +8,8 @@
 #include "orbit/KepsDatabase.h"
 #include "orbit/KepsEditFields.h"
 #include "ui/DialogFields.h"
-#include "ui/Help.h"
+#include "ui/ModalDialog.h"
 #include "ui/KepsDialogIds.h"
-#include "ui/UiBarrier.h"
 #include "win32/Utf8.h"
 
 namespace tarvon {
@@ -57,8 +56,6 @@ struct EditState {
     KepsRecord shown;
     bool finding = false;
 };
-
-EditState& StateOf(HWND dialog) { return *reinterpret_cast<EditState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
 
 std::filesystem::path KepsFile(const EditState& s) { return KepsFilePath(s.main.settings->general.kovaDirectory); }
 
@@ -130,10 +127,9 @@ void OnOk(HWND dialog, EditState& s) {
     if (Save(dialog, s)) ShowSlot(dialog, s);
 }
 
-void OnCommand(HWND dialog, int id) {
-    EditState& s = StateOf(dialog);
+void OnCommand(HWND dialog, EditState& s, WPARAM wParam) {
     int& slot = s.main.editKepsSlot;
-    switch (id) {
+    switch (LOWORD(wParam)) {
     case IDOK: return OnOk(dialog, s);
     case IDCANCEL:
         if (s.finding) return SetFindingMode(dialog, s, false);
@@ -151,7 +147,6 @@ void OnCommand(HWND dialog, int id) {
         ShowSlot(dialog, s);
         return;
     case IDC_KEPS_FIND: return SetFindingMode(dialog, s, true);
-    case IDC_KEPS_HELP: ShowHelp(dialog, IDH_EDIT_SATELLITE_DATA); return;
     default: return;
     }
 }
@@ -163,33 +158,19 @@ void OnInit(HWND dialog, EditState& s) {
     ShowSlot(dialog, s);
 }
 
-INT_PTR CALLBACK EditKepsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            OnInit(dialog, *reinterpret_cast<EditState*>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            OnCommand(dialog, LOWORD(wParam));
-            return TRUE;
-        case WM_HELP:
-            return AnswerHelpRequest(dialog, IDH_EDIT_SATELLITE_DATA, lParam);
-        default:
-            return FALSE;
-        }
-    } catch (...) {
-        RecordCaughtInWindow("edit satellite data dialog");
-        return FALSE;
-    }
-}
+constexpr DialogHandlers<EditState> kHandlers{
+    .place = "edit satellite data dialog",
+    .init = OnInit,
+    .command = OnCommand,
+    .helpButton = IDC_KEPS_HELP,
+    .helpContext = FixedHelp<EditState, IDH_EDIT_SATELLITE_DATA>,
+};
 
 }  // namespace
 
 void EditKepsDialog(MainWindowState& state) {
     auto s = std::make_unique<EditState>(EditState{state, {}, {}, {}, false});
-    DialogBoxParamW(state.instance, MAKEINTRESOURCEW(IDD_EDIT_KEPS), state.window, EditKepsProc,
-                    reinterpret_cast<LPARAM>(s.get()));
+    RunModalDialog(state.window, IDD_EDIT_KEPS, *s, kHandlers);
 }
 
 }  // namespace tarvon

@@ -4,10 +4,10 @@
 
 #include "core/PublicIds.h"
 #include "orbit/ObserverFields.h"
-#include "ui/Help.h"
+#include "ui/DialogControls.h"
+#include "ui/ModalDialog.h"
 #include "ui/MapDialogIds.h"
 #include "win32/Utf8.h"
-#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -18,10 +18,6 @@ constexpr const wchar_t* kWriteFailed =
 struct EditState {
     const std::filesystem::path& file;
 };
-
-const std::filesystem::path& FileOf(HWND dialog) {
-    return reinterpret_cast<EditState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA))->file;
-}
 
 std::string Text(HWND dialog, int id) {
     wchar_t text[64] = {};
@@ -44,13 +40,13 @@ void ShowFields(HWND dialog, const ObserverFieldTexts& f) {
     SetHemispheres(dialog, f.south, f.west);
 }
 
-void OnInit(HWND dialog) {
+void OnInit(HWND dialog, EditState& state) {
     SendDlgItemMessageW(dialog, IDC_OBS_NAME, EM_LIMITTEXT, kObserverNameFieldChars, 0);
     for (int id : {IDC_OBS_LATITUDE, IDC_OBS_LONGITUDE, IDC_OBS_ELEVATION}) {
         SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, 8, 0);
     }
-    for (const ObserverRecord& r : ReadObserverRecords(FileOf(dialog))) {
-        SendDlgItemMessageW(dialog, IDC_OBS_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(r.name).c_str()));
+    for (const ObserverRecord& r : ReadObserverRecords(state.file)) {
+        AddListText(dialog, IDC_OBS_LIST, r.name);
     }
     SetHemispheres(dialog, false, false);
 }
@@ -58,20 +54,17 @@ void OnInit(HWND dialog) {
 std::string SelectedName(HWND dialog, LRESULT& index) {
     index = SendDlgItemMessageW(dialog, IDC_OBS_LIST, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR) return {};
-    const LRESULT length = SendDlgItemMessageW(dialog, IDC_OBS_LIST, LB_GETTEXTLEN, index, 0);
-    std::wstring name(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    SendDlgItemMessageW(dialog, IDC_OBS_LIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name.data()));
-    return Narrow(name);
+    return ListText(dialog, IDC_OBS_LIST, index);
 }
 
-void OnSelect(HWND dialog) {
+void OnSelect(HWND dialog, const EditState& state) {
     LRESULT index;
     ObserverRecord r;
     const std::string name = SelectedName(dialog, index);
-    if (!name.empty() && FindObserverRecord(FileOf(dialog), name.c_str(), r)) ShowFields(dialog, FieldsFromObserverRecord(r));
+    if (!name.empty() && FindObserverRecord(state.file, name.c_str(), r)) ShowFields(dialog, FieldsFromObserverRecord(r));
 }
 
-void OnSave(HWND dialog) {
+void OnSave(HWND dialog, const EditState& state) {
     ObserverFieldTexts f{Text(dialog, IDC_OBS_NAME), Text(dialog, IDC_OBS_LATITUDE), Text(dialog, IDC_OBS_LONGITUDE),
                          Text(dialog, IDC_OBS_ELEVATION), IsDlgButtonChecked(dialog, IDC_OBS_SOUTH) == BST_CHECKED,
                          IsDlgButtonChecked(dialog, IDC_OBS_WEST) == BST_CHECKED};
@@ -81,69 +74,54 @@ void OnSave(HWND dialog) {
         MessageBoxW(dialog, Widen(problem).c_str(), L"Tarvon", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    switch (SaveObserverRecord(FileOf(dialog), r)) {
+    switch (SaveObserverRecord(state.file, r)) {
     case ObserverSaveResult::Appended:
-        SendDlgItemMessageW(dialog, IDC_OBS_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(r.name).c_str()));
+        AddListText(dialog, IDC_OBS_LIST, r.name);
         return;
     case ObserverSaveResult::Replaced: return;
     case ObserverSaveResult::Failed: MessageBoxW(dialog, kWriteFailed, L"Tarvon Error", MB_OK | MB_ICONEXCLAMATION); return;
     }
 }
 
-void OnDelete(HWND dialog) {
+void OnDelete(HWND dialog, const EditState& state) {
     LRESULT index;
     const std::string name = SelectedName(dialog, index);
     if (name.empty()) return;
-    switch (DeleteObserverRecord(FileOf(dialog), name.c_str())) {
+    switch (DeleteObserverRecord(state.file, name.c_str())) {
     case ObserverDeleteResult::Deleted: SendDlgItemMessageW(dialog, IDC_OBS_LIST, LB_DELETESTRING, index, 0); return;
     case ObserverDeleteResult::NotFound: return;
     case ObserverDeleteResult::Failed: MessageBoxW(dialog, kWriteFailed, L"Tarvon Error", MB_OK | MB_ICONEXCLAMATION); return;
     }
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
+void OnCommand(HWND dialog, EditState& state, WPARAM wParam) {
     switch (LOWORD(wParam)) {
-    case IDOK: return OnSave(dialog);
+    case IDOK: return OnSave(dialog, state);
     case IDC_OBS_NEW:
         for (int id : {IDC_OBS_NAME, IDC_OBS_LATITUDE, IDC_OBS_LONGITUDE, IDC_OBS_ELEVATION}) SetText(dialog, id, "");
         return;
-    case IDC_OBS_DELETE: return OnDelete(dialog);
+    case IDC_OBS_DELETE: return OnDelete(dialog, state);
     case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
-    case IDC_OBS_HELP: ShowHelp(dialog, IDH_EDIT_OBSERVERS); return;
     case IDC_OBS_LIST:
-        if (HIWORD(wParam) == LBN_SELCHANGE) OnSelect(dialog);
+        if (HIWORD(wParam) == LBN_SELCHANGE) OnSelect(dialog, state);
         return;
     default: return;
     }
 }
 
-INT_PTR CALLBACK EditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            OnInit(dialog);
-            return TRUE;
-        case WM_HELP:
-            return AnswerHelpRequest(dialog, IDH_EDIT_OBSERVERS, lParam);
-        case WM_COMMAND:
-            OnCommand(dialog, wParam);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    } catch (...) {
-        RecordCaughtInWindow("edit observers dialog");
-        return FALSE;
-    }
-}
+constexpr DialogHandlers<EditState> kHandlers{
+    .place = "edit observers dialog",
+    .init = OnInit,
+    .command = OnCommand,
+    .helpButton = IDC_OBS_HELP,
+    .helpContext = FixedHelp<EditState, IDH_EDIT_OBSERVERS>,
+};
 
 }  // namespace
 
 void EditObserversDialog(HWND owner, const std::filesystem::path& observerFile) {
     EditState state{observerFile};
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_EDIT_OBSERVERS), owner, EditProc, reinterpret_cast<LPARAM>(&state));
+    RunModalDialog(owner, IDD_EDIT_OBSERVERS, state, kHandlers);
 }
 
 }  // namespace tarvon

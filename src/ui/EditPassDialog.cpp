@@ -6,10 +6,9 @@
 #include "core/PublicIds.h"
 #include "platform/Notices.h"
 #include "schedule/PassEdits.h"
-#include "ui/Help.h"
+#include "ui/ModalDialog.h"
 #include "ui/PassDialogIds.h"
 #include "win32/Utf8.h"
-#include "ui/UiBarrier.h"
 
 namespace tarvon {
 namespace {
@@ -23,8 +22,6 @@ struct EditState {
     ScheduleState& schedule;
     PassRef pass;
 };
-
-EditState& StateOf(HWND dialog) { return *reinterpret_cast<EditState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
 
 void ShowTime(HWND dialog, const int (&ids)[6], const EditTimeFields& fields) {
     for (int i = 0; i < 6; ++i) {
@@ -77,48 +74,31 @@ void OnOk(HWND dialog, EditState& state) {
     EndDialog(dialog, TRUE);
 }
 
-void OnCommand(HWND dialog, int id) {
-    EditState& state = StateOf(dialog);
-    switch (id) {
+void OnCommand(HWND dialog, EditState& state, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
     case IDOK: return OnOk(dialog, state);
     case IDCANCEL: EndDialog(dialog, FALSE); return;
     case IDC_EDIT_DELETE:
         SetPassDisplayOnly(state.schedule, state.pass);
         EndDialog(dialog, TRUE);
         return;
-    case IDC_EDIT_HELP: ShowHelp(dialog, IDH_EDIT_PASS); return;
     default: return;
     }
 }
 
-INT_PTR CALLBACK EditPassProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            OnInit(dialog, *reinterpret_cast<EditState*>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            OnCommand(dialog, LOWORD(wParam));
-            return TRUE;
-        case WM_HELP:
-            return AnswerHelpRequest(dialog, IDH_EDIT_PASS, lParam);
-        default:
-            return FALSE;
-        }
-    } catch (...) {
-        RecordCaughtInWindow("edit pass dialog");
-        return FALSE;
-    }
-}
+constexpr DialogHandlers<EditState> kHandlers{
+    .place = "edit pass dialog",
+    .init = OnInit,
+    .command = OnCommand,
+    .helpButton = IDC_EDIT_HELP,
+    .helpContext = FixedHelp<EditState, IDH_EDIT_PASS>,
+};
 
 }  // namespace
 
 bool EditPassDialog(HWND owner, ScheduleState& schedule, const PassRef& pass) {
     EditState state{schedule, pass};
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_EDIT_PASS), owner, EditPassProc,
-                           reinterpret_cast<LPARAM>(&state)) == TRUE;
+    return RunModalDialog(owner, IDD_EDIT_PASS, state, kHandlers) == TRUE;
 }
 
 }  // namespace tarvon

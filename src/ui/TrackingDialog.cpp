@@ -8,10 +8,10 @@
 #include "orbit/KepsDatabase.h"
 #include "orbit/ObserverGeometry.h"
 #include "schedule/ListCommands.h"
+#include "ui/DialogControls.h"
 #include "ui/Help.h"
 #include "ui/MainDialogIds.h"
 #include "ui/UiBarrier.h"
-#include "win32/Utf8.h"
 
 namespace tarvon {
 namespace {
@@ -20,23 +20,12 @@ MainWindowState& StateOf(HWND dialog) {
     return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
 }
 
-void AddName(HWND dialog, int list, const std::wstring& name) {
-    SendDlgItemMessageW(dialog, list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-}
-
-std::wstring ItemText(HWND dialog, int list, LRESULT index) {
-    const LRESULT length = SendDlgItemMessageW(dialog, list, LB_GETTEXTLEN, index, 0);
-    std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    SendDlgItemMessageW(dialog, list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return text;
-}
-
 // Moves the selected name, or every name, from one list to the other.
 void MoveNames(HWND dialog, int from, int to, bool all) {
     for (;;) {
         const LRESULT index = all ? 0 : SendDlgItemMessageW(dialog, from, LB_GETCURSEL, 0, 0);
         if (index == LB_ERR || SendDlgItemMessageW(dialog, from, LB_GETCOUNT, 0, 0) <= index) return;
-        AddName(dialog, to, ItemText(dialog, from, index));
+        AddListText(dialog, to, ListText(dialog, from, index));
         SendDlgItemMessageW(dialog, from, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
         if (!all) return;
     }
@@ -45,19 +34,19 @@ void MoveNames(HWND dialog, int from, int to, bool all) {
 void OnInit(HWND dialog, MainWindowState& state) {
     std::lock_guard<std::recursive_mutex> lock(state.sync->scheduleLock);
     const std::vector<std::string> tracked = TrackingListNames(state.schedule->tracking);
-    for (const std::string& name : tracked) AddName(dialog, IDC_TRACK_TRACKING, Widen(name));
+    for (const std::string& name : tracked) AddListText(dialog, IDC_TRACK_TRACKING, name);
     if (!state.keps) return;
     for (const KepsRecord& record : state.keps->slots) {
         const std::string name(record.name, strnlen(record.name, sizeof record.name));
         if (name.empty() || std::find(tracked.begin(), tracked.end(), name) != tracked.end()) continue;
-        AddName(dialog, IDC_TRACK_SATELLITES, Widen(name));
+        AddListText(dialog, IDC_TRACK_SATELLITES, name);
     }
 }
 
 void OnOk(HWND dialog, MainWindowState& state) {
     std::vector<std::string> names;
     const LRESULT count = SendDlgItemMessageW(dialog, IDC_TRACK_TRACKING, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) names.push_back(Narrow(ItemText(dialog, IDC_TRACK_TRACKING, i)));
+    for (LRESULT i = 0; i < count; ++i) names.push_back(ListText(dialog, IDC_TRACK_TRACKING, i));
     {
         std::lock_guard<std::recursive_mutex> lock(state.sync->scheduleLock);
         ReplaceTrackingList(state.schedule->tracking, names, *state.registry, *state.keps,
