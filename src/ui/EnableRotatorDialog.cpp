@@ -7,6 +7,7 @@
 #include "core/PublicIds.h"
 #include "hardware/TrackingController.h"
 #include "orbit/KepsDatabase.h"
+#include "ui/DialogControls.h"
 #include "ui/EnableRotatorIds.h"
 #include "ui/Help.h"
 #include "ui/StationHardware.h"
@@ -16,7 +17,7 @@
 namespace tarvon {
 namespace {
 
-constexpr const wchar_t* kStopLine = L"[STOP]";
+constexpr const char* kStopLine = "[STOP]";
 
 MainWindowState& StateOf(HWND dialog) {
     return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
@@ -39,7 +40,7 @@ void AskTrakBox(HWND dialog, MainWindowState& state) {
 // Every type that tracks by the station's own predictions offers the
 // satellites of the element database.
 void OnInit(HWND dialog, MainWindowState& state) {
-    AddLine(dialog, kStopLine);
+    AddLine(dialog, Widen(kStopLine));
     const uint32_t type = state.settings->general.rotatorType;
     if (type == kRotatorTrakBox) AskTrakBox(dialog, state);
     if (type < kRotatorLevel1 || !state.keps) return;
@@ -53,13 +54,11 @@ void OnInit(HWND dialog, MainWindowState& state) {
 void Choose(HWND dialog, MainWindowState& state) {
     const LRESULT index = SendDlgItemMessageW(dialog, IDC_ROTATOR_LIST, LB_GETCURSEL, 0, 0);
     if (index != LB_ERR && state.tracking) {
-        const LRESULT length = SendDlgItemMessageW(dialog, IDC_ROTATOR_LIST, LB_GETTEXTLEN, index, 0);
-        std::wstring line(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-        SendDlgItemMessageW(dialog, IDC_ROTATOR_LIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(line.data()));
+        const std::string line = ListText(dialog, IDC_ROTATOR_LIST, index);
         if (line == kStopLine) {
             state.tracking->StartTracking(true, true, "");
         } else {
-            state.tracking->StartTracking(false, true, Narrow(line));
+            state.tracking->StartTracking(false, true, line);
         }
     }
     EndDialog(dialog, IDOK);

@@ -87,7 +87,7 @@ void ShowEvents(HWND dialog, EventsState& state, const std::string& selected) {
     Registry& registry = *state.main.registry;
     SendDlgItemMessageW(dialog, IDC_EVT_LIST, LB_RESETCONTENT, 0, 0);
     for (const std::string& name : EventNames(registry)) {
-        SendDlgItemMessageW(dialog, IDC_EVT_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
+        AddListText(dialog, IDC_EVT_LIST, name);
     }
     EventHistory history;
     const std::optional<EventRecord> event = LoadEventRecord(registry, selected, &history);
@@ -102,11 +102,7 @@ void ShowEvents(HWND dialog, EventsState& state, const std::string& selected) {
 std::string SelectedEvent(HWND dialog) {
     const LRESULT index = SendDlgItemMessageW(dialog, IDC_EVT_LIST, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR) return {};
-    const LRESULT length = SendDlgItemMessageW(dialog, IDC_EVT_LIST, LB_GETTEXTLEN, index, 0);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendDlgItemMessageW(dialog, IDC_EVT_LIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return Narrow(text);
+    return ListText(dialog, IDC_EVT_LIST, index);
 }
 
 void OnInit(HWND dialog, EventsState& state) {

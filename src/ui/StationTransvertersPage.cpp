@@ -3,14 +3,12 @@
 #include <windows.h>
 #include <prsht.h>
 
-#include <algorithm>
 
 #include "core/PublicIds.h"
 #include "ui/DialogFields.h"
 #include "ui/MainWindow.h"
 #include "ui/StationSetupIds.h"
 #include "ui/StationSetupPages.h"
-#include "win32/Utf8.h"
 
 namespace tarvon {
 namespace {
@@ -45,10 +43,7 @@ TransverterFields ReadFields(HWND page) {
 std::string SelectedName(HWND page, LRESULT& index) {
     index = SendDlgItemMessageW(page, IDC_TRV_LIST, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR) return {};
-    const LRESULT length = SendDlgItemMessageW(page, IDC_TRV_LIST, LB_GETTEXTLEN, index, 0);
-    std::wstring name(static_cast<size_t>(std::max<LRESULT>(length, 0)), L'\0');
-    SendDlgItemMessageW(page, IDC_TRV_LIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name.data()));
-    return Narrow(name);
+    return ListText(page, IDC_TRV_LIST, index);
 }
 
 void OnInit(HWND page, StationSetup& setup) {
@@ -58,7 +53,7 @@ void OnInit(HWND page, StationSetup& setup) {
         LimitText(page, id, transverter_limits::kFrequency);
     }
     for (const std::string& name : TransverterNames(*setup.main.registry)) {
-        SendDlgItemMessageW(page, IDC_TRV_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(name).c_str()));
+        AddListText(page, IDC_TRV_LIST, name);
     }
     ShowFields(page, NewTransverterFields());
 }

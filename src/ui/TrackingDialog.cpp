@@ -11,14 +11,10 @@
 #include "ui/DialogControls.h"
 #include "ui/Help.h"
 #include "ui/MainDialogIds.h"
-#include "ui/UiBarrier.h"
+#include "ui/ModalDialog.h"
 
 namespace tarvon {
 namespace {
-
-MainWindowState& StateOf(HWND dialog) {
-    return *reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-}
 
 // Moves the selected name, or every name, from one list to the other.
 void MoveNames(HWND dialog, int from, int to, bool all) {
@@ -61,8 +57,7 @@ void OnOk(HWND dialog, MainWindowState& state) {
     LayoutMainWindow(state);
 }
 
-void OnCommand(HWND dialog, WPARAM wParam) {
-    MainWindowState& state = StateOf(dialog);
+void OnCommand(HWND dialog, MainWindowState& state, WPARAM wParam) {
     const WORD code = HIWORD(wParam);
     switch (LOWORD(wParam)) {
         case IDC_TRACK_ADD: MoveNames(dialog, IDC_TRACK_SATELLITES, IDC_TRACK_TRACKING, false); return;
@@ -81,28 +76,17 @@ void OnCommand(HWND dialog, WPARAM wParam) {
     }
 }
 
-INT_PTR CALLBACK TrackingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-            case WM_INITDIALOG:
-                SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-                OnInit(dialog, *reinterpret_cast<MainWindowState*>(lParam));
-                return TRUE;
-            case WM_COMMAND: OnCommand(dialog, wParam); return TRUE;
-            default: return FALSE;
-        }
-    } catch (...) {
-        RecordCaughtInWindow("tracking dialog");
-        return FALSE;
-    }
-}
+constexpr DialogHandlers<MainWindowState> kHandlers{
+    .place = "tracking dialog",
+    .init = OnInit,
+    .command = OnCommand,
+};
 
 }  // namespace
 
 void TrackingDialog(MainWindowState& state) {
     if (!state.schedule) return;
-    DialogBoxParamW(state.instance, MAKEINTRESOURCEW(IDD_TRACKING), state.window, TrackingProc,
-                    reinterpret_cast<LPARAM>(&state));
+    RunModalDialog(state.window, IDD_TRACKING, state, kHandlers);
 }
 
 }  // namespace tarvon
