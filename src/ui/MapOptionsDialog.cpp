@@ -6,10 +6,9 @@
 #include "core/PublicIds.h"
 #include "core/SettingsStore.h"
 #include "orbit/MapProjection.h"
-#include "ui/Help.h"
+#include "ui/DialogControls.h"
 #include "ui/MapDialogIds.h"
-#include "win32/Utf8.h"
-#include "ui/UiBarrier.h"
+#include "ui/ModalDialog.h"
 
 namespace tarvon {
 namespace {
@@ -34,15 +33,12 @@ constexpr Box kBoxes[] = {
     {IDC_MAPOPT_CIRCLE_FAST, &GeneralSettings::mapCircleFast},
 };
 
-OptionsState& StateOf(HWND dialog) { return *reinterpret_cast<OptionsState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA)); }
-
 void OnInit(HWND dialog, OptionsState& state) {
     for (const Box& b : kBoxes) CheckDlgButton(dialog, b.id, state.general.*b.value ? BST_CHECKED : BST_UNCHECKED);
     SendDlgItemMessageW(dialog, IDC_MAPOPT_SPEED, EM_LIMITTEXT, 4, 0);
     SetDlgItemTextW(dialog, IDC_MAPOPT_SPEED, std::to_wstring(static_cast<int>(state.general.mapSpeed)).c_str());
     for (uint32_t i = 0; i < kMapOriginCount; ++i) {
-        SendDlgItemMessageW(dialog, IDC_MAPOPT_ORIGIN, LB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(Widen(MapOriginAt(i).label).c_str()));
+        AddListText(dialog, IDC_MAPOPT_ORIGIN, MapOriginAt(i).label);
     }
     SendDlgItemMessageW(dialog, IDC_MAPOPT_ORIGIN, LB_SETCURSEL, state.general.mapOrigin, 0);
 }
@@ -59,38 +55,27 @@ void OnOk(HWND dialog, OptionsState& state) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
-            OnInit(dialog, *reinterpret_cast<OptionsState*>(lParam));
-            return TRUE;
-        case WM_HELP:
-            return AnswerHelpRequest(dialog, IDH_MAP_OPTIONS, lParam);
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-            case IDOK: OnOk(dialog, StateOf(dialog)); return TRUE;
-            case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
-            case IDC_MAPOPT_HELP: ShowHelp(dialog, IDH_MAP_OPTIONS); return TRUE;
-            default: return FALSE;
-            }
-        default:
-            return FALSE;
-        }
-    } catch (...) {
-        RecordCaughtInWindow("map options dialog");
-        return FALSE;
+void OnCommand(HWND dialog, OptionsState& state, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+    case IDOK: OnOk(dialog, state); return;
+    case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
+    default: return;
     }
 }
+
+constexpr DialogHandlers<OptionsState> kHandlers{
+    .place = "map options dialog",
+    .init = OnInit,
+    .command = OnCommand,
+    .helpButton = IDC_MAPOPT_HELP,
+    .helpContext = FixedHelp<OptionsState, IDH_MAP_OPTIONS>,
+};
 
 }  // namespace
 
 bool MapOptionsDialog(HWND owner, Registry& registry, GeneralSettings& general) {
     OptionsState state{registry, general};
-    const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAP_OPTIONS), owner, OptionsProc,
-                           reinterpret_cast<LPARAM>(&state)) == IDOK;
+    return RunModalDialog(owner, IDD_MAP_OPTIONS, state, kHandlers) == IDOK;
 }
 
 }  // namespace tarvon
