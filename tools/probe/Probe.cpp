@@ -199,8 +199,11 @@ int Text(const Args& a) {
     return 0;
 }
 
+// A dialog opened by a posted command can take seconds to appear on a busy
+// machine: without --timeout the control's dialog is awaited for 10 s.
 HWND DialogControl(const Args& a) {
-    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
+    const DWORD timeoutMs = a.options.count("--timeout") ? a.TimeoutMs() : 10000;
+    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), timeoutMs);
     return dialog ? probe::FindControl(dialog, static_cast<int>(a.Number("--id", 0))) : nullptr;
 }
 
