@@ -24,43 +24,29 @@ ScheduleEvent Timed(uint32_t run, uint32_t time) {
     return e;
 }
 
-struct ArmCase {
-    const char* what;
-    uint32_t run;
-    uint32_t time;
-    int32_t now;
-    int64_t expected;
-};
-
 TEST(ScheduledEvents, NextRunTimeFollowsTheKindsRule) {
-    const ArmCase cases[] = {
-        {"daily 07:30 armed at 08:00 runs tomorrow", kRunDaily, 27000, kWednesday + 8 * 3600,
-         kWednesday + kDay + 27000},
-        {"daily 07:30 armed at 07:00 runs today", kRunDaily, 27000, kWednesday + 7 * 3600,
-         kWednesday + 27000},
-        {"daily within the two arming seconds moves a day", kRunDaily, 27000,
-         kWednesday + 27000 - 1, kWednesday + kDay + 27000},
-        {"daily seconds below a minute are dropped", kRunDaily, 27059, kWednesday,
-         kWednesday + 27000},
-        {"week days on Friday evening go to Monday", kRunWeekDays, 27000, kFriday + 20 * 3600,
-         kMonday + 27000},
-        {"week days on a Saturday go to Monday", kRunWeekDays, 3600, kSaturday + 7200,
-         kMonday + 3600},
-        {"week days on a Wednesday stay", kRunWeekDays, 3600, kWednesday, kWednesday + 3600},
-        {"weekend days on a Wednesday go to Saturday", kRunWeekendDays, 3600, kWednesday,
-         kSaturday + 3600},
-        {"weekend days on a Saturday stay", kRunWeekendDays, 3600, kSaturday, kSaturday + 3600},
-        {"weekend days on Sunday evening go to Saturday", kRunWeekendDays, 3600,
-         kSaturday + kDay + 7200, kSaturday + 7 * kDay + 3600},
+    const struct {
+        const char* what;
+        uint32_t run, time;
+        int32_t now;
+        int64_t expected;
+    } cases[] = {
+        {"daily 07:30 armed at 08:00 runs tomorrow", kRunDaily, 27000, kWednesday + 8 * 3600, kWednesday + kDay + 27000},
+        {"daily 07:30 armed at 07:00 runs today", kRunDaily, 27000, kWednesday + 7 * 3600, kWednesday + 27000},
+        {"daily within the two arming seconds", kRunDaily, 27000, kWednesday + 27000 - 1, kWednesday + kDay + 27000},
+        {"daily seconds below a minute are dropped", kRunDaily, 27059, kWednesday, kWednesday + 27000},
+        {"week days on Friday evening", kRunWeekDays, 27000, kFriday + 20 * 3600, kMonday + 27000},
+        {"week days on a Saturday", kRunWeekDays, 3600, kSaturday + 7200, kMonday + 3600},
+        {"week days on a Wednesday", kRunWeekDays, 3600, kWednesday, kWednesday + 3600},
+        {"weekend days on a Wednesday", kRunWeekendDays, 3600, kWednesday, kSaturday + 3600},
+        {"weekend days on a Saturday", kRunWeekendDays, 3600, kSaturday, kSaturday + 3600},
+        {"weekend days on Sunday evening", kRunWeekendDays, 3600, kSaturday + kDay + 7200, kSaturday + 7 * kDay + 3600},
         {"regularly 5 minutes", kRunRegularly, 300, kWednesday, kWednesday + 302},
-        {"regularly with an absurd time never runs", kRunRegularly, 4294967295u, kWednesday,
-         kNeverTime},
-        {"daily with an absurd time never runs", kRunDaily, 4294967295u, kWednesday, kNeverTime},
-        {"before pass is not armed", kRunBeforePass, 30, kWednesday, kNotArmed},
-        {"after pass is not armed", kRunAfterPass, 30, kWednesday, kNotArmed},
-        {"on idle is not armed", kRunOnIdle, 0, kWednesday, kNotArmed},
-        {"on end idle is not armed", kRunOnEndIdle, 0, kWednesday, kNotArmed},
-        {"unknown kinds are not armed", 77, 30, kWednesday, kNotArmed},
+        {"regularly, absurd time", kRunRegularly, 4294967295u, kWednesday, kNeverTime},
+        {"daily, absurd time", kRunDaily, 4294967295u, kWednesday, kNeverTime},
+        {"before pass", kRunBeforePass, 30, kWednesday, kNotArmed},
+        {"on idle", kRunOnIdle, 0, kWednesday, kNotArmed},
+        {"unknown kind", 77, 30, kWednesday, kNotArmed},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NextEventRunTime(Timed(c.run, c.time), c.now), c.expected) << c.what;

@@ -41,11 +41,6 @@ TEST(ListCommands, PassPopupItems) {
     }
 }
 
-TEST(ListCommands, TrackingPopupItems) {
-    EXPECT_EQ(TrackingPopupFor(true, 0), (TrackingPopupItems{true, false}));
-    EXPECT_EQ(TrackingPopupFor(false, 2), (TrackingPopupItems{false, true}));
-}
-
 class TrackingEdits : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -10,14 +10,13 @@ namespace {
 constexpr int32_t kNoon = 1700049600;  // 2023-11-15 12:00:00 UTC
 
 TEST(PassEdits, PriorityRangeDependsOnStatus) {
-    struct Case {
+    const struct {
         int priority, status;
         bool refused;
         int stored;
-    };
-    const Case cases[] = {{100, 0, false, 100}, {1, 0, false, 1},  {0, 0, true, 0},
-                          {101, 0, true, 0},    {101, 1, false, 0}, {0, 1, false, 0}};
-    for (const Case& c : cases) {
+    } cases[] = {{100, 0, false, 100}, {1, 0, false, 1},  {0, 0, true, 0},
+                 {101, 0, true, 0},    {101, 1, false, 0}, {0, 1, false, 0}};
+    for (const auto& c : cases) {
         TestStation station(kNoon - 5000);
         auto pass = station.AddPass("A", kNoon, kNoon + 600, 50);
         EditPassFields f = EditFieldsFor(*pass, 1, 0);
@@ -59,8 +58,7 @@ TEST(PassEdits, EditedAosMovesThePassAndKeepsItsFlags) {
     f.status = 1;
     f.runRegardlessOfElevation = true;
     ASSERT_FALSE(ApplyPassEdit(station.state, a, f));
-    EXPECT_EQ(station.state.passes.front(), b);
-    EXPECT_EQ(station.state.passes.back(), a);
+    EXPECT_EQ(station.state.passes, (PassList{b, a}));
     EXPECT_EQ(a->aos, kNoon + 2000);
     EXPECT_EQ(a->runNow, 0);
     EXPECT_EQ(a->runRegardlessOfElevation, 1);
@@ -134,9 +132,7 @@ TEST(PassEdits, NotificationButtons) {
     a->notifyWindow = 5;
     b->notifyWindow = 6;
     NotificationTexts t = NotificationTextsFor(*b, 1, 0);
-    EXPECT_EQ(t.aos, "12:00:30");
-    EXPECT_EQ(t.los, "12:15:00");
-    EXPECT_EQ(t.hiddenAos, std::to_string(kNoon + 30));
+    EXPECT_EQ(t.aos + " " + t.los + " " + t.hiddenAos, "12:00:30 12:15:00 " + std::to_string(kNoon + 30));
     EXPECT_EQ(NotificationTextsFor(*b, 0, 3600).aos, "11:00:30");
 
     ApplyNotificationButton(station.state, "A", kNoon, NotificationButton::Cancel);
