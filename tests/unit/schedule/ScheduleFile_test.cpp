@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "ScratchDir.h"
 #include "Schedule_helpers.h"
@@ -53,11 +54,9 @@ TEST(SchedulePassRecord, FieldsSitAtTheirOffsetsLittleEndian) {
               (std::vector<uint8_t>{0, 0, 0, 0, 0x44, 0x33, 0x22, 0x11}));
 
     SchedulePass back = DecodeSchedulePass(bytes.data(), bytes.size());
-    EXPECT_EQ(back.satName, "AO-51");
-    EXPECT_EQ(back.aos, p.aos);
-    EXPECT_EQ(back.maxElevation, -2);
-    EXPECT_EQ(back.lastRunEnd, p.lastRunEnd);
-    EXPECT_EQ(back.notifyWindow, 0u);
+    EXPECT_EQ(std::tie(back.satName, back.aos, back.maxElevation, back.lastRunEnd),
+              std::tie(p.satName, p.aos, p.maxElevation, p.lastRunEnd));
+    EXPECT_EQ(back.notifyWindow, 0u);  // a window handle means nothing after a restart
     // A name without its terminator stops at eleven characters.
     std::vector<uint8_t> unterminated(100, 'X');
     EXPECT_EQ(DecodeSchedulePass(unterminated.data(), unterminated.size()).satName, std::string(11, 'X'));
@@ -127,10 +126,9 @@ TEST_F(ScheduleFileTest, SaveLeavesOutManualPassesAndEmptiesTheSchedule) {
 
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(ReadWholeFile(path_, bytes));
-    EXPECT_EQ(bytes.size(), 2u + 2 * 100);
     auto stored = DecodeScheduleFile(bytes);
-    EXPECT_EQ(stored[0].satName, "DISPLAY");
-    EXPECT_EQ(stored[1].satName, "RUN");
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0].satName + " " + stored[1].satName, "DISPLAY RUN");
 }
 
 TEST_F(ScheduleFileTest, FailedSaveKeepsTheOldFileAndTheSchedule) {
@@ -158,10 +156,8 @@ TEST_F(ScheduleFileTest, RoundTripThroughSaveAndLoad) {
     LoadScheduleFile(station.state, path_);
     ASSERT_EQ(station.state.passes.size(), 1u);
     const SchedulePass& back = *station.state.passes.front();
-    EXPECT_EQ(back.listenOnly, 1);
-    EXPECT_EQ(back.runRegardlessOfElevation, 1);
-    EXPECT_EQ(back.ignorePassChecking, 1);
-    EXPECT_EQ(back.maxElevation, 33);
+    EXPECT_EQ(std::tie(back.listenOnly, back.runRegardlessOfElevation, back.ignorePassChecking, back.maxElevation),
+              std::make_tuple(1, 1, 1, 33));
 }
 
 }  // namespace

@@ -3,16 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "../ScratchDir.h"
+#include "Schedule_helpers.h"
 #include "core/TimeScales.h"
 #include "orbit/NextEvent.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/Propagation.h"
-#include "platform/memory/FakeClock.h"
-#include "platform/memory/MemoryRegistry.h"
-#include "platform/memory/MemoryStationLog.h"
-#include "platform/memory/RecordingNotices.h"
-#include "platform/memory/ScriptedWaits.h"
-#include "schedule/DryRun.h"
 #include "schedule/OrbitPassSource.h"
 #include "schedule/ScheduleBuilder.h"
 
@@ -51,23 +46,15 @@ int32_t FirstAos(const KepsDatabase& db, const Settings& settings, Clock& clock)
 // tracked satellites: the next AOS moves with the new elements.
 TEST(ScheduleSatStates, ImportDuringARunMovesTheNextAos) {
     ScratchDir dir;
-    FakeClock clock(int64_t(kStart) * 1000);
-    MemoryRegistry registry;
-    ScriptedWaits waits(&clock);
-    RecordingNotices notices;
-    MemoryStationLog log;
-    PlatformServices platform{registry, clock, waits, notices, log};
-    SyncObjects sync;
-    RunFlags flags;
-    Settings settings;
+    TestStation st(kStart);
+    Settings& settings = st.settings;
     settings.station.latitude = 52.2;
     settings.general.kovaDirectory = dir.Path().string();
     KepsDatabase db;
     AddKepsRecord(db, Iss(313.7980));
-    OrbitPassSource source(db, ObserverFromStation(settings.station), PassSearchSettings{}, clock);
-    DryRunWorld world(clock, ModelledProgram{});
-    ScheduleState state(ScheduleServices{platform, sync, flags, settings, source, world, world, true});
-    world.Attach(state);
+    OrbitPassSource source(db, ObserverFromStation(settings.station), PassSearchSettings{}, st.clock);
+    ScheduleState state(ScheduleServices{st.platform, st.sync, st.flags, settings, source, st.world, st.world, true});
+    st.world.Attach(state);
     UpdateSatelliteScheduling(state, "ISS", 10, 0, 0, 0, 25);
     ASSERT_FALSE(state.passes.empty());
     const int32_t oldAos = state.passes.front()->aos;
@@ -78,7 +65,7 @@ TEST(ScheduleSatStates, ImportDuringARunMovesTheNextAos) {
 
     KepsDatabase imported;
     AddKepsRecord(imported, Iss(43.7980));  // a quarter of an orbit on
-    const int32_t newAos = FirstAos(imported, settings, clock);
+    const int32_t newAos = FirstAos(imported, settings, st.clock);
     ASSERT_NE(newAos, oldAos);
     const auto kepsFile = dir / "Kova.KEP";
     ASSERT_TRUE(SaveKepsDatabase(imported, kepsFile));
@@ -93,7 +80,7 @@ TEST(ScheduleSatStates, ImportDuringARunMovesTheNextAos) {
     EXPECT_EQ(tracked->state.nextEventTime, 1);
     std::atomic<int> running{1};
     EXPECT_EQ(FindNextEvent(tracked->state, ObserverFromStation(settings.station), running).unixTime, newAos);
-    EXPECT_EQ(notices.Redraws().back(), RedrawTarget::TrackingPane);
+    EXPECT_EQ(st.notices.Redraws().back(), RedrawTarget::TrackingPane);
     // The schedule's searches go on with them: a Redo finds the moved pass.
     RedoSchedule(state);
     ASSERT_FALSE(state.passes.empty());
