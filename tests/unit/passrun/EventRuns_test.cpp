@@ -94,13 +94,10 @@ TEST_F(EventRunsTest, HousekeepingRunsOnlyWithoutCompanionPrograms) {
     auto rules = registry.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
     RegWriteDword(*rules, "FH Delete UL", 1);
     RegWriteDword(*rules, "FH Oldest Files", 0);
-    auto makeFiles = [&] {
-        for (const char* name : {"A.UL", "B.UL"}) {
-            std::ofstream(dir / name) << "x";
-            fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(1));
-        }
-    };
-    makeFiles();
+    for (const char* name : {"A.UL", "B.UL"}) {
+        std::ofstream(dir / name) << "x";
+        fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    }
     Event("hk", "Tidy", kRunDaily, kAssociateHousekeeping, "ignored.exe");
     const auto now = uint32_t(std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()));
     clock.SetNowUnix(int32_t(now));

@@ -59,12 +59,7 @@ struct RunnerStation : PassrunStation {
         engine.nextWakeTime = kNever;
         sync.passEnd.Reset();  // as the engine does when it starts a pass
     }
-    void SetSatValue(const char* name, uint32_t value) {
-        RegWriteDword(*registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\Sat1"), name, value);
-    }
-    void SetSatText(const char* name, const std::string& value) {
-        RegWriteString(*registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\Sat1"), name, value);
-    }
+    std::unique_ptr<RegKey> SatKey() { return registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\Sat1"); }
     void Event(const std::string& name, uint32_t run, uint32_t time) {
         ScheduleEvent e;
         e.name = name;
@@ -149,7 +144,7 @@ TEST_F(PassRunnerTest, BeforePassEventsLeadTheModemSetUp) {
     Event("E30b", kRunBeforePass, 30);
     Event("Other kind", kRunAfterPass, 5);
     settings.general.mapDisplay = 0;
-    SetSatText("Program", "");
+    RegWriteString(*SatKey(), "Program", "");
     sync.passEnd.Set();
 
     RunPass();
@@ -168,7 +163,7 @@ TEST_F(PassRunnerTest, AfterPassEventsFollowTheEnd) {
     Event("A10", kRunAfterPass, 10);
     Event("A10b", kRunAfterPass, 10);
     Event("A40", kRunAfterPass, 40);
-    SetSatText("Program", "");
+    RegWriteString(*SatKey(), "Program", "");
     sync.passEnd.Set();
     engine.endRequested = 0;
 
@@ -184,7 +179,7 @@ TEST_F(PassRunnerTest, AfterPassEventsFollowTheEnd) {
 
 TEST_F(PassRunnerTest, ModemThatNeverAnswersDelaysByAtMostFourteenSeconds) {
     hardware.modemAnswers = false;
-    SetSatText("Program", "");
+    RegWriteString(*SatKey(), "Program", "");
     sync.passEnd.Set();
     RunPass();
     EXPECT_EQ(waits.Calls()[0].result, kWaitTimeout);
@@ -260,7 +255,7 @@ TEST_F(PassRunnerTest, RunValueChoosesTheShowState) {
         {0, ShowState::MinimisedNoActivate}, {1, ShowState::Maximised}, {2, ShowState::Normal}, {77, ShowState::Normal}};
     processes.OnStart([](FakeProgram&) { return false; });
     for (const auto& [run, show] : cases) {
-        SetSatValue("Run", run);
+        RegWriteDword(*SatKey(), "Run", run);
         RunPass();
         EXPECT_EQ(processes.Started().back()->Start().show, show) << run;
     }
