@@ -59,14 +59,12 @@ struct RunnerStation : PassrunStation {
         engine.nextWakeTime = kNever;
         sync.passEnd.Reset();  // as the engine does when it starts a pass
     }
-    std::unique_ptr<RegKey> SatKey() { return registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\Sat1"); }
+    std::unique_ptr<RegKey> SatKey() {
+        return registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\Sat1");
+    }
     void Event(const std::string& name, uint32_t run, uint32_t time) {
-        ScheduleEvent e;
-        e.name = name;
-        e.run = run;
-        e.time = time;
-        e.associate = kAssociateAllSatellites;
-        events.events.push_back(e);
+        events.events.push_back(
+            {.name = name, .satellite = {}, .run = run, .associate = kAssociateAllSatellites, .time = time});
     }
     // A program whose companion window shows after `looks` lookups and that
     // ends when the clock reaches `endsAt`.

@@ -16,14 +16,6 @@ constexpr int32_t kFriday = kWednesday + 2 * kDay;
 constexpr int32_t kSaturday = kWednesday + 3 * kDay;
 constexpr int32_t kMonday = kWednesday + 5 * kDay;
 
-ScheduleEvent Timed(uint32_t run, uint32_t time) {
-    ScheduleEvent e;
-    e.name = "E";
-    e.run = run;
-    e.time = time;
-    return e;
-}
-
 TEST(ScheduledEvents, NextRunTimeFollowsTheKindsRule) {
     const struct {
         const char* what;
@@ -49,7 +41,8 @@ TEST(ScheduledEvents, NextRunTimeFollowsTheKindsRule) {
         {"unknown kind", 77, 30, kWednesday, kNotArmed},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(NextEventRunTime(Timed(c.run, c.time), c.now), c.expected) << c.what;
+        const ScheduleEvent event{.name = "E", .satellite = {}, .run = c.run, .time = c.time};
+        EXPECT_EQ(NextEventRunTime(event, c.now), c.expected) << c.what;
     }
 }
 
