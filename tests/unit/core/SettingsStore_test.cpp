@@ -77,14 +77,6 @@ TEST_F(SettingsStoreTest, ClampsAndAbsurdValues) {
     }
 }
 
-TEST_F(SettingsStoreTest, RotorDisplayIsForcedUnlessRotatorTypeIsTwo) {
-    RegWriteDword(*Key("SOFTWARE\\Kova\\Tarvon"), "Rotor Display", 0);
-    for (uint32_t type : {0u, 1u, 3u, 2u}) {
-        RegWriteDword(*Key("SOFTWARE\\Kova\\Rotator"), "Rotator Type", type);
-        EXPECT_EQ(Load().general.rotorDisplay, type == 2 ? 0u : 1u) << "type " << type;
-    }
-}
-
 TEST_F(SettingsStoreTest, ValuesTooLongForTheirBuffersKeepTheDefault) {
     RegWriteString(*Key("SOFTWARE\\Kova\\Station"), "Callsign", "ABCDEFGHIJKL");  // 12 + NUL
     RegWriteString(*Key("SOFTWARE\\Kova\\Tarvon"), "Map Sat", std::string(20, 'S'));

@@ -57,23 +57,6 @@ TEST(StationSounds, WhatEachEventPlaysByTheStoredSettings) {
     }
 }
 
-TEST(SoundSettings, EachTypeEnablesItsControls) {
-    const struct {
-        uint32_t type;
-        bool checks, files;
-    } cases[] = {{kSoundTypeNone, false, false}, {kSoundTypeBeeps, true, false}, {kSoundTypeWave, true, true},
-                 {0, false, false},              {7, false, false}};
-    for (const auto& c : cases) {
-        const SoundControls got = SoundControlsFor(c.type);
-        EXPECT_EQ(std::tuple(got.eventChecks, got.waveFiles, got.perSatelliteWave),
-                  std::tuple(c.checks, c.files, c.files))
-            << c.type;
-    }
-    EXPECT_EQ(SoundTypeFromButtons(true, true), kSoundTypeWave);
-    EXPECT_EQ(SoundTypeFromButtons(false, true), kSoundTypeBeeps);
-    EXPECT_EQ(SoundTypeFromButtons(false, false), kSoundTypeNone);
-}
-
 // A fresh station plays nothing though the dialog offers two sounds; once
 // saved from the dialog, the player follows what was saved.
 TEST(SoundSettings, DialogDefaultsAndWhatTheyPlayOnceSaved) {

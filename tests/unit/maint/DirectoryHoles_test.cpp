@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 
+#include "ScratchDir.h"
 #include "core/FileReplace.h"
 
 namespace tarvon {
@@ -67,9 +66,8 @@ TEST(DirectoryHoles, DecodeDamagedLists) {
 }
 
 TEST(DirectoryHoles, UpdateOnDisk) {
-    const fs::path dir = fs::temp_directory_path() / ("tarvon-holes-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const testing::ScratchDir scratch;
+    const fs::path& dir = scratch.Path();
     const fs::path list = dir / kHoleListFileName;
 
     EXPECT_FALSE(UpdateHoleList(dir.string(), {}, kNow)) << "a missing list is an error";
@@ -89,7 +87,6 @@ TEST(DirectoryHoles, UpdateOnDisk) {
     EXPECT_FALSE(UpdateHoleList(dir.string(), {}, kNow));
     ASSERT_TRUE(ReadWholeFile(list, bytes));
     EXPECT_EQ(DecodeHoleList(bytes), (Holes{{kNow - 7 * kDay, kOpen}}));
-    fs::remove_all(dir);
 }
 
 }  // namespace

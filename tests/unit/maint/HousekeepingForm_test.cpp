@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tarvon {
 namespace {
 
@@ -22,11 +24,8 @@ TEST(HousekeepingForm, RulesAndTheSatelliteToCleanAreRead) {
     HousekeepingRules rules;
     std::optional<std::string> satellite;
     ASSERT_FALSE(ReadHousekeepingForm(form, rules, satellite));
-    EXPECT_EQ(rules.deleteDlx, 1u);
-    EXPECT_EQ(rules.deleteAct, 0u);
-    EXPECT_EQ(rules.pfhAction, 1u);
-    EXPECT_EQ(rules.keepPfhFiles, 5u);
-    EXPECT_EQ(rules.oldestMessages, 0u);
+    EXPECT_EQ(std::tuple(rules.deleteDlx, rules.deleteAct, rules.pfhAction, rules.keepPfhFiles, rules.oldestMessages),
+              std::tuple(1u, 0u, 1u, 5u, 0u));
     EXPECT_EQ(satellite, "UO-22");
 }
 

@@ -1,10 +1,10 @@
 #include "maint/UploadQueue.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "ScratchDir.h"
 #include "core/FileReplace.h"
 
 namespace tarvon {
@@ -15,12 +15,9 @@ namespace fs = std::filesystem;
 class UploadQueueTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / ("tarvon-queue-" + std::to_string(getpid()));
-        fs::remove_all(root_);
         fs::create_directories(root_ / "AO16");
         fs::create_directories(root_ / "UO22");
     }
-    void TearDown() override { fs::remove_all(root_); }
     std::string Dir(const char* sat) { return (root_ / sat).string(); }
     void Put(const char* sat, const char* name, const std::vector<uint8_t>& bytes) {
         ASSERT_TRUE(ReplaceFileContents(root_ / sat / name, bytes));
@@ -30,7 +27,7 @@ protected:
         EXPECT_TRUE(ReadWholeFile(root_ / sat / name, bytes)) << name;
         return bytes;
     }
-    fs::path root_;
+    testing::ScratchDir root_;
 };
 
 const std::vector<uint8_t> kHeaded{0xAA, 0x55, 0x14, 0x00, 3, 'A', 'L', 'L', 0x22, 0x00, 4, 'K', 'e', 'p', 's', 0, 0, 0};
@@ -40,7 +37,7 @@ TEST_F(UploadQueueTest, ListsTheClassesInOrderWithTheirHeaders) {
         Put("AO16", name, kHeaded);
     }
     Put("AO16", "X.OUT", {'p', 'l', 'a', 'i', 'n'});
-    fs::create_directory(root_ / "AO16" / "D.UL");
+    fs::create_directory(root_.Path() / "AO16" / "D.UL");
     std::vector<std::string> rows;
     for (const QueuedUpload& u : ListUploadQueue(Dir("AO16"))) rows.push_back(u.row);
     const std::string headed = "ALL          Keps";

@@ -187,20 +187,5 @@ TEST(PassSearchOverhead, SweepThroughTheStopSideNeedsOverhead) {
     }
 }
 
-TEST_F(PassSearchTest, OverheadFlagOnlyWithFlipMode) {
-    SatState s = testing::StateAt(amateur, "ISS (ZARYA)", kAmateurFileTime);
-    for (bool flip : {false, true}) {
-        PassSearchSettings settings;
-        settings.flip = flip;
-        s.now = DayNumberFromUnixTime(kAmateurFileTime);
-        s.searchState = kSearchStart;
-        for (int found = 0; found < 12;) {
-            if (PassSearchStep(s, station, settings) != kPassStepFound) continue;
-            ++found;
-            EXPECT_EQ(s.overhead, flip && NeedsOverhead(s.aosAzimuth, s.maxAzimuth, s.azimuth, true));
-        }
-    }
-}
-
 }  // namespace
 }  // namespace tarvon

@@ -27,16 +27,6 @@ TEST(MainLayoutTest, LineSplit) {
     }
 }
 
-TEST(MainLayoutTest, ClientTooSmallGivesTheMinimum) {
-    int schedule = 0, tracking = 0;
-    LinesForClientHeight(40, 28, 12, 2, schedule, tracking);  // 40 - 28 - 14 < 13
-    EXPECT_EQ(schedule, 5);
-    EXPECT_EQ(tracking, 2);
-    LinesForClientHeight(28 + 14 + 12 * 20, 28, 12, 4, schedule, tracking);
-    EXPECT_EQ(schedule, 14);
-    EXPECT_EQ(tracking, 4);
-}
-
 TEST(MainLayoutTest, WindowSnapsToWholeLines) {
     const int overhead = 2 * 4 + 19 + 19 + 28 + 15;
     const struct {
