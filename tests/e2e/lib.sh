@@ -1,15 +1,16 @@
 # Shared harness of the end-to-end scenarios; sourced by scenarios/*.sh.
 # A scenario gets, so that any number of them run side by side: its own work
 # folder ($WORK, also the station's Kova Directory as $KOVA_DIR /
-# $KOVA_DIR_WIN), its own Wine prefix (a fresh copy of one made once), its own
-# X server, free TCP ports on request, and these helpers.
+# $KOVA_DIR_WIN, named $KOVA_FOLDER if the scenario sets it), its own Wine
+# prefix (a fresh copy of one made once), its own X server, free TCP ports on
+# request, and these helpers.
 set -euo pipefail
 
 : "${TARVON_BIN:?built programs folder}" "${E2E_WORK:?e2e work folder}" "${TARVON_SOURCE:?source tree}"
 SCENARIO=$(basename "$0" .sh)
 WORK="$E2E_WORK/$SCENARIO"
 ARTIFACTS="$E2E_WORK/artifacts"
-KOVA_DIR="$WORK/kova"
+KOVA_DIR="$WORK/${KOVA_FOLDER:-kova}"
 KOVA_DIR_WIN="Z:$(echo "$KOVA_DIR" | tr / '\\')"
 
 export WINEPREFIX="$WORK/prefix"
@@ -106,7 +107,14 @@ win_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
 
 apply_registry() {
     [ -s "$PENDING_REG" ] || return 0
-    { echo REGEDIT4; cat "$PENDING_REG"; } >"$WORK/seed.reg"
+    # REGEDIT4 files are read in the ANSI code page: texts beyond ASCII go in
+    # the UTF-16 format.
+    if LC_ALL=C grep -q '[^[:print:][:space:]]' "$PENDING_REG"; then
+        { printf 'Windows Registry Editor Version 5.00\n'; cat "$PENDING_REG"; } | sed 's/$/\r/' |
+            iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$WORK/seed.reg"
+    else
+        { echo REGEDIT4; cat "$PENDING_REG"; } >"$WORK/seed.reg"
+    fi
     rm -f "$PENDING_REG"
     "$WINE" reg import "$WORK/seed.reg" >/dev/null 2>&1 || fail "reg import of $WORK/seed.reg"
 }

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # At start-up the schedule fills from the satellites and the element database;
 # closing writes "Kova Schedule.DAT", which the tool dumps and which the next
-# start loads again.
+# start loads again, all in a suite folder whose name is not ASCII (Wine is
+# handed it in UTF-8).
+export LC_ALL=C.UTF-8
+KOVA_FOLDER='Station Ünïcode'
 source "$(dirname "$0")/../lib.sh"
 
 seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
