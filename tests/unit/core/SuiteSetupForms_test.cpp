@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/SettingsStore.h"
 #include "platform/memory/MemoryRegistry.h"
 
@@ -18,15 +20,23 @@ GeneralSetupForm GoodGeneralForm() {
     return form;
 }
 
-TEST(GeneralSetupForm, TypedValuesBecomeTheStationsUnits) {
+TEST(GeneralSetupForm, TypedValuesAreStoredInTheStationsUnits) {
     GeneralSettings general;
     std::string directory;
     ASSERT_FALSE(ReadGeneralSetupForm(GoodGeneralForm(), general, directory));
-    EXPECT_EQ(general.popUpTime, 300u);
-    EXPECT_EQ(general.passEndTime, 20u);
-    EXPECT_EQ(general.scheduleSeconds, 3u * 86400u);
-    EXPECT_EQ(general.displayTime, 0u);
+    using Units = std::tuple<uint32_t, uint32_t, uint32_t, uint32_t>;
+    EXPECT_EQ(Units(general.popUpTime, general.passEndTime, general.scheduleSeconds, general.displayTime),
+              Units(300, 20, 3 * 86400, 0));
     EXPECT_EQ(directory, "C:\\KOVA\\");
+    MemoryRegistry registry;
+    SaveGeneralSetup(registry, general, "C:\\KOVA");
+    auto tarvon = registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
+    uint32_t popUp = 0, days = 0, displayTime = 9;
+    ASSERT_TRUE(RegReadDword(*tarvon, "Pop Up Time", popUp));
+    ASSERT_TRUE(RegReadDword(*tarvon, "Schedule Days", days));
+    ASSERT_TRUE(RegReadDword(*tarvon, "Display Time", displayTime));
+    EXPECT_EQ(std::tuple(popUp, days, displayTime), std::tuple(300u, 3u, 0u));
+    EXPECT_EQ(StoredKovaDirectory(registry), "C:\\KOVA");
 }
 
 TEST(GeneralSetupForm, BadFieldsAreRefusedAndNothingChanges) {
@@ -56,23 +66,6 @@ TEST(GeneralSetupForm, BadFieldsAreRefusedAndNothingChanges) {
         EXPECT_EQ(general.popUpTime, 180u) << c.value;
         EXPECT_EQ(directory, "kept") << c.value;
     }
-}
-
-TEST(GeneralSetupForm, SavedValuesReachTheRegistryInTheirStoredUnits) {
-    MemoryRegistry registry;
-    GeneralSettings general;
-    std::string directory;
-    ASSERT_FALSE(ReadGeneralSetupForm(GoodGeneralForm(), general, directory));
-    SaveGeneralSetup(registry, general, "C:\\KOVA");
-    auto tarvon = registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
-    uint32_t popUp = 0, days = 0, displayTime = 9;
-    ASSERT_TRUE(RegReadDword(*tarvon, "Pop Up Time", popUp));
-    ASSERT_TRUE(RegReadDword(*tarvon, "Schedule Days", days));
-    ASSERT_TRUE(RegReadDword(*tarvon, "Display Time", displayTime));
-    EXPECT_EQ(popUp, 300u);
-    EXPECT_EQ(days, 3u);
-    EXPECT_EQ(displayTime, 0u);
-    EXPECT_EQ(StoredKovaDirectory(registry), "C:\\KOVA");
 }
 
 TEST(CompanionSetupForms, StoredValuesShowAsTheirListPositions) {
