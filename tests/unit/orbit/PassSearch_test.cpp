@@ -130,17 +130,6 @@ TEST_F(PassSearchTest, StartingInsideAPassGivesThatPass) {
     }
 }
 
-TEST_F(PassSearchTest, AfterAPassTheSearchContinuesAfterLos) {
-    SatState s = testing::StateAt(amateur, "ISS (ZARYA)", kAmateurFileTime);
-    s.now = DayNumberFromUnixTime(kAmateurFileTime);
-    int result = kPassStepSearching;
-    while ((result = PassSearchStep(s, station, {})) == kPassStepSearching) {
-    }
-    ASSERT_EQ(result, kPassStepFound);
-    EXPECT_EQ(s.searchState, kSearchStart);
-    EXPECT_NEAR((s.now - s.los) * 86400.0, 59.0, 1e-3);
-}
-
 TEST_F(PassSearchTest, GeostationarySatellitesEndTheSearch) {
     const KepsDatabase bulletin = testing::ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
     const SatState geo = testing::StateAt(bulletin, "QO-100", kBulletinTime);
