@@ -72,6 +72,15 @@ bool IsUsableSlot(const KepsRecord& record) { return !IsFreeSlot(record) && Elem
 void CopyKepsName(KepsRecord& record, const char* name) {
     std::memset(record.name, 0, sizeof record.name);
     std::strncpy(record.name, name, kKepsNameChars);
+    if (std::strlen(name) <= kKepsNameChars) return;
+    // A UTF-8 character cut by the field's end would leave a name that no
+    // registry key or typed name can ever match: drop the whole character.
+    size_t lead = kKepsNameChars;
+    while (lead > 0 && (uint8_t(record.name[lead - 1]) & 0xC0) == 0x80) --lead;
+    if (lead == 0 || uint8_t(record.name[lead - 1]) < 0xC0) return;
+    const uint8_t first = uint8_t(record.name[lead - 1]);
+    const size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : 2;
+    if (lead - 1 + length > kKepsNameChars) std::memset(record.name + lead - 1, 0, kKepsNameChars - (lead - 1));
 }
 
 void EncodeKepsRecord(const KepsRecord& r, uint8_t* bytes) {

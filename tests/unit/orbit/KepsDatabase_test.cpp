@@ -49,6 +49,20 @@ TEST(KepsRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(std::memcmp(b + 101, "B 0-255\0", 8), 0);
 }
 
+TEST(KepsRecordName, CutAtTheFieldEndNeverSplitsACharacter) {
+    const struct { const char* given; const char* kept; } cases[] = {
+        {"SÄTËLLÏTË-1", "SÄTËLLÏT"},         // 11 characters in 16 bytes: the cut falls inside "Ë"
+        {"ÅÅÅÅÅÅX", "ÅÅÅÅÅÅ"},               // two-byte characters ending on the field's end
+        {"ABCDEFGHIJKÅ", "ABCDEFGHIJK"},      // the last character would be cut in half
+        {"ABCDEFGHIJKLMN", "ABCDEFGHIJKL"},   // plain ASCII keeps 12
+    };
+    for (const auto& c : cases) {
+        KepsRecord r{};
+        CopyKepsName(r, c.given);
+        EXPECT_EQ(std::string(r.name, strnlen(r.name, kKepsNameChars)), c.kept) << c.given;
+    }
+}
+
 TEST(KepsRecordElements, OnlySetsThatCanBeAnOrbitPass) {
     struct Case { const char* what; void (*change)(KepsRecord&); bool orbit; };
     const Case cases[] = {
