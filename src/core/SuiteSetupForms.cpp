@@ -20,22 +20,9 @@ constexpr size_t kPathChars = 259;
 constexpr size_t kCallsignChars = 9;
 constexpr uint32_t kCompressionValues[] = {0, 2, 3};
 
-// A check of one field, for FirstProblem.
-template <typename Check>
-auto Field(int field, Check check) {
-    return [field, check]() -> std::optional<FieldProblem> {
-        if (std::optional<std::string> message = check()) return FieldProblem{field, *message};
-        return std::nullopt;
-    };
-}
-
-auto Number(int field, const char* label, const std::string& text, uint32_t min, uint32_t max, uint32_t& value) {
-    return Field(field, [=, &text, &value] { return CheckWholeNumber(label, text, min, max, value); });
-}
-
 // An empty text keeps `value`.
 auto OptionalNumber(int field, const char* label, const std::string& text, uint32_t max, uint32_t& value) {
-    return Field(field, [=, &text, &value]() -> std::optional<std::string> {
+    return FieldCheck(field, [=, &text, &value]() -> std::optional<std::string> {
         if (text.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
         return CheckWholeNumber(label, text, 0, max, value);
     });
@@ -44,13 +31,13 @@ auto OptionalNumber(int field, const char* label, const std::string& text, uint3
 // A text is held to what its edit takes from the keyboard, except a stored
 // one left as it was: another program of the suite may keep a longer one.
 auto Text(int field, const char* label, const std::string& text, const std::string& stored, size_t maxChars) {
-    return Field(field, [=, &text, &stored] {
+    return FieldCheck(field, [=, &text, &stored] {
         return CheckText(label, text, text == stored ? kPathChars : maxChars, false);
     });
 }
 
 auto Directory(int field, const char* label, const std::string& text) {
-    return Field(field, [=, &text] { return CheckDirectory(label, text); });
+    return FieldCheck(field, [=, &text] { return CheckDirectory(label, text); });
 }
 
 }  // namespace
@@ -72,9 +59,12 @@ std::optional<FieldProblem> ReadGeneralSetupForm(const GeneralSetupForm& form, G
     uint32_t popUpMinutes = 0, passEnd = 0, days = 0;
     // A schedule of no days would leave the station with nothing to do.
     if (auto problem = FirstProblem(
-            Number(kFieldPopUpTime, "Time before pass to send message", form.popUpMinutes, 0, kTwoDigits, popUpMinutes),
-            Number(kFieldPassEndTime, "Time after pass to close VANT", form.passEndSeconds, 0, kTwoDigits, passEnd),
-            Number(kFieldScheduleDays, "Number of days to schedule", form.scheduleDays, 1, kTwoDigits, days),
+            WholeNumberField(kFieldPopUpTime, "Time before pass to send message", form.popUpMinutes, 0, kTwoDigits,
+                             popUpMinutes),
+            WholeNumberField(kFieldPassEndTime, "Time after pass to close VANT", form.passEndSeconds, 0, kTwoDigits,
+                             passEnd),
+            WholeNumberField(kFieldScheduleDays, "Number of days to schedule", form.scheduleDays, 1, kTwoDigits,
+                             days),
             Directory(kFieldKovaDirectory, "Kova Program Directory", form.kovaDirectory))) {
         return problem;
     }
@@ -130,10 +120,10 @@ std::optional<FieldProblem> ReadScrivetSetupForm(const ScrivetSetupForm& form, S
             Text(kFieldGreeting, "Greeting", form.greeting, settings.greeting, kGreetingChars),
             Text(kFieldEditor, "Editor name", form.editor, settings.editor, kPathChars),
             Directory(kFieldSourceSaveDirectory, "Source save directory", form.sourceSaveDirectory),
-            Number(kFieldMessageExpiryDays, "Message expiry time", form.messageExpiryDays, 0, kTwoDigits,
-                   read.messageExpiryDays),
-            Number(kFieldCompressionThreshold, "Compression threshold", form.compressionThreshold, 0, kSixDigits,
-                   read.compressionThreshold))) {
+            WholeNumberField(kFieldMessageExpiryDays, "Message expiry time", form.messageExpiryDays, 0, kTwoDigits,
+                             read.messageExpiryDays),
+            WholeNumberField(kFieldCompressionThreshold, "Compression threshold", form.compressionThreshold, 0,
+                             kSixDigits, read.compressionThreshold))) {
         return problem;
     }
     read.signature = form.signature;

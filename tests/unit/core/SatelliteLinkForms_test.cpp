@@ -1,0 +1,179 @@
+#include "core/SatelliteLinkForms.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvon {
+namespace {
+
+SatelliteConfig Stored() { return *NewSatelliteConfig(); }
+
+// Numbers the TNC cannot use are replaced on leaving, at and around each limit.
+TEST(SatelliteLinkForms, TncCorrectionsAtTheirLimits) {
+    struct Case {
+        std::string TncForm::*text;
+        const char* typed;
+        uint32_t SatelliteConfig::*stored;
+        uint32_t want;
+    };
+    const Case cases[] = {
+        {&TncForm::txBuffer, "255", &SatelliteConfig::txBuffer, 2047},
+        {&TncForm::txBuffer, "256", &SatelliteConfig::txBuffer, 256},
+        {&TncForm::txBuffer, "32767", &SatelliteConfig::txBuffer, 32767},
+        {&TncForm::txBuffer, "32768", &SatelliteConfig::txBuffer, 2047},
+        {&TncForm::rxBuffer, "255", &SatelliteConfig::rxBuffer, 8192},
+        {&TncForm::rxBuffer, "32768", &SatelliteConfig::rxBuffer, 8192},
+        {&TncForm::rxBuffer, "4294967295", &SatelliteConfig::rxBuffer, 8192},
+        {&TncForm::txDelay, "2500", &SatelliteConfig::txDelay, 2500},
+        {&TncForm::txDelay, "2501", &SatelliteConfig::txDelay, 330},
+        {&TncForm::txTail, "0", &SatelliteConfig::txTail, 0},
+        {&TncForm::txTail, "2501", &SatelliteConfig::txTail, 330},
+        {&TncForm::retrySeconds, "5", &SatelliteConfig::retryTime, 5000},
+        {&TncForm::retrySeconds, "60", &SatelliteConfig::retryTime, 60000},
+        {&TncForm::retrySeconds, "61", &SatelliteConfig::retryTime, 6000},
+        {&TncForm::packetLength, "19", &SatelliteConfig::pacLength, 245},
+        {&TncForm::packetLength, "20", &SatelliteConfig::pacLength, 20},
+        {&TncForm::packetLength, "255", &SatelliteConfig::pacLength, 255},
+        {&TncForm::packetLength, "300", &SatelliteConfig::pacLength, 245},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        SatelliteConfig config = Stored();
+        TncForm form = TncFormFor(config);
+        form.*c.text = c.typed;
+        ASSERT_FALSE(ReadTncForm(form, config));
+        EXPECT_EQ(config.*c.stored, c.want);
+    }
+}
+
+// The page shows whole seconds; a retry time left as shown keeps its milliseconds.
+TEST(SatelliteLinkForms, RetryTimeLeftAsShownKeepsItsMilliseconds) {
+    const std::pair<uint32_t, uint32_t> cases[] = {{3500, 3500}, {60000, 60000}, {60500, 60000}, {70000, 6000}};
+    for (auto [stored, want] : cases) {
+        SatelliteConfig config = Stored();
+        config.retryTime = stored;
+        ASSERT_FALSE(ReadTncForm(TncFormFor(config), config));
+        EXPECT_EQ(config.retryTime, want) << stored;
+    }
+}
+
+struct Forms {
+    TncForm tnc;
+    VantForm vant;
+    SatGateForm satGate;
+    explicit Forms(const SatelliteConfig& c) : tnc(TncFormFor(c)), vant(VantFormFor(c)), satGate(SatGateFormFor(c)) {}
+    int& Position(SatelliteList list) {
+        int* positions[] = {&tnc.tncType,       &tnc.port,        &tnc.speed,       &tnc.uplinkSpeed,
+                            &vant.customisation, &vant.tailAction, &vant.dirPriority, &satGate.priority};
+        return *positions[static_cast<int>(list)];
+    }
+};
+
+// Every list position stands for one stored number and shows again as itself.
+TEST(SatelliteLinkForms, ListEncodingsRoundTrip) {
+    const struct {
+        SatelliteList list;
+        uint32_t SatelliteConfig::*stored;
+        uint32_t first, last;
+    } lists[] = {{SatelliteList::TncType, &SatelliteConfig::tncType, 1, 8},
+                 {SatelliteList::Port, &SatelliteConfig::port, 1, 4},
+                 {SatelliteList::Speed, &SatelliteConfig::speed, 1200, 115200},
+                 {SatelliteList::UplinkSpeed, &SatelliteConfig::uplinkSpeed, 1200, 76800},
+                 {SatelliteList::Customisation, &SatelliteConfig::bdcstCustom, 1, 4},
+                 {SatelliteList::TailAction, &SatelliteConfig::tailAction, 1, 3},
+                 {SatelliteList::DirPriority, &SatelliteConfig::dirPriority, 9, 4},
+                 {SatelliteList::MailPriority, &SatelliteConfig::satGatePriority, 10, 5}};
+    for (const auto& l : lists) {
+        const int count = static_cast<int>(ChoicesOf(l.list).size());
+        for (int position = 0; position < count; ++position) {
+            SCOPED_TRACE(std::string(ChoicesOf(l.list)[position].name));
+            SatelliteConfig config = Stored();
+            Forms forms(config);
+            forms.Position(l.list) = position;
+            ASSERT_FALSE(ReadTncForm(forms.tnc, config));
+            ASSERT_FALSE(ReadVantForm(forms.vant, config));
+            ASSERT_FALSE(ReadSatGateForm(forms.satGate, config));
+            if (position == 0) {
+                EXPECT_EQ(config.*l.stored, l.first);
+            }
+            if (position == count - 1) {
+                EXPECT_EQ(config.*l.stored, l.last);
+            }
+            EXPECT_EQ(Forms(config).Position(l.list), position);
+        }
+    }
+}
+
+// A stored number a list lacks: the TNC lists show no entry and keep it (a
+// KISS TNC stays one); the satellite program's lists show a new satellite's.
+TEST(SatelliteLinkForms, StoredNumbersTheListsLack) {
+    SatelliteConfig config;  // as a key without these values loads
+    config.tncType = 9;
+    config.port = 7;
+    Forms forms(config);
+    EXPECT_EQ(std::tuple(forms.tnc.tncType, forms.tnc.port, forms.vant.customisation, forms.vant.tailAction,
+                         forms.vant.dirPriority, forms.satGate.priority),
+              std::tuple(-1, -1, 1, 0, 4, 1));
+    ASSERT_FALSE(ReadTncForm(forms.tnc, config));
+    EXPECT_EQ(std::tuple(config.tncType, config.port), std::tuple(9u, 7u));
+}
+
+TEST(SatelliteLinkForms, BadInputNamesTheFieldAndStoresNothing) {
+    const std::string digits300(300, '7'), letters300(300, 'a');
+    const std::string notNumbers[] = {"", "abc", "-5", digits300, "4294967296"};
+    const struct {
+        std::string TncForm::*text;
+        int field;
+        const char* label;
+    } numbers[] = {{&TncForm::txBuffer, kTncTxBuffer, "TX Buffer Size"},
+                   {&TncForm::rxBuffer, kTncRxBuffer, "RX Buffer Size"},
+                   {&TncForm::maxFrame, kTncMaxFrame, "Maxframe"},
+                   {&TncForm::retries, kTncRetries, "Retries"},
+                   {&TncForm::retrySeconds, kTncRetryTime, "Retry time"},
+                   {&TncForm::txDelay, kTncTxDelay, "TX Delay"},
+                   {&TncForm::txTail, kTncTxTail, "TX Tail"},
+                   {&TncForm::packetLength, kTncPacketLength, "Packet Length"}};
+    const SatelliteConfig before = Stored();
+    for (const auto& n : numbers) {
+        for (const std::string& text : notNumbers) {
+            SCOPED_TRACE(std::string(n.label) + ": " + text.substr(0, 12));
+            SatelliteConfig config = before;
+            TncForm form = TncFormFor(config);
+            form.*n.text = text;
+            form.dspMode = "FSK";
+            const auto problem = ReadTncForm(form, config);
+            ASSERT_TRUE(problem);
+            EXPECT_EQ(problem->field, n.field);
+            EXPECT_EQ(problem->message.rfind(n.label, 0), 0u) << problem->message;
+            EXPECT_EQ(std::tuple(config.txBuffer, config.pacLength, config.dspMode),
+                      std::tuple(before.txBuffer, before.pacLength, before.dspMode));
+        }
+    }
+    // Texts: too long for their stored size, or not storable as they are.
+    SatelliteConfig config = before;
+    for (const char* dsp : {"FSK96", "\xC3\xA9"}) {
+        TncForm form = TncFormFor(config);
+        form.dspMode = dsp;
+        EXPECT_EQ(ReadTncForm(form, config).value_or(FieldProblem{-1, ""}).field, kTncDspMode) << dsp;
+    }
+    for (const std::string& dir : {"C:\\" + letters300, std::string("C:\\Kova|Sat")}) {
+        DirectoriesForm form = DirectoriesFormFor(config);
+        form.directories[3] = dir;
+        const auto problem = ReadDirectoriesForm(form, config);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->field, 3);
+    }
+    SatGateForm satGate = SatGateFormFor(config);
+    satGate.collect = std::string(100, 'G');
+    EXPECT_EQ(ReadSatGateForm(satGate, config).value_or(FieldProblem{-1, ""}).field, kSatGateCollect);
+    satGate = SatGateFormFor(config);
+    satGate.callsign = "G0ABCDEFGH";
+    EXPECT_EQ(ReadSatGateForm(satGate, config).value_or(FieldProblem{-1, ""}).field, kSatGateCallsign);
+    VantForm vant = VantFormFor(config);
+    vant.changeFreq = "100";
+    EXPECT_EQ(ReadVantForm(vant, config).value_or(FieldProblem{-1, ""}).field, kVantChangeFreq);
+    EXPECT_EQ(std::tuple(config.dspMode, config.binaryDirectory, config.satGateCollect, config.changeFreq),
+              std::tuple(before.dspMode, before.binaryDirectory, before.satGateCollect, before.changeFreq));
+}
+
+}  // namespace
+}  // namespace tarvon
