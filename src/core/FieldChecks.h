@@ -36,28 +36,28 @@ std::optional<std::string> CheckText(std::string_view label, std::string_view te
 // transverter's name) cannot hold a backslash.
 std::optional<std::string> CheckKeyName(std::string_view label, std::string_view text, size_t maxChars);
 
-// One field's check for FirstProblem: `check` returns the message or nothing.
-template <typename Check>
-auto FieldCheck(int field, Check check) {
-    return [field, check]() -> std::optional<FieldProblem> {
-        if (std::optional<std::string> message = check()) return FieldProblem{field, *message};
-        return std::nullopt;
-    };
-}
-
-// A whole number field's check for FirstProblem; `text` and `value` must
-// outlive it.
-inline auto WholeNumberField(int field, const char* label, const std::string& text, uint32_t min, uint32_t max,
-                             uint32_t& value) {
-    return FieldCheck(field, [=, &text, &value] { return CheckWholeNumber(label, text, min, max, value); });
-}
-
 // Runs the checks in order and returns the first problem, with its field.
 template <typename... Checks>
 std::optional<FieldProblem> FirstProblem(Checks... checks) {
     std::optional<FieldProblem> problem;
     ((problem || (problem = checks())), ...);
     return problem;
+}
+
+// One field's check for FirstProblem: `check` returns the message, and the
+// problem carries the field's number.
+template <typename Check>
+auto CheckField(int field, Check check) {
+    return [field, check]() -> std::optional<FieldProblem> {
+        if (std::optional<std::string> message = check()) return FieldProblem{field, *message};
+        return std::nullopt;
+    };
+}
+
+// A whole-number field for FirstProblem; `text` and `value` must outlive it.
+inline auto CheckNumberField(int field, const char* label, const std::string& text, uint32_t min, uint32_t max,
+                             uint32_t& value) {
+    return CheckField(field, [=, &text, &value] { return CheckWholeNumber(label, text, min, max, value); });
 }
 
 }  // namespace tarvon

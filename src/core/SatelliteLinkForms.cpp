@@ -75,7 +75,7 @@ int ShownChoice(SatelliteList list, uint32_t stored, uint32_t SatelliteConfig::*
 // A number the page corrects when the TNC cannot use it: any 32-bit whole
 // number is taken; only text that is no such number is refused.
 auto CorrectedNumber(int field, const char* label, const std::string& text, uint32_t& value) {
-    return FieldCheck(field, [=, &text, &value]() -> std::optional<std::string> {
+    return CheckField(field, [=, &text, &value]() -> std::optional<std::string> {
         if (!CheckWholeNumber(label, text, 0, kAnyNumber, value)) return std::nullopt;
         return std::string(label) + " must be a whole number.";
     });
@@ -146,13 +146,13 @@ std::optional<FieldProblem> ReadTncForm(const TncForm& f, SatelliteConfig& c) {
     if (auto problem = FirstProblem(
             CorrectedNumber(kTncTxBuffer, "TX Buffer Size", f.txBuffer, tx),
             CorrectedNumber(kTncRxBuffer, "RX Buffer Size", f.rxBuffer, rx),
-            WholeNumberField(kTncMaxFrame, "Maxframe", f.maxFrame, 0, 9, maxFrame),
-            WholeNumberField(kTncRetries, "Retries", f.retries, 0, 99, retries),
+            CheckNumberField(kTncMaxFrame, "Maxframe", f.maxFrame, 0, 9, maxFrame),
+            CheckNumberField(kTncRetries, "Retries", f.retries, 0, 99, retries),
             CorrectedNumber(kTncRetryTime, "Retry time", f.retrySeconds, seconds),
             CorrectedNumber(kTncTxDelay, "TX Delay", f.txDelay, delay),
             CorrectedNumber(kTncTxTail, "TX Tail", f.txTail, tail),
             CorrectedNumber(kTncPacketLength, "Packet Length", f.packetLength, length),
-            FieldCheck(kTncDspMode, [&f] { return CheckDspMode(f.dspMode); }))) {
+            CheckField(kTncDspMode, [&f] { return CheckDspMode(f.dspMode); }))) {
         return problem;
     }
     c.tncType = Chosen(SatelliteList::TncType, f.tncType, c.tncType);
@@ -207,10 +207,10 @@ VantForm VantFormFor(const SatelliteConfig& c) {
 std::optional<FieldProblem> ReadVantForm(const VantForm& f, SatelliteConfig& c) {
     uint32_t inactivity = 0, upToDate = 0, threshold = 0, tries = 0;
     if (auto problem = FirstProblem(
-            WholeNumberField(kVantInactivity, "Inactivity timeout", f.inactivityTimeout, 0, 9999, inactivity),
-            WholeNumberField(kVantUpToDate, "Up to date timeout", f.upToDateTimeout, 0, 9999, upToDate),
-            WholeNumberField(kVantThreshold, "Processing thresh", f.procThreshold, 0, 99999, threshold),
-            WholeNumberField(kVantChangeFreq, "Change freq after", f.changeFreq, 0, 99, tries))) {
+            CheckNumberField(kVantInactivity, "Inactivity timeout", f.inactivityTimeout, 0, 9999, inactivity),
+            CheckNumberField(kVantUpToDate, "Up to date timeout", f.upToDateTimeout, 0, 9999, upToDate),
+            CheckNumberField(kVantThreshold, "Processing thresh", f.procThreshold, 0, 99999, threshold),
+            CheckNumberField(kVantChangeFreq, "Change freq after", f.changeFreq, 0, 99, tries))) {
         return problem;
     }
     for (size_t i = 0; i < kVantOptionCount; ++i) c.*kVantOptions[i] = f.options[i] ? 1 : 0;
@@ -231,9 +231,9 @@ SatGateForm SatGateFormFor(const SatelliteConfig& c) {
 
 std::optional<FieldProblem> ReadSatGateForm(const SatGateForm& f, SatelliteConfig& c) {
     if (auto problem = FirstProblem(
-            FieldCheck(kSatGateCallsign,
+            CheckField(kSatGateCallsign,
                        [&f] { return CheckText("SatGate Callsign", f.callsign, link_limits::kCallsign, false); }),
-            FieldCheck(kSatGateCollect,
+            CheckField(kSatGateCollect,
                        [&f] { return CheckText("Collect mail for", f.collect, link_limits::kCollect, false); }))) {
         return problem;
     }

@@ -22,7 +22,7 @@ constexpr uint32_t kCompressionValues[] = {0, 2, 3};
 
 // An empty text keeps `value`.
 auto OptionalNumber(int field, const char* label, const std::string& text, uint32_t max, uint32_t& value) {
-    return FieldCheck(field, [=, &text, &value]() -> std::optional<std::string> {
+    return CheckField(field, [=, &text, &value]() -> std::optional<std::string> {
         if (text.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
         return CheckWholeNumber(label, text, 0, max, value);
     });
@@ -31,13 +31,13 @@ auto OptionalNumber(int field, const char* label, const std::string& text, uint3
 // A text is held to what its edit takes from the keyboard, except a stored
 // one left as it was: another program of the suite may keep a longer one.
 auto Text(int field, const char* label, const std::string& text, const std::string& stored, size_t maxChars) {
-    return FieldCheck(field, [=, &text, &stored] {
+    return CheckField(field, [=, &text, &stored] {
         return CheckText(label, text, text == stored ? kPathChars : maxChars, false);
     });
 }
 
 auto Directory(int field, const char* label, const std::string& text) {
-    return FieldCheck(field, [=, &text] { return CheckDirectory(label, text); });
+    return CheckField(field, [=, &text] { return CheckDirectory(label, text); });
 }
 
 }  // namespace
@@ -59,12 +59,9 @@ std::optional<FieldProblem> ReadGeneralSetupForm(const GeneralSetupForm& form, G
     uint32_t popUpMinutes = 0, passEnd = 0, days = 0;
     // A schedule of no days would leave the station with nothing to do.
     if (auto problem = FirstProblem(
-            WholeNumberField(kFieldPopUpTime, "Time before pass to send message", form.popUpMinutes, 0, kTwoDigits,
-                             popUpMinutes),
-            WholeNumberField(kFieldPassEndTime, "Time after pass to close VANT", form.passEndSeconds, 0, kTwoDigits,
-                             passEnd),
-            WholeNumberField(kFieldScheduleDays, "Number of days to schedule", form.scheduleDays, 1, kTwoDigits,
-                             days),
+            CheckNumberField(kFieldPopUpTime, "Time before pass to send message", form.popUpMinutes, 0, kTwoDigits, popUpMinutes),
+            CheckNumberField(kFieldPassEndTime, "Time after pass to close VANT", form.passEndSeconds, 0, kTwoDigits, passEnd),
+            CheckNumberField(kFieldScheduleDays, "Number of days to schedule", form.scheduleDays, 1, kTwoDigits, days),
             Directory(kFieldKovaDirectory, "Kova Program Directory", form.kovaDirectory))) {
         return problem;
     }
@@ -120,10 +117,10 @@ std::optional<FieldProblem> ReadScrivetSetupForm(const ScrivetSetupForm& form, S
             Text(kFieldGreeting, "Greeting", form.greeting, settings.greeting, kGreetingChars),
             Text(kFieldEditor, "Editor name", form.editor, settings.editor, kPathChars),
             Directory(kFieldSourceSaveDirectory, "Source save directory", form.sourceSaveDirectory),
-            WholeNumberField(kFieldMessageExpiryDays, "Message expiry time", form.messageExpiryDays, 0, kTwoDigits,
-                             read.messageExpiryDays),
-            WholeNumberField(kFieldCompressionThreshold, "Compression threshold", form.compressionThreshold, 0,
-                             kSixDigits, read.compressionThreshold))) {
+            CheckNumberField(kFieldMessageExpiryDays, "Message expiry time", form.messageExpiryDays, 0, kTwoDigits,
+                   read.messageExpiryDays),
+            CheckNumberField(kFieldCompressionThreshold, "Compression threshold", form.compressionThreshold, 0, kSixDigits,
+                   read.compressionThreshold))) {
         return problem;
     }
     read.signature = form.signature;
