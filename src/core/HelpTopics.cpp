@@ -42,6 +42,9 @@ const HelpTopic kTopics[] = {
     {IDH_SETUP_PROGRAMS, "setup-programs.html", ""},
     {IDH_STATION, "station-setup.html", ""},
     {IDH_TRANSVERTERS, "transverters.html", ""},
+    {IDH_SAT_TNC, "satellite-tnc.html", ""},
+    {IDH_SAT_DIRECTORIES, "satellite-directories.html", ""},
+    {IDH_SAT_VANT, "satellite-vant.html", ""},
 };
 
 // Unreserved characters of a URL and the path's own separators stay as they are.
