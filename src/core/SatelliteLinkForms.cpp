@@ -122,6 +122,12 @@ int ChoicePosition(SatelliteList list, uint32_t stored) {
     return -1;
 }
 
+std::vector<std::string> ChoiceNames(SatelliteList list) {
+    std::vector<std::string> names;
+    for (const Choice& choice : ChoicesOf(list)) names.emplace_back(choice.name);
+    return names;
+}
+
 TncForm TncFormFor(const SatelliteConfig& c) {
     TncForm form;
     form.tncType = ChoicePosition(SatelliteList::TncType, c.tncType);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/FieldChecks.h"
 #include "core/SatelliteConfig.h"
@@ -26,6 +27,8 @@ std::span<const Choice> ChoicesOf(SatelliteList list);
 
 // The list position of a stored number; -1 when the list lacks it.
 int ChoicePosition(SatelliteList list, uint32_t stored);
+// The entries of a list, as the page shows them.
+std::vector<std::string> ChoiceNames(SatelliteList list);
 
 // How many characters each field takes from the keyboard.
 namespace link_limits {
