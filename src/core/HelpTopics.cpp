@@ -45,6 +45,9 @@ const HelpTopic kTopics[] = {
     {IDH_SAT_TNC, "satellite-tnc.html", ""},
     {IDH_SAT_DIRECTORIES, "satellite-directories.html", ""},
     {IDH_SAT_VANT, "satellite-vant.html", ""},
+    {IDH_SATELLITES, "satellites.html", ""},
+    {IDH_SAT_SCHEDULING, "satellite-scheduling.html", ""},
+    {IDH_SAT_FREQUENCIES, "satellite-frequencies.html", ""},
 };
 
 // Unreserved characters of a URL and the path's own separators stay as they are.

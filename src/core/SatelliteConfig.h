@@ -100,6 +100,8 @@ struct SatelliteConfig {
     std::string satGateCallsign;
     std::string satGateCollect;
     uint32_t satGatePriority = 0;
+
+    friend bool operator==(const SatelliteConfig&, const SatelliteConfig&) = default;
 };
 
 // A new satellite's record with every default set.

@@ -38,6 +38,7 @@
 #include "ui/SetupProgramsDialog.h"
 #include "ui/SoundsDialog.h"
 #include "ui/StationHardware.h"
+#include "ui/SatellitesDialog.h"
 #include "ui/StationSetupDialog.h"
 #include "ui/Toolbar.h"
 #include "ui/TrackingDialog.h"
@@ -170,6 +171,7 @@ void OnCommand(MainWindowState& state, int id) {
         case IDM_EDIT_OBSERVERS: EditObserversDialog(state.window, ObserverFilePath(state.settings->general.kovaDirectory)); return;
         case IDM_SOUNDS: SoundsDialog(state.window, *state.registry); return;
         case IDM_STATION_SETUP: StationSetupDialog(state); return;
+        case IDM_SATELLITE_SETUP: SatellitesDialog(state); return;
         case IDM_UPDATE_DATABASE: UpdateKepsCommand(state); return;
         case IDM_EDIT_SATELLITE_DATA: EditKepsDialog(state); return;
         case IDM_HELP_INDEX: ShowHelp(state.window, IDH_CONTENTS); return;

@@ -1,0 +1,11 @@
+#pragma once
+// The pages of the satellite property sheet, in the sheet's order.
+#include "ui/SatelliteSheet.h"
+
+namespace tarvon {
+
+const SatellitePage& GeneralPage();
+const SatellitePage& SchedulingPage();
+const SatellitePage& FrequenciesPage();
+
+}  // namespace tarvon

@@ -1,0 +1,122 @@
+#include "core/SatelliteSetupForms.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tarvon {
+namespace {
+
+SatelliteConfig Stored() {
+    SatelliteConfig c = *NewSatelliteConfig();
+    c.name = "AO-7";
+    c.satelliteType = 1;
+    c.priority = 5;
+    c.uplink[0] = 145.8500004;
+    c.downlink[2] = 435.1234567;
+    c.uplinkIf = 28.5;
+    return c;
+}
+
+using Read = std::function<std::optional<FieldProblem>(const std::string&, SatelliteConfig&)>;
+
+template <typename Form, typename Member>
+Read Reader(Form (*formFor)(const SatelliteConfig&), std::optional<FieldProblem> (*read)(const Form&, SatelliteConfig&),
+            Member member) {
+    return [=](const std::string& text, SatelliteConfig& c) {
+        Form form = formFor(c);
+        member(form) = text;
+        return read(form, c);
+    };
+}
+Read General(std::string SatelliteGeneralForm::*m) {
+    return Reader(SatelliteGeneralFormFor, ReadSatelliteGeneralForm, [m](SatelliteGeneralForm& f) -> std::string& { return f.*m; });
+}
+Read Scheduling(std::string SatelliteSchedulingForm::*m) {
+    return Reader(SatelliteSchedulingFormFor, ReadSatelliteSchedulingForm,
+                  [m](SatelliteSchedulingForm& f) -> std::string& { return f.*m; });
+}
+Read Link(bool up, size_t i) {
+    return Reader(SatelliteFrequenciesFormFor, ReadSatelliteFrequenciesForm,
+                  [=](SatelliteFrequenciesForm& f) -> std::string& { return (up ? f.uplink : f.downlink)[i]; });
+}
+Read Uplinks() {
+    return Reader(SatelliteFrequenciesFormFor, ReadSatelliteFrequenciesForm,
+                  [](SatelliteFrequenciesForm& f) -> std::string& { return f.uplinks; });
+}
+
+// Every kind of bad text in every field: the field is named and gets the
+// focus back, and the record keeps every value it had.
+TEST(SatelliteSetupForms, BadTextIsRefusedByFieldAndNothingIsStored) {
+    const std::string kinds[] = {"", "abc", "99999999999", "-5", std::string(300, '7'), "12\\34"};
+    const struct {
+        const char* label;
+        int field;
+        Read read;
+        const char* refused;  // indices into kinds
+    } rows[] = {
+        {"You must enter a satellite name", kGeneralName, General(&SatelliteGeneralForm::name), "0"},
+        {"Name", kGeneralName, General(&SatelliteGeneralForm::name), "45"},
+        {"TLM Config File", kGeneralTlmFile, General(&SatelliteGeneralForm::tlmFile), "4"},
+        {"Broadcast Callsign", kGeneralBdcst, General(&SatelliteGeneralForm::bdcstCallsign), "24"},
+        {"NUP Callsign", kGeneralNup, General(&SatelliteGeneralForm::nupCallsign), "24"},
+        {"Program", kSchedulingProgram, Scheduling(&SatelliteSchedulingForm::program), "4"},
+        {"Pass check time", kSchedulingPassCheckTime, Scheduling(&SatelliteSchedulingForm::passCheckTime), "012345"},
+        {"Priority", kSchedulingPriority, Scheduling(&SatelliteSchedulingForm::priority), "012345"},
+        {"Minimum elevation", kSchedulingMinElevation, Scheduling(&SatelliteSchedulingForm::minElevation), "012345"},
+        {"Minimum pass time", kSchedulingMinPassTime, Scheduling(&SatelliteSchedulingForm::minPassTime), "012345"},
+        {"Time before pass to run", kSchedulingStartTime, Scheduling(&SatelliteSchedulingForm::startTime), "012345"},
+        {"Uplink 1", kFrequenciesUplink1, Link(true, 0), "012345"},
+        {"Downlink 4", kFrequenciesDownlink1 + 3, Link(false, 3), "012345"},
+        {"Num. Uplinks", kFrequenciesUplinks, Uplinks(), "012345"},
+    };
+    for (const auto& row : rows) {
+        for (const char* k = row.refused; *k; ++k) {
+            SCOPED_TRACE(std::string(row.label) + " given kind " + *k);
+            SatelliteConfig c = Stored();
+            const auto problem = row.read(kinds[*k - '0'], c);
+            ASSERT_TRUE(problem);
+            EXPECT_EQ(problem->field, row.field);
+            EXPECT_EQ(problem->message.rfind(row.label, 0), 0u) << problem->message;
+            EXPECT_EQ(c, Stored());
+        }
+    }
+}
+
+TEST(SatelliteSetupForms, WhatIsStored) {
+    SatelliteConfig c = Stored();
+    SatelliteGeneralForm g = SatelliteGeneralFormFor(c);
+    g.bbsCallsign = "ao7-bbs";
+    g.enableSatGate = true;  // refused for an Analogue satellite
+    ASSERT_FALSE(ReadSatelliteGeneralForm(g, c));
+    EXPECT_EQ(c.bbsCallsign, "AO7-BBS");
+    EXPECT_EQ(c.enableSatGate, 0u);
+    g.type = -1;
+    EXPECT_EQ(ReadSatelliteGeneralForm(g, c)->message, kSatelliteTypeMissing);
+
+    // Priority 0 only for a satellite whose passes are not run by themselves.
+    for (uint32_t state : {0u, 1u, 2u}) {
+        c.state = state;
+        SatelliteSchedulingForm s = SatelliteSchedulingFormFor(c);
+        s.priority = "0";
+        const auto problem = ReadSatelliteSchedulingForm(s, c);
+        EXPECT_EQ(problem ? problem->message : "", state == 0 ? kPriorityZero : "") << state;
+    }
+    c.run = 7;
+    EXPECT_EQ(SatelliteSchedulingFormFor(c).run, 2);
+    ASSERT_FALSE(ReadSatelliteSchedulingForm(SatelliteSchedulingFormFor(c), c));
+    EXPECT_EQ(c.run, 2u);
+
+    // Untouched frequencies keep the precision the page does not show; the
+    // intermediate frequencies, which it has no fields for, are kept.
+    SatelliteFrequenciesForm f = SatelliteFrequenciesFormFor(c);
+    EXPECT_EQ(f.uplink[0], "145.850000");
+    f.downlink[0] = " 29.4 ";
+    f.defaultUplink = 3;
+    ASSERT_FALSE(ReadSatelliteFrequenciesForm(f, c));
+    EXPECT_EQ(std::tuple(c.uplink[0], c.downlink[2], c.downlink[0], c.uplinkIf, c.defaultUplink),
+              std::tuple(145.8500004, 435.1234567, 29.4, 28.5, 3u));
+}
+
+}  // namespace
+}  // namespace tarvon
