@@ -29,6 +29,8 @@ SatelliteSave CreateSatellite(const SatelliteStore& store, SatelliteConfig& conf
 SatelliteSave SaveEditedSatellite(const SatelliteStore& store, const std::string& keyPath,
                                   const std::string& previousName, SatelliteConfig& config) {
     if (NameTaken(store.registry, config.name, keyPath)) return SatelliteSave::DuplicateName;
+    // The old name leaves the schedule only when the new one is written.
+    if (!store.registry.Open(RegRoot::LocalMachine, keyPath)) return SatelliteSave::Failed;
     if (store.schedule && config.name != previousName) UnscheduleSatellite(*store.schedule, previousName);
     return Write(store, keyPath, config);
 }
