@@ -11,7 +11,12 @@ SCENARIO=$(basename "$0" .sh)
 WORK="$E2E_WORK/$SCENARIO"
 ARTIFACTS="$E2E_WORK/artifacts"
 KOVA_DIR="$WORK/${KOVA_FOLDER:-kova}"
-KOVA_DIR_WIN="Z:$(echo "$KOVA_DIR" | tr / '\\')"
+# The path of a file as Windows programs see it.
+win_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
+KOVA_DIR_WIN=$(win_path "$KOVA_DIR")
+WORK_WIN=$(win_path "$WORK")
+BIN_WIN=$(win_path "$TARVON_BIN")
+KEPS_WIN="$KOVA_DIR_WIN\\Kova.KEP"
 
 export WINEPREFIX="$WORK/prefix"
 export WINEDEBUG=-all
@@ -102,9 +107,6 @@ expect_help_page() {
         fail "help page $1 not opened (browser got: $(cat "$BROWSER_LOG" 2>/dev/null))"
 }
 
-# The path of a file of $WORK as Windows programs see it.
-win_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
-
 apply_registry() {
     [ -s "$PENDING_REG" ] || return 0
     # REGEDIT4 files are read in the ANSI code page: texts beyond ASCII go in
@@ -183,6 +185,21 @@ screenshot_window() {
 }
 
 expect_eq() { [ "$1" == "$2" ] || fail "$3: expected '$2', got '$1'"; }
+
+# |$1 - $2| <= $3
+expect_near() {
+    local d=$(($1 - $2))
+    [ "${d#-}" -le "$3" ] || fail "$4: $1 is not within $3 of $2"
+}
+
+# Sleeps until unix time $1; at once when it has passed (a busy machine can
+# get there late).
+sleep_until() {
+    local left=$(($1 - $(now)))
+    [ "$left" -le 0 ] || sleep "$left"
+}
+
+source "$TARVON_SOURCE/tests/e2e/station.sh"
 
 start_display
 prepare_prefix

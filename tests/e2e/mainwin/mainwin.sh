@@ -3,8 +3,6 @@
 # schedule pane is where its scroll bar is, and a line's height is the step
 # by which the window grows and shrinks.
 
-WM_COMMAND=273
-WM_VSCROLL=277
 WM_RBUTTONDOWN=516
 
 # LINE, SCHEDULE_TOP, SCHEDULE_BOTTOM, PANE_X (client coordinates) and the

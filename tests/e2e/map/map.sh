@@ -1,21 +1,9 @@
 # Helpers of the map scenarios; sourced after ../lib.sh.
 
-WORK_WIN="Z:$(echo "$WORK" | tr / '\\')"
-KEPS_WIN="Z:$(echo "$KOVA_DIR/Kova.KEP" | tr / '\\')"
-
-cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
-
 # Kova.KEP from the 2001 amateur file (for AO-40), then the bulletin, whose
 # newer sets fill the rest of the 50 slots.
-import_elements() {
-    cp "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" "$WORK/bulletin.txt"
-    cp "$TARVON_SOURCE/tests/data/tle_amateur_2001-09.txt" "$WORK/amateur.txt"
-    cli import --keps "$KEPS_WIN" "$WORK_WIN\\amateur.txt" >/dev/null
-    cli import --keps "$KEPS_WIN" "$WORK_WIN\\bulletin.txt" >/dev/null
-    [ -s "$KOVA_DIR/Kova.KEP" ] || fail "no element database"
-}
+import_elements() { import_keps tle_amateur_2001-09.txt tle_bbs_bulletin_2026-05.txt; }
 
-WM_COMMAND=273
 WM_CHAR=258
 map_key() { probe post --class Tarvon:Map --msg $WM_CHAR --wparam "$(printf '%d' "'$1")" >/dev/null; }
 map_command() { probe post --class Tarvon:Map --msg $WM_COMMAND --wparam "$1" >/dev/null; }
@@ -30,30 +18,32 @@ paused_frame() {
     fail "the map did not report its pause"
 }
 
-# Pauses the map, takes a screenshot and checks that the marker stands where
-# the tool's look angles put satellite $1 at the paused map time.
-check_paused_marker() {
-    local sat=$1 label=$2 shift=$3 frame unix look lat west left top
+# Pauses the map and takes screenshot $1 of the frame on show: its map time
+# in PAUSED_UNIX, the map window's corner in MAP_LEFT and MAP_TOP.
+pause_and_shoot() {
     : >"$WORK/map.log"
     map_key p
-    frame=$(paused_frame)
-    unix=$(echo "$frame" | sed 's/.* unix=\([0-9-]*\).*/\1/')
+    PAUSED_UNIX=$(paused_frame | sed 's/.* unix=\([0-9-]*\).*/\1/')
     sleep 1
-    screenshot "$label"
-    look=$(cli look --keps "$KEPS_WIN" --sat "$sat" --lat 52.25 --lon 0 --alt 100 --time "$unix")
-    lat=$(echo "$look" | awk '$1 == "sub_lat" {print $2}')
-    west=$(echo "$look" | awk '$1 == "sub_lon" {print $2}')
-    read -r left top _ _ < <(probe rect --class Tarvon:Map)
-    mapcheck marker "$label" "$left" "$top" "$shift" "$lat" "$west" || fail "$sat marker in $label"
+    screenshot "$1"
+    read -r MAP_LEFT MAP_TOP _ _ < <(probe rect --class Tarvon:Map)
+}
+
+# check_paused_marker SAT LABEL: pauses the map, takes screenshot LABEL and
+# checks that the marker stands where the tool's look angles put SAT at the
+# paused map time; the map then runs on.
+check_paused_marker() {
+    pause_and_shoot "$2"
+    mapcheck marker "$2" $(cli look --keps "$KEPS_WIN" --sat "$1" --lat 52.25 --lon 0 --alt 100 --time "$PAUSED_UNIX" |
+        awk '$1 == "sub_lat" {lat = $2} $1 == "sub_lon" {west = $2} END {print lat, west}') || fail "$1 marker in $2"
     map_key p
 }
 
-# mapcheck WHAT LABEL LEFT TOP SHIFT ARGS...: checks the screenshot LABEL.
+# mapcheck WHAT LABEL ARGS...: checks the screenshot LABEL of the last pause,
+# the map drawn from longitude MAP_SHIFT (-17 unless the scenario sets it).
 mapcheck() {
-    local what=$1 label=$2
-    shift 2
-    python3 "$TARVON_SOURCE/tests/e2e/map/mapcheck.py" "$what" "$ARTIFACTS/$SCENARIO-$label.png" \
-        "$TARVON_SOURCE/res/worldmap.bmp" "$@"
+    python3 "$TARVON_SOURCE/tests/e2e/map/mapcheck.py" "$1" "$ARTIFACTS/$SCENARIO-$2.png" \
+        "$TARVON_SOURCE/res/worldmap.bmp" "$MAP_LEFT" "$MAP_TOP" "${MAP_SHIFT:--17}" "${@:3}"
 }
 
 # Chooses a satellite (or "The Sun") through Tracking > Select Satellite.

@@ -2,23 +2,12 @@
 # A station with satellites whose program is the stand-in (tools/standin),
 # a schedule file seeded with chosen passes, and readers of the results.
 
-BIN_WIN="Z:$(echo "$TARVON_BIN" | tr / '\\')"
-WORK_WIN="Z:$(echo "$WORK" | tr / '\\')"
 STANDIN_WIN="$BIN_WIN\\standin.exe"
-
-# Sleeps until unix time $1; at once when it has passed (a busy machine can
-# get there late).
-sleep_until() {
-    local left=$(($1 - $(now)))
-    [ "$left" -le 0 ] || sleep "$left"
-}
 
 # Satellite key NAME with Program PROGRAM (a registry text: backslashes as is).
 add_satellite() {
-    local key="Software\\Kova\\Satellites\\$1"
-    reg_sz "$key" Name "$1"
-    reg_dword "$key" State 2
-    reg_sz "$key" Program "$2"
+    satellite "$1" State 2
+    reg_sz "Software\\Kova\\Satellites\\$1" Program "$2"
 }
 
 # The stand-in as a satellite's Program, logging to $WORK/standin.log.
@@ -39,20 +28,20 @@ add_event() {
 # Four bytes, little-endian, of a non-negative number.
 le32() { printf '%b' "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)))"; }
 
-# "Kova Schedule.DAT" with one pass per argument "NAME:AOS:LOS:LISTENONLY"
-# or "NAME:AOS:LOS:LISTENONLY:ELEVATIONOK": priority 50, state 0, start lead
-# 25, elevation good unless ELEVATIONOK is 0.
+# "Kova Schedule.DAT" with one pass per argument
+# "NAME:AOS:LOS:LISTENONLY[:ELEVATIONOK[:MAXELEVATION]]": priority 50, state
+# 0, start lead 25, elevation good unless ELEVATIONOK is 0, 45 degrees up.
 write_schedule() {
-    local file="$KOVA_DIR/Kova Schedule.DAT" entry name aos los listen elevation
+    local file="$KOVA_DIR/Kova Schedule.DAT" entry name aos los listen elevation top
     printf '\xd7\x07' >"$file"  # format word 2007
     for entry in "$@"; do
-        IFS=: read -r name aos los listen elevation <<<"$entry"
+        IFS=: read -r name aos los listen elevation top <<<"$entry"
         {
             printf '%s' "$name"
             head -c $((12 - ${#name})) /dev/zero
             le32 "$aos"; le32 "$los"; le32 0; le32 25  # minPassTime, startLead
             head -c 16 /dev/zero                       # reserved, runNow, endedByScheduler
-            le32 45; le32 50; le32 50; le32 0          # maxElevation, priority, effective, state
+            le32 "${top:-45}"; le32 50; le32 50; le32 0 # maxElevation, priority, effective, state
             head -c 8 /dev/zero                        # reserved, overhead
             le32 "$listen"; le32 "${elevation:-1}"     # listenOnly, elevationOk
             head -c 24 /dev/zero                       # the rest, lastRunEnd included
@@ -90,16 +79,4 @@ logged_at() {
     local line
     line=$(grep -F "$1" "$KOVA_DIR/Tarvon.log" 2>/dev/null | tail -1) || return 0
     date -d "$(echo "$line" | cut -c1-19)Z" +%s
-}
-
-# Closes Tarvon through its main window, as the user would, and waits.
-close_tarvon() {
-    probe post --class Tarvon --msg 16 >/dev/null || fail "no main window to close"
-    wait_exit "$TARVON_PID" 60 || fail "Tarvon did not end after WM_CLOSE"
-}
-
-# |$1 - $2| <= $3
-expect_near() {
-    local d=$(($1 - $2))
-    [ "${d#-}" -le "$3" ] || fail "$4: $1 is not within $3 of $2"
 }

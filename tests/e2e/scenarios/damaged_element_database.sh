@@ -4,14 +4,10 @@
 # sound ones are, and the file is left exactly as it was.
 source "$(dirname "$0")/../lib.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
-seed_registry "$TARVON_SOURCE/tests/e2e/data/schedule_satellites.reg"
-win_path() { echo 'Z:'"$(echo "$1" | tr / '\\')"; }
-cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
+seed_station schedule_satellites
 keps="$KOVA_DIR/Kova.KEP"
-cp "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" "$WORK/elements.txt"
-cli import --keps "$(win_path "$keps")" "$(win_path "$WORK/elements.txt")" >/dev/null
-slot=$(cli keps --keps "$(win_path "$keps")" | awk '$2 == "ISS" { print $1 }')
+import_keps tle_bbs_bulletin_2026-05.txt
+slot=$(cli keps --keps "$KEPS_WIN" | awk '$2 == "ISS" { print $1 }')
 [ -n "$slot" ] || fail "ISS was not imported"
 # A NaN mean motion for ISS, and 100 bytes too many.
 printf '\377\377\377\377\377\377\377\377' | dd of="$keps" bs=1 seek=$(((slot - 1) * 166 + 79)) conv=notrunc status=none
@@ -29,9 +25,8 @@ echo "$box" | grep -qF "Kova.KEP is damaged: it is 8400 bytes long instead of 83
 probe press --title "Tarvon Error" --button OK >/dev/null || fail "no OK button"
 probe find --class Tarvon --title Tarvon --timeout 10 >/dev/null || fail "no main window"
 screenshot running
-probe post --class Tarvon --msg 16 >/dev/null
-wait_exit "$TARVON_PID" 30 || fail "did not close"
-passes=$(cli dump "$(win_path "$KOVA_DIR/Kova Schedule.DAT")")
+close_tarvon
+passes=$(schedule_dump)
 echo "$passes" | grep -q 'satName  *SO-50' || fail "no pass of a sound satellite"
 echo "$passes" | grep -q 'satName  *ISS' && fail "a pass of the damaged satellite"
 cmp -s "$keps" "$WORK/damaged.KEP" || fail "the damaged database was changed"

@@ -7,13 +7,12 @@ source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../map/map.sh"
 source "$(dirname "$0")/../mainwin/mainwin.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 import_elements
 fake_browser
 t=$(now)
 write_schedule "SO-50:$((t + 4000)):$((t + 4600)):0"
-start_tarvon
-probe find --class Tarvon --title Tarvon --timeout 40 >/dev/null || fail "no main window"
+start_station
 
 # In menu order; Scheduling twice, so that it ends as it began.
 ids=110,101,109,111,148,127,128,116,123,118,124,119,142,120
@@ -41,10 +40,9 @@ echo "$walk" | grep -q "^135 .*unable to start" || fail "a missing suite program
 for dialog in "139 Tracking tracking" "148 Setup.Programs setup-programs"; do
     read -r id title page <<<"$dialog"
     title=${title/./ }
-    probe post --class Tarvon --msg $WM_COMMAND --wparam "$id" >/dev/null
-    probe press --title "$title" --button Help >/dev/null || fail "no Help in $title"
-    expect_help_page "$page.html"
-    probe press --title "$title" --button Cancel >/dev/null
+    open_dialog "$id" "$title"
+    expect_help "$title" "$page"
+    press "$title" Cancel
 done
 
 left=$(probe find --class "#32770" --timeout 1) && fail "a dialog of the walk is still open: $left"

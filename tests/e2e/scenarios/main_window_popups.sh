@@ -9,7 +9,7 @@ source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../map/map.sh"
 source "$(dirname "$0")/../mainwin/mainwin.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 import_elements
 reg_dword 'Software\Kova\Tarvon' 'Map Display' 0  # the map opens only from the popup
 add_satellite FO-29 "$(standin_program)"
@@ -19,8 +19,7 @@ apply_registry
 t=$(now)
 # The engine leaves the first pass alone: it stays below the minimum elevation.
 write_schedule "FO-29:$((t - 120)):$((t + 900)):0:0" "SO-50:$((t + 4000)):$((t + 4600)):0"
-start_tarvon
-probe find --class Tarvon --title Tarvon --timeout 40 >/dev/null || fail "no main window"
+start_station
 measure_panes
 
 pane_command schedule 0 2  # Listen only
@@ -39,16 +38,13 @@ wait_standin WM_CLOSE 20 || fail "End this pass now did not close the program"
 
 pane_command schedule 1 0  # Edit Scheduling
 probe find --class '#32770' --title 'Edit pass of SO-50' --timeout 10 >/dev/null || fail "no pass editor"
-probe press --title 'Edit pass of SO-50' --button Cancel >/dev/null
+press 'Edit pass of SO-50' Cancel
 
 before=$(tracking_value)
 expect_eq "$before" "SO-50~AO-07~GO-32~" "tracking list before"
 pane_command tracking 0 3  # Remove from the tracking list
-for _ in $(seq 20); do
-    after=$(tracking_value)
-    [ "$after" != "$before" ] && break
-    sleep 0.5
-done
+changed() { after=$(tracking_value); [ "$after" != "$before" ]; }
+wait_until 10 changed || fail "the tracking list stayed $before"
 names=$(echo "$after" | tr '~' '\n' | grep -c .)
 expect_eq "$names" 2 "names left in the tracking list ($after)"
 for name in $(echo "$after" | tr '~' ' '); do
@@ -61,10 +57,9 @@ probe find --class Tarvon:Map --timeout 20 >/dev/null || fail "Display on Map op
 screenshot map
 # A larger font: the window follows at once with taller lines, and keeps it.
 line_before=$LINE
-probe post --class Tarvon --msg $WM_COMMAND --wparam 128 >/dev/null
-probe set-text --title Font --id 1138 --text 16 >/dev/null || fail "no size in the font dialog"
-probe press --title Font --button OK >/dev/null
-probe gone --class '#32770' --title Font --timeout 10 || fail "the font dialog stayed"
+menu 128
+set_field Font 1138 16
+close_with Font
 sleep 1
 measure_panes
 [ "$LINE" -gt "$line_before" ] || fail "lines of $LINE pixels after a larger font (were $line_before)"

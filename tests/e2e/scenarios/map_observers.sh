@@ -7,7 +7,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../map/map.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 import_elements
 reg_sz 'Software\Kova\Tarvon' 'Map Sat' NOSUCH
 reg_dword 'Software\Kova\Tarvon' 'Map Speed' 20000
@@ -25,13 +25,8 @@ probe find --class Tarvon:Map --timeout 30 >/dev/null || fail "the map was not o
 sleep 3
 
 # Unknown satellite: the Sun; origin 9: the first origin.
-: >"$WORK/map.log"
-map_key p
-unix=$(paused_frame | sed 's/.* unix=\([0-9-]*\).*/\1/')
-sleep 1
-screenshot sun-first-origin
-read -r left top _ _ < <(probe rect --class Tarvon:Map)
-mapcheck terminator sun-first-origin "$left" "$top" -17 "$unix" || fail "the Sun on the first origin"
+pause_and_shoot sun-first-origin
+mapcheck terminator sun-first-origin "$PAUSED_UNIX" || fail "the Sun on the first origin"
 map_key p
 map_key f  # speed 20000 is read as 100 frames an orbit
 sleep 2
@@ -39,18 +34,22 @@ grep -q 'fast=1' "$WORK/map.log" || fail "no fast motion"
 map_key f
 
 # Edit Observer Database: only the good record is listed.
-probe post --class Tarvon --msg $WM_COMMAND --wparam 144 >/dev/null
-expect_eq "$(probe list --title 'Edit Observer Database' --id 4321 --timeout 10)" "Boulder" "observers listed"
+obs='Edit Observer Database'
+menu 144
+expect_eq "$(probe list --title "$obs" --id 4321 --timeout 10)" "Boulder" "observers listed"
+# add_observer NAME LAT LON ELEVATION N|S E|W, through New and OK.
 add_observer() {
-    probe press --title 'Edit Observer Database' --button New >/dev/null
-    sleep 0.5
-    probe set-text --title 'Edit Observer Database' --id 4322 --text "$1" >/dev/null
-    probe set-text --title 'Edit Observer Database' --id 4323 --text "$2" >/dev/null
-    probe set-text --title 'Edit Observer Database' --id 4324 --text "$3" >/dev/null
-    probe set-text --title 'Edit Observer Database' --id 4325 --text "$4" >/dev/null
-    probe press --title 'Edit Observer Database' --button "$5" >/dev/null
-    probe press --title 'Edit Observer Database' --button "$6" >/dev/null
-    probe press --title 'Edit Observer Database' --button OK >/dev/null
+    probe batch <<B >/dev/null || fail "observer $1 not entered"
+press --title "$obs" --button New
+sleep --ms 500
+set-text --title "$obs" --id 4322 --text "$1"
+set-text --title "$obs" --id 4323 --text "$2"
+set-text --title "$obs" --id 4324 --text "$3"
+set-text --title "$obs" --id 4325 --text "$4"
+press --title "$obs" --button "$5"
+press --title "$obs" --button "$6"
+press --title "$obs" --button OK
+B
     sleep 1
 }
 add_observer "Cape Town" 33.92 18.42 10 S E
@@ -58,15 +57,15 @@ add_observer Sydney -33.87 151.21 5 N E  # a typed minus with N set stays north
 add_observer Nowhere 95 10 0 N E
 probe msgbox --title Tarvon --timeout 10 --press OK >/dev/null || fail "no message for latitude 95"
 sleep 0.5
-probe list --title 'Edit Observer Database' --id 4321 --select Boulder >/dev/null || fail "Boulder not listed"
+probe list --title "$obs" --id 4321 --select Boulder >/dev/null || fail "Boulder not listed"
 sleep 0.5
-expect_eq "$(probe text --title 'Edit Observer Database' --id 4323)" "40.000" "Boulder's latitude shown"
-probe press --title 'Edit Observer Database' --button Delete >/dev/null
+expect_eq "$(field "$obs" 4323)" "40.000" "Boulder's latitude shown"
+press "$obs" Delete
 sleep 1
-expect_eq "$(probe list --title 'Edit Observer Database' --id 4321 | tr '\n' ,)" "Cape Town,Sydney," "observers after the edits"
+expect_eq "$(probe list --title "$obs" --id 4321 | tr '\n' ,)" "Cape Town,Sydney," "observers after the edits"
 sleep 1
 screenshot edit-observers
-probe press --title 'Edit Observer Database' --button Cancel >/dev/null
+press "$obs" Cancel
 expect_eq "$(observer_file | tr '\n' ,)" "?,Cape Town -33.920 18.420 10.0,Sydney 33.870 151.210 5.0,left over 0," "KOVA.OBS"
 
 # Change Observers: Sydney joins the map's table, one line more.
@@ -86,7 +85,6 @@ sleep 1
 [ "$(map_height)" -gt "$after" ] || fail "the table did not grow for the clicked place"
 sleep 2
 screenshot observers
-probe post --class Tarvon --msg 16 >/dev/null
-wait_exit "$TARVON_PID" 30 || fail "did not close"
+close_tarvon
 expect_eq "$(probe reg-string 'Software\Kova\Tarvon' 'Map Sat')" NOSUCH "Map Sat kept"
 echo ok

@@ -8,62 +8,53 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../map/map.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 import_elements
 reg_sz 'Software\Kova\Tarvon' 'Map Sat' SO-50
 reg_dword 'Software\Kova\Tarvon' 'Map Origin' 2
+MAP_SHIFT=145
 export TARVON_MAP_LOG="$WORK_WIN\\map.log"
-start_tarvon
-probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window"
-probe post --class Tarvon --msg $WM_COMMAND --wparam 143 >/dev/null  # Tracking > Graphic Track
+start_station
+menu 143  # Tracking > Graphic Track
 probe find --class Tarvon:Map --timeout 20 >/dev/null || fail "no map window"
 sleep 3
 
-check_paused_marker SO-50 so50-realtime 145
-read -r left top _ _ < <(probe rect --class Tarvon:Map)
-mapcheck track so50-realtime "$left" "$top" 145 || fail "SO-50 track"
-mapcheck terminator so50-realtime "$left" "$top" 145 "$(date +%s)" || fail "terminator"
+check_paused_marker SO-50 so50-realtime
+mapcheck track so50-realtime || fail "SO-50 track"
+mapcheck terminator so50-realtime "$(date +%s)" || fail "terminator"
 
 map_key f
 sleep 3
-check_paused_marker SO-50 so50-fast 145
-mapcheck track so50-fast "$left" "$top" 145 || fail "SO-50 track in fast motion"
+check_paused_marker SO-50 so50-fast
+mapcheck track so50-fast || fail "SO-50 track in fast motion"
 map_key d  # fast motion backwards
 sleep 3
 times=$(grep -o 'time=[0-9.]*' "$WORK/map.log" | tail -2 | cut -d= -f2 | tr '\n' ' ')
 awk -v t="$times" 'BEGIN { split(t, a, " "); exit !(a[2] < a[1]) }' || fail "map time does not run backwards: $times"
-check_paused_marker SO-50 so50-reverse 145
-mapcheck track so50-reverse "$left" "$top" 145 || fail "SO-50 track backwards"
+check_paused_marker SO-50 so50-reverse
+mapcheck track so50-reverse || fail "SO-50 track backwards"
 
 select_on_map AO-40
-check_paused_marker AO-40 ao40-realtime 145
+check_paused_marker AO-40 ao40-realtime
 map_key f
 sleep 3
-check_paused_marker AO-40 ao40-fast 145
+check_paused_marker AO-40 ao40-fast
 
 select_on_map "The Sun"
-: >"$WORK/map.log"
-map_key p
-unix=$(paused_frame | sed 's/.* unix=\([0-9-]*\).*/\1/')
-sleep 1
-screenshot sun
-mapcheck terminator sun "$left" "$top" 145 "$unix" || fail "terminator with the Sun shown"
+pause_and_shoot sun
+mapcheck terminator sun "$PAUSED_UNIX" || fail "terminator with the Sun shown"
 
 # The map's place and satellite survive a restart.
 probe move --class Tarvon:Map --x 300 --y 200 >/dev/null
 select_on_map AO-40
-probe post --class Tarvon --msg 16 >/dev/null
-wait_exit "$TARVON_PID" 30 || fail "did not close"
+close_tarvon
 expect_eq "$(probe reg-string 'Software\Kova\Tarvon' 'Map Sat')" AO-40 "Map Sat"
-expect_eq "$(probe reg-dword 'Software\Kova\Tarvon' 'Map Open')" 1 "Map Open"
-expect_eq "$(probe reg-dword 'Software\Kova\Tarvon' 'Map xLeft') $(probe reg-dword 'Software\Kova\Tarvon' 'Map yTop')" \
-    "300 200" "map position"
+expect_eq "$(dwords 'Software\Kova\Tarvon' 'Map Open' 'Map xLeft' 'Map yTop')" "1 300 200" "map open and position"
 start_tarvon
 probe find --class Tarvon:Map --timeout 30 >/dev/null || fail "the map was not opened again"
 sleep 3
 read -r left top _ _ < <(probe rect --class Tarvon:Map)
 expect_eq "$left $top" "300 200" "map position after the restart"
-check_paused_marker AO-40 ao40-restart 145
-probe post --class Tarvon --msg 16 >/dev/null
-wait_exit "$TARVON_PID" 30 || fail "did not close after the restart"
+check_paused_marker AO-40 ao40-restart
+close_tarvon
 echo ok

@@ -6,7 +6,7 @@ source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../serial/serial.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 add_satellite SAT-1 "$(standin_program)"
 satellite_modem SAT-1 3 5 9600 PACT
 serial_device 5 dsp12 --fault silent

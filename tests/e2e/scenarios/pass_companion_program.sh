@@ -5,7 +5,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 add_satellite SAT-1 "$(standin_program)"
 apply_registry
 t=$(now)

@@ -4,7 +4,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 # Started about 23.5 s before AOS.
 add_satellite SAT-1 "$(standin_program --exit-after 34)"
 apply_registry

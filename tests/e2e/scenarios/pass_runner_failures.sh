@@ -7,7 +7,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 add_satellite MISSING "$WORK_WIN\\NO-SUCH-PROGRAM.EXE %s"
 add_satellite HIDDEN "$(standin_program --no-window)"
 apply_registry

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 add_satellite SAT-1 "$(standin_program)"
 events_key='Software\Kova\Tarvon\Events'
 add_event Before 0 60 1 SAT-1 "$STANDIN_WIN --no-window --exit-after 2 --log $WORK_WIN\\before.log BEFORE"

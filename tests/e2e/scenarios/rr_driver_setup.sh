@@ -3,7 +3,6 @@
 # defaults, a "Test" that shows what the real rotctld answered, a port that
 # cannot be one refused with a message, and OK storing host and ports.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../tracking/tracking.sh"
 
 rot=$(free_port)
@@ -29,6 +28,5 @@ probe set-text --title "$title" --id 3105 --text 4600
 probe press --title "$title" --button OK >/dev/null
 wait_exit "$setup" 20 || fail "the dialog did not close"
 expect_eq "$(probe reg-string 'Software\Kova\Rotator' 'Rotctld Host')" 127.0.0.1 "host stored"
-expect_eq "$(probe reg-dword 'Software\Kova\Rotator' 'Rotctld Port')" "$rot" "rotctld port stored"
-expect_eq "$(probe reg-dword 'Software\Kova\Rotator' 'Rigctld Port')" 4600 "rigctld port stored"
+expect_eq "$(dwords 'Software\Kova\Rotator' 'Rotctld Port' 'Rigctld Port')" "$rot 4600" "ports stored"
 echo "ok"

@@ -7,34 +7,24 @@ export LC_ALL=C.UTF-8
 KOVA_FOLDER='Station Ünïcode'
 source "$(dirname "$0")/../lib.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
-seed_registry "$TARVON_SOURCE/tests/e2e/data/schedule_satellites.reg"
-cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
-cp "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" "$WORK/elements.txt"
-cli import --keps 'Z:'"$(echo "$KOVA_DIR/Kova.KEP" | tr / '\\')" 'Z:'"$(echo "$WORK/elements.txt" | tr / '\\')" >/dev/null
-[ -s "$KOVA_DIR/Kova.KEP" ] || fail "no element database"
-
-schedule="$KOVA_DIR/Kova Schedule.DAT"
-schedule_win='Z:'"$(echo "$schedule" | tr / '\\')"
+seed_station schedule_satellites
+import_keps tle_bbs_bulletin_2026-05.txt
 
 # The schedule fills in the background, which takes longer on a busy machine:
 # until every satellite's passes are in the saved file, close and start again
 # (each start loads what was saved and searches on).
 for attempt in 1 2 3 4 5 6; do
-    start_tarvon
-    probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window"
+    start_station
     sleep 5
     [ "$attempt" -gt 1 ] || screenshot filled
-    probe post --class Tarvon --msg 16 >/dev/null
-    wait_exit "$TARVON_PID" 30 || fail "did not close"
-    [ -f "$schedule" ] || fail "no schedule file after closing"
-    saved=$(cli dump "$schedule_win")
-    echo "$saved" | grep -q 'satName  *ISS' && echo "$saved" | grep -q 'satName  *FO-29' && break
+    close_tarvon
+    [ -f "$KOVA_DIR/Kova Schedule.DAT" ] || fail "no schedule file after closing"
+    first=$(schedule_dump)
+    echo "$first" | grep -q 'satName  *ISS' && echo "$first" | grep -q 'satName  *FO-29' && break
 done
 # The station log in the suite directory tells of the run.
 grep -q 'UTC  Tarvon started' "$KOVA_DIR/Tarvon.log" || fail "no start in the station log"
 grep -q 'UTC  Tarvon ended' "$KOVA_DIR/Tarvon.log" || fail "no end in the station log"
-first=$(cli dump "$schedule_win")
 echo "$first" | grep -q '^format word 2007$' || fail "format word: $first"
 records=$(echo "$first" | sed -n 's/^\([0-9]*\) record(s).*/\1/p')
 [ "${records:-0}" -gt 3 ] || fail "only ${records:-0} passes were saved"
@@ -45,11 +35,9 @@ echo "$first" | grep -A10 'satName  *FO-29' | grep -q 'state  *1' || fail "FO-29
 
 # The next start loads the passes that have not ended, then saves them again.
 first_pass=$(echo "$first" | grep -m1 -A2 'satName' | tr -s ' ')
-start_tarvon
-probe find --class Tarvon --title Tarvon --timeout 30 >/dev/null || fail "no main window at the restart"
+start_station
 sleep 3
-probe post --class Tarvon --msg 16 >/dev/null
-wait_exit "$TARVON_PID" 30 || fail "did not close after the restart"
-second=$(cli dump "$schedule_win")
+close_tarvon
+second=$(schedule_dump)
 echo "$second" | tr -s ' ' | grep -q -F "$(echo "$first_pass" | sed -n 2p)" || fail "the first stored pass was not kept"
 echo "ok"

@@ -5,10 +5,9 @@
 # and a single-satellite housekeeping run deletes that satellite's old files
 # only.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../suite/dialogs.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
+seed_station
 for sat in SAT-A SAT-B; do
     reg_sz "Software\\Kova\\Satellites\\$sat" Name $sat
     reg_sz "Software\\Kova\\Satellites\\$sat" 'Satellite Directory' "$WORK_WIN\\$sat"
@@ -20,8 +19,7 @@ done
 reg_dword 'Software\Kova\Satellites\SAT-A' State 2
 write_schedule "SAT-A:$(($(now) + 10800)):$(($(now) + 11400)):0"
 fake_browser
-start_tarvon
-probe find --class Tarvon --title Tarvon --timeout 40 >/dev/null || fail "no main window"
+start_station
 tarvon_key='Software\Kova\Tarvon'
 events_key="$tarvon_key\\Events"
 
@@ -53,7 +51,7 @@ choose "$E" 5629 Regularly
 check "$E" 5627 1
 press "$E" OK
 expect_eq "$(probe list --title "$E" --id 5621)" Tick "event list after OK"
-expect_eq "$(probe reg-dword "$events_key\\Tick" Run) $(probe reg-dword "$events_key\\Tick" Time)" "3 5" "Run, Time"
+expect_eq "$(dwords "$events_key\\Tick" Run Time)" "3 5" "Run, Time"
 
 # A pass event held two minutes is warned about, and saved.
 press "$E" New
@@ -62,23 +60,21 @@ set_field "$E" 5626 2
 choose "$E" 5630 "All Satellites"
 check "$E" 5628 1
 press "$E" OK
-box=$(probe msgbox --title Tarvon --timeout 15 --press OK) || fail "no word on a long pass event"
-echo "$box" | grep -q 'more than 45 seconds before or after a pass' || fail "warning: $box"
-for _ in $(seq 20); do probe reg-dword "$events_key\\Early" Time >/dev/null && break; sleep 0.5; done
+answer_box Tarvon 15 | grep -q 'more than 45 seconds before or after a pass' || fail "no word on a long pass event"
+wait_until 10 probe reg-dword "$events_key\\Early" Time >/dev/null || true
 expect_eq "$(probe reg-dword "$events_key\\Early" Time)" 120 "Early Time"
 screenshot schedule-events
 close_with "$E" Close
 
 # The reloaded events run the new one within its period.
-for _ in $(seq 40); do probe reg-dword "$events_key\\Tick" 'Last Return' >/dev/null && break; sleep 0.5; done
+wait_until 20 probe reg-dword "$events_key\\Tick" 'Last Return' >/dev/null || true
 grep -q TICK "$WORK/tick.log" 2>/dev/null || fail "the new Regularly event did not run"
 open_dialog 111 "$E"
 probe list --title "$E" --id 5621 --select Tick >/dev/null || fail "Tick not listed"
 sleep 0.5
 expect_eq "$(field "$E" 5637)" 0 "Return shown"
 [[ "$(field "$E" 5635)" =~ ^[0-9]{2}:[0-9]{2}\ [0-9]{2}/[0-9]{2}/[0-9]{2}$ ]] || fail "Last: $(field "$E" 5635)"
-press "$E" Help
-expect_help_page schedule-events.html
+expect_help "$E" schedule-events
 close_with "$E" Close
 
 # ---- File Housekeeping: Cancel writes nothing; one satellite's old ACT files go.
@@ -99,8 +95,7 @@ choose "$F" 5673 SAT-A
 screenshot file-housekeeping
 close_with "$F"
 expect_reg "$tarvon_key" 'FH Delete ACT' "REG_DWORD 4 1"
-expect_eq "$(probe reg-dword "$tarvon_key" 'FH Oldest Files') $(probe reg-dword "$tarvon_key" 'FH Delete UL')" "10 0" \
-    "FH Oldest Files, FH Delete UL"
+expect_eq "$(dwords "$tarvon_key" 'FH Oldest Files' 'FH Delete UL')" "10 0" "FH Oldest Files, FH Delete UL"
 expect_eq "$(cd "$WORK" && ls SAT-A SAT-B | tr '\n' ' ')" "SAT-A: NEW.ACT OLD.UL  SAT-B: NEW.ACT OLD.ACT OLD.UL " \
     "files left"
 echo "ok"

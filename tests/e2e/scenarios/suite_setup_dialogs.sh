@@ -5,23 +5,16 @@
 # unit. A longer schedule is searched at once. The About box lists a
 # companion program found in the suite directory with its version.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../suite/dialogs.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
-reg_sz 'SOFTWARE\Kova\Satellites\ISS' Name ISS
-reg_dword 'SOFTWARE\Kova\Satellites\ISS' State 0
-reg_dword 'SOFTWARE\Kova\Satellites\ISS' Priority 1
-reg_sz 'SOFTWARE\Kova\Satellites\AO-7' Name AO-7
-reg_dword 'SOFTWARE\Kova\Satellites\AO-7' 'Satellite Type' 1
+seed_station
+satellite ISS State 0 Priority 1
+satellite AO-7 'Satellite Type' 1
 reg_dword 'SOFTWARE\Kova\VANT' Switching 7
-cp "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" "$WORK/elements.txt"
-cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
-cli import --keps "$KOVA_DIR_WIN\\Kova.KEP" "Z:$(echo "$WORK/elements.txt" | tr / '\\')" >/dev/null
+import_keps tle_bbs_bulletin_2026-05.txt
 cp "$TARVON_BIN/standin.exe" "$KOVA_DIR/VANT.EXE"  # version 3.1.4.15
 touch "$KOVA_DIR/in-the-way"
 start=$(date +%s)
-start_tarvon
-probe find --class Tarvon --title Tarvon --timeout 40 >/dev/null || fail "no main window"
+start_station
 tarvon_key='Software\Kova\Tarvon'
 
 # ---- General Setup
@@ -51,13 +44,11 @@ choose "$G" 5506 Local
 check "$G" 5505 0
 set_field "$G" 5507 "$KOVA_DIR_WIN\\data\\"
 press "$G" OK
-box=$(probe msgbox --title Tarvon --timeout 15 --press OK) || fail "no word on the new directory"
-echo "$box" | grep -q 'next start' || fail "directory notice: $box"
+answer_box Tarvon 15 | grep -q 'next start' || fail "no word on the new directory"
 probe gone --class '#32770' --title "$G" --timeout 20 || fail "General Setup stayed open"
 expect_reg "$tarvon_key" 'Pop Up Time' "REG_DWORD 4 300"
 expect_reg "$tarvon_key" 'Schedule Days' "REG_DWORD 4 2"
-expect_eq "$(probe reg-dword "$tarvon_key" 'Display Time') $(probe reg-dword "$tarvon_key" 'Map Display')" "0 0" \
-    "Display Time, Map Display"
+expect_eq "$(dwords "$tarvon_key" 'Display Time' 'Map Display')" "0 0" "Display Time, Map Display"
 expect_reg 'Software\Kova\General' 'Kova Directory' "REG_SZ $(( (${#KOVA_DIR_WIN} + 6) * 2 )) $KOVA_DIR_WIN\\data"
 [ -d "$KOVA_DIR/data" ] || fail "the new suite directory was not made"
 screenshot general-local-time
@@ -74,8 +65,7 @@ open_dialog 116 "$V"
 choose "$V" 5522 "Ask First"
 check "$V" 5521 0
 close_with "$V"
-expect_eq "$(probe reg-dword 'Software\Kova\VANT' Switching) $(probe reg-dword 'Software\Kova\VANT' 'Maximise Upload')" \
-    "2 0" "VANT values"
+expect_eq "$(dwords 'Software\Kova\VANT' Switching 'Maximise Upload')" "2 0" "VANT values"
 
 # ---- Pevrin Setup: an empty number keeps the stored one.
 P="Pevrin Setup"
@@ -86,8 +76,7 @@ set_field "$P" 5542 ""
 check "$P" 5545 0
 close_with "$P"
 expect_reg 'Software\Kova\Pevrin' 'Maximum PFH Files' "REG_DWORD 4 12"
-expect_eq "$(probe reg-dword 'Software\Kova\Pevrin' 'Maximum Messages') $(probe reg-dword 'Software\Kova\Pevrin' 'Confirm Delete')" \
-    "450 0" "Pevrin values"
+expect_eq "$(dwords 'Software\Kova\Pevrin' 'Maximum Messages' 'Confirm Delete')" "450 0" "Pevrin values"
 
 # ---- Scrivet Setup
 S="Scrivet Setup"
@@ -133,8 +122,7 @@ close_with "About Tarvon"
 # The two-day schedule is searched at once: passes beyond the first day
 # are saved when the station closes (in the directory it runs in).
 sleep 5
-probe post --class Tarvon --msg 16 >/dev/null
-wait_exit "$TARVON_PID" 30 || fail "did not close"
-last=$(cli dump "$KOVA_DIR_WIN\\Kova Schedule.DAT" | sed -n 's/^ *aos  *\([0-9]*\).*/\1/p' | sort -n | tail -1)
+close_tarvon
+last=$(schedule_aos | sort -n | tail -1)
 [ "${last:-0}" -gt $((start + 138240)) ] || fail "no pass beyond the first day (last AOS ${last:-none})"
 echo "ok"

@@ -4,7 +4,8 @@
 # Doppler-corrected downlink and uplink as the orbit model has them at the
 # same instants; the DDE service serves the live data; the rotor display
 # follows; at the end the antenna parks (an absurd stored park azimuth is
-# brought within the rotator's travel).
+# brought within the rotator's travel) and the DDE service, as our DDE
+# client sees it, tells of no satellite.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../tracking/tracking.sh"
@@ -24,14 +25,12 @@ apply_registry
 aos=$(($(now) + 60))  # the runner at AOS - 25: Tarvon needs up to ~30 s to start on a busy machine
 los=$((aos + 20))
 write_schedule "ISS:$aos:$los:0"
-start_tarvon
-probe find --class Tarvon --timeout 60 >/dev/null || fail "no main window"
+start_station
 
-dde() { "$WINE" "$TARVON_BIN/ddeclient.exe" Tarvon Tracking request "$@" 2>/dev/null | tr -d '\r'; }
 sleep_until $((aos + 5))
 text=$(tracking_text)
 [[ "$text" =~ ^SNISS\ AZ[0-9.]+\ EL[0-9.]+\ UP[0-9]+\ UMLSB\ DN[0-9]+\ DMUSB$ ]] || fail "tracking text '$text'"
-record=$(dde TrackData)
+record=$(dde Tarvon Tracking request TrackData)
 expect_eq "$(echo "$record" | sed -n 2p)" "data 69" "TrackData size"
 expect_eq "$(echo "$record" | sed -n 3p | cut -d' ' -f1-4)" "49 53 53 00" "TrackData name"
 screenshot tracking
@@ -70,20 +69,28 @@ grep -aq 'rig_set_mode called.*USB' "$WORK/rigctld-$rig.log" || fail "downlink m
 
 # "Enable Rotator": the database's satellites after "[STOP]"; a double-click
 # tracks one, "[STOP]" and OK stop and park.
-enable_rotator() {
-    probe post --class Tarvon --msg 273 --wparam 126 >/dev/null
-    probe find --class '#32770' --title "Enable Rotator" --timeout 30 >/dev/null || fail "no Enable Rotator dialog"
-}
-enable_rotator
+open_dialog 126 "Enable Rotator"
 expect_eq "$(probe list --title "Enable Rotator" --id 4201 | head -3 | tr '\n' ' ')" "[STOP] AO-07 UO-11 " "list"
 probe list --title "Enable Rotator" --id 4201 --select ISS --double 1 >/dev/null
 wait_until 30 tracking_satellite ISS || fail "Enable Rotator did not start tracking"
-enable_rotator
+open_dialog 126 "Enable Rotator"
 probe list --title "Enable Rotator" --id 4201 --select "[STOP]" >/dev/null
-probe press --title "Enable Rotator" --button OK >/dev/null
+press "Enable Rotator" OK
 parked() { [ "$(positions "$rot" | tail -1 | cut -d' ' -f2-)" == "360.00 45.00" ]; }
 wait_until 30 parked || fail "not parked after [STOP]"
-expect_eq "$(tracking_text)" "** NO SATELLITE **" "after [STOP]"
+# What a DDE client is given then, its lines joined by "|": as text
+# "** NO SATELLITE **\n" and its NUL; nothing on another topic or in another
+# format; a poke of a 0 byte refused; no other service.
+while IFS=, read -r request expected; do
+    expect_eq "$(dde $request </dev/null | paste -sd'|')" "$expected" "$request after [STOP]"
+done <<'T'
+Tarvon Tracking request text,connected|data 20|2a 2a 20 4e 4f 20 53 41 54 45 4c 4c 49 54 45 20 2a 2a 0a 00
+Tarvon Rotator request text,connected|no data
+Tarvon Tracking request SomeOtherFormat,connected|no data
+Tarvon Tracking poke zero,connected|nack
+Tarvon Tracking poke GO,connected|ack
+Elsewhere Tracking request text,not connected
+T
 close_tarvon
 grep -q "Tracking ISS" "$KOVA_DIR/Tarvon.log" || fail "no tracking line in the station log"
 echo "ok"

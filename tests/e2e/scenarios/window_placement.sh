@@ -1,44 +1,65 @@
 #!/usr/bin/env bash
-# A stored position is used when it lies on the screen; x = -5 (or a height
-# of 40) gives the system's default placement. Closing writes the values back.
+# The main window's place: a stored position is used when it lies on the
+# screen, and closing writes it back; x = -5 gives the system's default
+# placement; absurd stored values (long names, huge numbers, a height of 40)
+# give defaults and clamps, and a usable window. A second start brings the
+# running station to the front and ends with 0.
 source "$(dirname "$0")/../lib.sh"
 
-seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"
-
-# A usable stored position is kept.
+seed_station
 reg_dword 'Software\Kova\Tarvon' xLeft 100
 reg_dword 'Software\Kova\Tarvon' yTop 80
-start_tarvon
-probe find --class Tarvon --timeout 30 >/dev/null || fail "no main window"
+start_station
+first=$TARVON_PID
 sleep 1
 read -r left top right bottom < <(probe rect --class Tarvon)
 expect_eq "$left $top" "100 80" "stored position"
 screenshot stored
 
+# Put another program's window in front, then start again.
+"$WINE" notepad >/dev/null 2>&1 &
+probe find --class Notepad --timeout 20 >/dev/null || fail "notepad did not start"
+sleep 1
+start_tarvon
+wait_exit "$TARVON_PID" 30 || fail "second instance still running"
+expect_eq "$EXIT_CODE" 0 "second instance exit code"
+sleep 1
+expect_eq "$(probe foreground | cut -d' ' -f1)" Tarvon "foreground window class"
+kill -0 "$first" || fail "first instance ended"
+screenshot front
+TARVON_PID=$first
+
 # Moving the window and closing it writes the position back.
 probe move --class Tarvon --x 150 --y 90 >/dev/null
 sleep 1
-probe post --class Tarvon --msg 16 >/dev/null
-wait_exit "$TARVON_PID" 30 || fail "did not close"
-expect_eq "$EXIT_CODE" 0 "exit code"
-expect_eq "$(probe reg-dword 'Software\Kova\Tarvon' xLeft)" 150 "xLeft written back"
-expect_eq "$(probe reg-dword 'Software\Kova\Tarvon' yTop)" 90 "yTop written back"
-width=$(probe reg-dword 'Software\Kova\Tarvon' cxWidth) || fail "cxWidth not written"
-height=$(probe reg-dword 'Software\Kova\Tarvon' cyHeight) || fail "cyHeight not written"
-expect_eq "$width" $((right - left)) "cxWidth written back"
-expect_eq "$height" $((bottom - top)) "cyHeight written back"
+close_tarvon
+expect_eq "$(dwords 'Software\Kova\Tarvon' xLeft yTop cxWidth cyHeight)" "150 90 $((right - left)) $((bottom - top))" \
+    "xLeft, yTop, cxWidth, cyHeight written back"
 probe reg-dword 'Software\Kova\Tarvon' 'Map xLeft' >/dev/null || fail "Map xLeft not written"
 probe reg-string 'Software\Kova\Tarvon' 'Map Sat' >/dev/null && fail "Map Sat written without a map satellite"
 
 # x = -5 is refused: the window goes where the system puts new windows.
 reg_dword 'Software\Kova\Tarvon' xLeft 0xfffffffb
-start_tarvon
-probe find --class Tarvon --timeout 30 >/dev/null || fail "no main window"
+start_station
 sleep 1
 read -r left top _ _ < <(probe rect --class Tarvon)
 [ "$left" -ge 0 ] || fail "window placed at x=$left"
 [ "$left $top" != "150 90" ] || fail "the other stored values were kept"
 screenshot default
-probe post --class Tarvon --msg 16 >/dev/null
-wait_exit "$TARVON_PID" 30 || fail "did not close"
+close_tarvon
+
+long_name=$(printf 'F%.0s' $(seq 200))
+reg_sz 'Software\Kova\Tarvon' 'Font Name' "$long_name"
+reg_dword 'Software\Kova\Tarvon' 'Map Speed' 0xffffffff
+reg_dword 'Software\Kova\Tarvon' 'Schedule Days' 0xffffffff
+reg_dword 'Software\Kova\Tarvon' cyHeight 40
+reg_dword 'Software\Kova\Rotator' 'Pacing Delay' 0xffffffff
+reg_sz 'Software\Kova\Station' Callsign "$long_name"
+start_station
+sleep 2
+read -r left top right bottom < <(probe rect --class Tarvon)
+[ $((right - left)) -ge 300 ] || fail "window only $((right - left)) wide"
+[ $((bottom - top)) -ge 150 ] || fail "window only $((bottom - top)) high"
+screenshot absurd
+close_tarvon
 echo "ok"

@@ -3,12 +3,9 @@
 # their command logs, the ISS in the element database, a station placed under
 # one of its passes, and the orbit model's view (tarvon-cli look) to compare.
 
-KEPS_WIN="$KOVA_DIR_WIN\\Kova.KEP"
 DAEMON_PIDS=()
 # The daemons go with the scenario; its exit code stays what it was.
 trap 'rc=$?; for p in "${DAEMON_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done; (exit $rc); cleanup' EXIT
-
-cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 # start_daemon rotctld|rigctld PORT: the dummy device, logging every call with
 # its time to $WORK/<daemon>-<port>.log; its pid is in DAEMON_PID.
@@ -47,11 +44,9 @@ level1_rotator() {
 # The ISS: element set, satellite key without a program (a pass then lasts
 # until the engine ends it), downlink 437.8 MHz USB, uplink 145.99 MHz LSB.
 iss_satellite() {
-    cli import --keps "$KEPS_WIN" "Z:$(echo "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" | tr / '\\')" \
-        >/dev/null || fail "element import"
+    import_keps tle_bbs_bulletin_2026-05.txt
     local key='Software\Kova\Satellites\ISS'
-    reg_sz "$key" Name ISS
-    reg_dword "$key" State 2
+    satellite ISS State 2
     reg_double "$key" 'Downlink 1' 437.8
     reg_double "$key" 'Uplink 1' 145.99
     reg_dword "$key" 'Downlink Mode' 3
@@ -138,19 +133,9 @@ stop_daemon() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null || true; }
 
 # The DDE service's text line, without its NUL.
 tracking_text() {
-    "$WINE" "$TARVON_BIN/ddeclient.exe" Tarvon Tracking request text 2>/dev/null | tr -d '\r' | sed -n 3p |
-        xxd -r -p | tr -d '\0'
+    dde Tarvon Tracking request text | sed -n 3p | xxd -r -p | tr -d '\0'
 }
 
 # Whether the DDE service tracks satellite $1, or nothing.
 tracking_satellite() { [[ "$(tracking_text)" == "SN$1 AZ"* ]]; }
 tracking_nothing() { [ "$(tracking_text)" == "** NO SATELLITE **" ]; }
-
-# Presses OK on the message box captioned $1 once it shows (within $2 s) and
-# prints its text.
-answer_box() {
-    local box
-    box=$(probe msgbox --title "$1" --timeout "$2" --press OK) || fail "no '$1' box"
-    sleep 1  # the box is gone before another of the same caption is looked for
-    echo "$box" | tail -n +2
-}

@@ -47,7 +47,7 @@ TEST(TrackingData, RecordLayoutIsLittleEndianFieldByField) {
 }
 
 // The text served before, during and after tracking is the DDE scenarios'
-// (e2e.dde_tracking_service, e2e.tracking_level1).
+// (e2e.tracking_level1).
 TEST(TrackingData, ReadersNeverSeeHalfAnUpdate) {
     TrackingDataBuffers buffers;
     TrackDataRecord a, b;
