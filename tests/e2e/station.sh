@@ -81,13 +81,13 @@ expect_refused() {
     probe find --class '#32770' --title "$1" >/dev/null || fail "\"$1\" closed on bad input: $3"
 }
 
-# refuse_each DIALOG CAPTION: every field of the table REFUSED (id ->
+# refuse_fields DIALOG CAPTION: every field of the table REFUSED (id ->
 # "Label|numbers") is given each of its bad texts (the numbers index "",
 # abc, 99999999999, -5 and 300 digits) and OK pressed: each time a box
 # captioned CAPTION must start with the field's label and the focus come back
 # to the field, which then gets its shown text back. A field with a partner
 # in PAIRED (id -> id) is tried with the partner holding 10, emptied after.
-refuse_each() {
+refuse_fields() {
     local dlg=$1 id i shown batch="$WORK/bad.batch" expected="$WORK/bad.expected"
     local -a bad=("" abc 99999999999 -5 "$(printf '7%.0s' $(seq 300))")
     : >"$batch"

@@ -64,7 +64,7 @@ declare -A PAIRED=([5033]=5034 [5034]=5033) REFUSED=(
     [5027]="Inclination|0 1 2 3 4" [5028]="Eccentricity|0 1 2 3 4" [5029]="Arg. of Perigee|0 1 2 3 4"
     [5030]="R.A.A.N.|0 1 2 3 4" [5031]="Decay|0 1 2 3 4" [5032]="Orbit Number|0 1 2 3 4"
     [5033]="Blon|1 2 4" [5034]="Blat|1 2 4" [5035]="Beacon Freq|0 1 2 3 4" [5036]="Schedule|4")
-refuse_each "$edlg" "Edit Satellite Data"
+refuse_fields "$edlg" "Edit Satellite Data"
 expect_eq "$(md5sum <"$keps")" "$before" "Kova.KEP after refused input"
 
 # An edit of slot 2 stored and read back by tarvon-cli, keeping what it did not touch.

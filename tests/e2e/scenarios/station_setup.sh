@@ -30,7 +30,7 @@ expect_help $sheet station-setup
 probe check --title $sheet --id 5109 --set 1 >/dev/null
 declare -A REFUSED=([5101]="Callsign|0 4" [5102]="Latitude|0 1 2 3 4" [5105]="Longitude|0 1 2 3 4"
     [5108]="Altitude|0 1 2 4" [5110]="The hours|0 1 2 3 4" [5111]="The hours|0 1 2 3 4")
-refuse_each $sheet Tarvon
+refuse_fields $sheet Tarvon
 expect_eq "$(probe reg-string 'Software\Kova\Station' Callsign)" G0TST "callsign after refused input"
 
 probe batch <<B >/dev/null || fail "position entry"
