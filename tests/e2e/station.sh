@@ -5,11 +5,8 @@
 WM_CLOSE=16
 WM_COMMAND=273
 
-# The shared station (data/station.reg), and more .reg files of data/ by name.
-seed_station() {
-    local name
-    for name in station "$@"; do seed_registry "$TARVON_SOURCE/tests/e2e/data/$name.reg"; done
-}
+# The shared station (data/station.reg).
+seed_station() { seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"; }
 
 # satellite NAME [VALUE NUMBER]...: satellite NAME's key, its Name and DWORD values.
 satellite() {
@@ -17,6 +14,13 @@ satellite() {
     reg_sz "$key" Name "$1"
     shift
     for ((; $# > 1; )); do reg_dword "$key" "$1" "$2"; shift 2; done
+}
+
+# Satellites whose passes fill a schedule: FO-29 only to be displayed.
+schedule_satellites() {
+    satellite ISS State 0 Priority 1 'Start Time' 25
+    satellite SO-50 State 0 Priority 2
+    satellite FO-29 State 1 Priority 3
 }
 
 # Starts Tarvon.exe and waits for its main window.
@@ -127,6 +131,14 @@ dwords() {
     local key=$1 name
     shift
     for name; do printf 'reg-dword "%s" "%s"\n' "$key" "$name"; done | probe batch | paste -sd' '
+}
+
+# doubles KEY NAME...: the 8-byte (double) values of key KEY, separated by spaces.
+doubles() {
+    local key=$1 name
+    shift
+    for name; do printf 'reg-binary "%s" "%s"\n' "$key" "$name"; done | probe batch |
+        python3 -c 'import struct, sys; print(*(struct.unpack("<d", bytes.fromhex(h))[0] for h in sys.stdin.read().split()))'
 }
 
 # tarvon-cli and the DDE client (tools/ddeclient); their output without

@@ -4,7 +4,8 @@
 # sound ones are, and the file is left exactly as it was.
 source "$(dirname "$0")/../lib.sh"
 
-seed_station schedule_satellites
+seed_station
+schedule_satellites
 keps="$KOVA_DIR/Kova.KEP"
 import_keps tle_bbs_bulletin_2026-05.txt
 slot=$(cli keps --keps "$KEPS_WIN" | awk '$2 == "ISS" { print $1 }')

@@ -10,7 +10,11 @@
 # suite directory for the chosen satellite.
 source "$(dirname "$0")/../lib.sh"
 
-seed_station maint_satellites
+seed_station
+satellite AO-16 'Satellite Type' 0 State 2
+satellite RS-44 'Satellite Type' 1 State 2
+satellite UO-22 State 2
+for sat in AO-16 RS-44 UO-22; do reg_sz "Software\\Kova\\Satellites\\$sat" 'Satellite Directory' "$KOVA_DIR_WIN\\$sat"; done
 mkdir -p "$KOVA_DIR/AO-16" "$KOVA_DIR/UO-22"
 sample="$TARVON_SOURCE/tests/data/maint/NEWS01.PUL"
 cp "$sample" "$KOVA_DIR/AO-16/NEWS01.PUL"

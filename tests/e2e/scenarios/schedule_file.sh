@@ -7,7 +7,8 @@ export LC_ALL=C.UTF-8
 KOVA_FOLDER='Station Ünïcode'
 source "$(dirname "$0")/../lib.sh"
 
-seed_station schedule_satellites
+seed_station
+schedule_satellites
 import_keps tle_bbs_bulletin_2026-05.txt
 
 # The schedule fills in the background, which takes longer on a busy machine:

@@ -13,7 +13,6 @@ reg_dword 'SOFTWARE\Kova\Rotator' 'Pacing Delay' 20
 fake_browser
 grep -A2 '^ISS' "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" | head -3 >"$WORK/iss.txt"
 import_keps "$WORK/iss.txt"
-double_of() { python3 -c "import struct,sys; print(struct.unpack('<d', bytes.fromhex(sys.argv[1]))[0])" "$1"; }
 sheet=Station
 select_page() { probe post --class '#32770' --title $sheet --msg 1125 --wparam "$1" >/dev/null; sleep 1; }  # PSM_SETCURSEL
 
@@ -81,13 +80,12 @@ probe gone --class '#32770' --title $sheet --timeout 10 || fail "sheet stays ope
 
 st='Software\Kova\Station'
 expect_eq "$(probe reg-string $st Callsign)" M0XYZ "Callsign"
-expect_eq "$(double_of "$(probe reg-binary $st Latitude)")|$(double_of "$(probe reg-binary $st Longitude)")|$(double_of "$(probe reg-binary $st Altitude)")" \
-    "-35.0|-2.5|50.0" "position"
+expect_eq "$(doubles $st Latitude Longitude Altitude)" "-35.0 -2.5 50.0" "position"
 expect_eq "$(dwords $st 'Limit Hours' 'Stop Hour' 'Start Hour')" "1 1 5" "hours"
 expect_eq "$(dwords 'Software\Kova\Rotator' 'Rotator Type' 'Pacing Delay' Park 'Park Az')" "8 20 1 90" "rotator"
 expect_eq "$(probe reg-dword 'Software\Kova\Tarvon' 'Rotor Display')" 1 "Rotor Display"
 trv='Software\Kova\Transverters\2m'
-expect_eq "$(double_of "$(probe reg-binary $trv 'Start Freq')")|$(probe reg-binary $trv RX)|$(probe reg-binary $trv TX)" \
+expect_eq "$(doubles $trv 'Start Freq')|$(probe reg-binary $trv RX)|$(probe reg-binary $trv TX)" \
     "144.0|01000000|00000000" "new transverter"
 
 # The schedule was searched afresh from the new place.
