@@ -7,5 +7,9 @@ namespace tarvon {
 const SatellitePage& GeneralPage();
 const SatellitePage& SchedulingPage();
 const SatellitePage& FrequenciesPage();
+const SatellitePage& TncPage();
+const SatellitePage& DirectoriesPage();
+const SatellitePage& VantPage();
+const SatellitePage& SatGatePage();
 
 }  // namespace tarvon

@@ -81,7 +81,8 @@ INT_PTR CALLBACK SatellitePageProc(HWND page, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 bool RunSatelliteSheet(MainWindowState& main, SatelliteConfig& config, bool isNew) {
-    const SatellitePage* const kPages[] = {&GeneralPage(), &SchedulingPage(), &FrequenciesPage()};
+    const SatellitePage* const kPages[] = {&GeneralPage(), &SchedulingPage(), &FrequenciesPage(), &TncPage(),
+                                           &DirectoriesPage(), &VantPage(), &SatGatePage()};
     SatelliteSheet sheet{main, config, isNew};
     PageBinding bindings[std::size(kPages)];
     PROPSHEETPAGEW pages[std::size(kPages)] = {};
