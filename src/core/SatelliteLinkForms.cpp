@@ -56,6 +56,9 @@ constexpr uint32_t SatelliteConfig::*kVantOptions[kVantOptionCount] = {
     &SatelliteConfig::closePevrin, &SatelliteConfig::updateKeps, &SatelliteConfig::newPassCheck,
 };
 
+// The largest number an edit of that many digits takes.
+constexpr uint32_t Largest(size_t digits) { return digits == 0 ? 0 : Largest(digits - 1) * 10 + 9; }
+
 uint32_t Within(uint32_t value, uint32_t low, uint32_t high, uint32_t otherwise) {
     return value >= low && value <= high ? value : otherwise;
 }
@@ -67,8 +70,8 @@ uint32_t Chosen(SatelliteList list, int position, uint32_t kept) {
 }
 
 // The position of a stored choice, or of a new satellite's when the list lacks it.
-int ShownChoice(SatelliteList list, uint32_t stored, uint32_t SatelliteConfig::*field) {
-    const int position = ChoicePosition(list, stored);
+int ShownChoice(SatelliteList list, const SatelliteConfig& c, uint32_t SatelliteConfig::*field) {
+    const int position = ChoicePosition(list, c.*field);
     return position >= 0 ? position : ChoicePosition(list, (*NewSatelliteConfig()).*field);
 }
 
@@ -152,8 +155,8 @@ std::optional<FieldProblem> ReadTncForm(const TncForm& f, SatelliteConfig& c) {
     if (auto problem = FirstProblem(
             CorrectedNumber(kTncTxBuffer, "TX Buffer Size", f.txBuffer, tx),
             CorrectedNumber(kTncRxBuffer, "RX Buffer Size", f.rxBuffer, rx),
-            CheckNumberField(kTncMaxFrame, "Maxframe", f.maxFrame, 0, 9, maxFrame),
-            CheckNumberField(kTncRetries, "Retries", f.retries, 0, 99, retries),
+            CheckNumberField(kTncMaxFrame, "Maxframe", f.maxFrame, 0, Largest(link_limits::kMaxFrame), maxFrame),
+            CheckNumberField(kTncRetries, "Retries", f.retries, 0, Largest(link_limits::kRetries), retries),
             CorrectedNumber(kTncRetryTime, "Retry time", f.retrySeconds, seconds),
             CorrectedNumber(kTncTxDelay, "TX Delay", f.txDelay, delay),
             CorrectedNumber(kTncTxTail, "TX Tail", f.txTail, tail),
@@ -200,9 +203,9 @@ std::optional<FieldProblem> ReadDirectoriesForm(const DirectoriesForm& form, Sat
 VantForm VantFormFor(const SatelliteConfig& c) {
     VantForm form;
     for (size_t i = 0; i < kVantOptionCount; ++i) form.options[i] = c.*kVantOptions[i] != 0;
-    form.customisation = ShownChoice(SatelliteList::Customisation, c.bdcstCustom, &SatelliteConfig::bdcstCustom);
-    form.tailAction = ShownChoice(SatelliteList::TailAction, c.tailAction, &SatelliteConfig::tailAction);
-    form.dirPriority = ShownChoice(SatelliteList::DirPriority, c.dirPriority, &SatelliteConfig::dirPriority);
+    form.customisation = ShownChoice(SatelliteList::Customisation, c, &SatelliteConfig::bdcstCustom);
+    form.tailAction = ShownChoice(SatelliteList::TailAction, c, &SatelliteConfig::tailAction);
+    form.dirPriority = ShownChoice(SatelliteList::DirPriority, c, &SatelliteConfig::dirPriority);
     form.inactivityTimeout = std::to_string(c.inactivityTimeout);
     form.upToDateTimeout = std::to_string(c.upToDateTimeout);
     form.procThreshold = std::to_string(c.procThreshold);
@@ -211,12 +214,15 @@ VantForm VantFormFor(const SatelliteConfig& c) {
 }
 
 std::optional<FieldProblem> ReadVantForm(const VantForm& f, SatelliteConfig& c) {
+    constexpr uint32_t kMinutes = Largest(link_limits::kTimeout);
     uint32_t inactivity = 0, upToDate = 0, threshold = 0, tries = 0;
     if (auto problem = FirstProblem(
-            CheckNumberField(kVantInactivity, "Inactivity timeout", f.inactivityTimeout, 0, 9999, inactivity),
-            CheckNumberField(kVantUpToDate, "Up to date timeout", f.upToDateTimeout, 0, 9999, upToDate),
-            CheckNumberField(kVantThreshold, "Processing thresh", f.procThreshold, 0, 99999, threshold),
-            CheckNumberField(kVantChangeFreq, "Change freq after", f.changeFreq, 0, 99, tries))) {
+            CheckNumberField(kVantInactivity, "Inactivity timeout", f.inactivityTimeout, 0, kMinutes, inactivity),
+            CheckNumberField(kVantUpToDate, "Up to date timeout", f.upToDateTimeout, 0, kMinutes, upToDate),
+            CheckNumberField(kVantThreshold, "Processing thresh", f.procThreshold, 0,
+                             Largest(link_limits::kThreshold), threshold),
+            CheckNumberField(kVantChangeFreq, "Change freq after", f.changeFreq, 0, Largest(link_limits::kTries),
+                             tries))) {
         return problem;
     }
     for (size_t i = 0; i < kVantOptionCount; ++i) c.*kVantOptions[i] = f.options[i] ? 1 : 0;
@@ -232,7 +238,7 @@ std::optional<FieldProblem> ReadVantForm(const VantForm& f, SatelliteConfig& c) 
 
 SatGateForm SatGateFormFor(const SatelliteConfig& c) {
     return SatGateForm{c.satGateCallsign, c.satGateCollect,
-                       ShownChoice(SatelliteList::MailPriority, c.satGatePriority, &SatelliteConfig::satGatePriority)};
+                       ShownChoice(SatelliteList::MailPriority, c, &SatelliteConfig::satGatePriority)};
 }
 
 std::optional<FieldProblem> ReadSatGateForm(const SatGateForm& f, SatelliteConfig& c) {
