@@ -49,21 +49,10 @@ write_schedule() {
     done
 }
 
-# A field of the named pass in the schedule file: aos, los, endedByScheduler
-# or lastRunEnd. Empty when the pass is not in the file.
+# Field $2 (as tarvon-cli dump names it) of the first pass of satellite $1 in
+# the schedule file; empty when there is none.
 pass_field() {
-    local file="$KOVA_DIR/Kova Schedule.DAT" size offset name at
-    size=$(stat -c %s "$file")
-    case "$2" in
-        aos) at=12 ;; los) at=16 ;; endedByScheduler) at=40 ;; lastRunEnd) at=92 ;;
-        *) fail "no field $2" ;;
-    esac
-    for ((offset = 2; offset + 100 <= size; offset += 100)); do
-        name=$(dd if="$file" bs=1 skip="$offset" count=12 2>/dev/null | tr -d '\0')
-        [ "$name" == "$1" ] || continue
-        od -An -t d4 -j $((offset + at)) -N 4 "$file" | tr -d ' '
-        return 0
-    done
+    schedule_dump | awk -v sat="$1" -v field="$2" '$1 == "satName" {on = $2 == sat} on && $1 == field && !got {print $2; got = 1}'
 }
 
 # Lines of the stand-in's log with this word: "<time> <word> <wParam> <lParam>".

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # A pass whose satellite uses a DSP-12 modem: before the program starts, the
 # modem is woken, brought to its main menu and given the satellite's mode.
+# Then a DSP-12 that never shows its main menu: it is nudged after 2.5 s, the
+# station reports the time-out after 10 s, and the pass goes on with its
+# program at most 14 s late.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../serial/serial.sh"
@@ -8,18 +11,43 @@ source "$(dirname "$0")/../serial/serial.sh"
 seed_station
 add_satellite SAT-1 "$(standin_program)"
 satellite_modem SAT-1 3 5 9600 PACT
-serial_device 5 dsp12
-t=$(now)
-aos=$((t + 50))
-write_schedule "SAT-1:$aos:$((aos + 60)):0"
-start_tarvon
 
+# modem_pass AOS_IN LENGTH [EMULATOR OPTIONS...]: a DSP-12 on COM5 and a pass
+# of SAT-1 that begins in AOS_IN seconds; the station started.
+modem_pass() {
+    serial_cleanup
+    rm -f "$WORK/standin.log" "$WORK/dev5.log"
+    serial_device 5 dsp12 "${@:3}"
+    local aos=$(($(now) + $1))
+    write_schedule "SAT-1:$aos:$((aos + $2)):0"
+    start_tarvon
+}
+# Unix time of the modem's first command.
+woken() { head -1 "$WORK/dev5.log" | cut -d' ' -f1 | cut -d. -f1; }
+
+modem_pass 50 60
 wait_standin START 90 || fail "the stand-in was not started"
 expect_eq "$(device_commands 5 | tr '\n' '|')" '\x03\x03\x03|Q\r|PACT\r|' "the modem dialogue"
-woke=$(head -1 "$WORK/dev5.log" | cut -d' ' -f1 | cut -d. -f1)
+woke=$(woken)
 started=$(logged_at "program started")
 # The menu takes a moment, then 0.8 s before the port closes and 1.5 s more.
 [ $((started - woke)) -ge 2 ] && [ $((started - woke)) -le 8 ] ||
     fail "program started $((started - woke)) s after the modem was woken"
+close_tarvon
+
+modem_pass 45 30 --fault silent
+wait_device 5 'x03' 60 || fail "the modem was not woken"
+woke=$(woken)
+box=$(probe msgbox --title "DSP Access Problem" --timeout 60) || fail "no time-out message"
+screenshot timeout
+expect_eq "$(echo "$box" | sed -n 2p)" "The DSP port has timed out." "time-out text"
+shown=$(logged_at "The DSP port has timed out.")
+[ $((shown - woke)) -ge 10 ] && [ $((shown - woke)) -le 13 ] || fail "time-out $((shown - woke)) s after the wake"
+press "DSP Access Problem" OK
+wait_standin START 60 || fail "the pass did not go on"
+started=$(logged_at "program started")
+[ $((started - shown)) -ge 0 ] && [ $((started - woke)) -le 14 ] ||
+    fail "program started $((started - woke)) s after the modem set-up"
+expect_eq "$(device_commands 5 | tr '\n' '|')" '\x03\x03\x03|q\r|' "what the silent modem received"
 close_tarvon
 echo "ok"

@@ -51,8 +51,7 @@ mapfile -t moves < <(positions "$rot")
 read -r last_move _ <<<"${moves[-1]}"
 expect_close "$last_move" $((los2 + 10)) 5 "last position after the radio went"
 [ -n "$(downlinks "$rig")" ] || fail "the second pass never tuned the radio"
-expect_close "$(date -d "$(grep 'Tracking stopped' "$KOVA_DIR/Tarvon.log" | tail -1 | cut -c1-19)Z" +%s)" \
-    $((los2 + 10)) 5 "end of the second pass"
+expect_close "$(logged_at 'Tracking stopped')" $((los2 + 10)) 5 "end of the second pass"
 [ "$gone" -lt "${last_move%.*}" ] || fail "the rigctld stop came after the pass"
 
 probe post --class Tarvon --msg 2032 --wparam 0 --atom ISS >/dev/null || fail "no 2032"
