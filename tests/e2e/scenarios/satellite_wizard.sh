@@ -123,6 +123,7 @@ expect_scheduled AO-07 "after New"
 open_list
 probe list --title $L --id 5201 --select AO-07 --double 1 >/dev/null || fail "no AO-07 to edit"
 probe find --class '#32770' --title AO-07 --timeout 20 >/dev/null || fail "no sheet titled AO-07"
+screenshot_window edit AO-07
 declare -A REFUSED=([5211]="You must|0" [5216]="Broadcast Callsign|2 4")
 refuse_fields AO-07 'Satellite Setup'
 show_page AO-07 1
