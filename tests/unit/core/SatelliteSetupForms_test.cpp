@@ -40,13 +40,11 @@ Read Link(bool up, size_t i) {
     return Reader(SatelliteFrequenciesFormFor, ReadSatelliteFrequenciesForm,
                   [=](SatelliteFrequenciesForm& f) -> std::string& { return (up ? f.uplink : f.downlink)[i]; });
 }
-Read Uplinks() {
-    return Reader(SatelliteFrequenciesFormFor, ReadSatelliteFrequenciesForm,
-                  [](SatelliteFrequenciesForm& f) -> std::string& { return f.uplinks; });
-}
 
-// Every kind of bad text in every field: the field is named and gets the
-// focus back, and the record keeps every value it had.
+// Bad text is refused by field, the field named and given the focus back, and
+// the record keeps every value it had. Every numeric field with every kind of
+// bad number, and the required name, is the wizard scenario's
+// (e2e.satellite_wizard); here, what it leaves out, and one number a page.
 TEST(SatelliteSetupForms, BadTextIsRefusedByFieldAndNothingIsStored) {
     const std::string kinds[] = {"", "abc", "99999999999", "-5", std::string(300, '7'), "12\\34"};
     const struct {
@@ -55,20 +53,12 @@ TEST(SatelliteSetupForms, BadTextIsRefusedByFieldAndNothingIsStored) {
         Read read;
         const char* refused;  // indices into kinds
     } rows[] = {
-        {"You must enter a satellite name", kGeneralName, General(&SatelliteGeneralForm::name), "0"},
         {"Name", kGeneralName, General(&SatelliteGeneralForm::name), "45"},
         {"TLM Config File", kGeneralTlmFile, General(&SatelliteGeneralForm::tlmFile), "4"},
-        {"Broadcast Callsign", kGeneralBdcst, General(&SatelliteGeneralForm::bdcstCallsign), "24"},
         {"NUP Callsign", kGeneralNup, General(&SatelliteGeneralForm::nupCallsign), "24"},
         {"Program", kSchedulingProgram, Scheduling(&SatelliteSchedulingForm::program), "4"},
-        {"Pass check time", kSchedulingPassCheckTime, Scheduling(&SatelliteSchedulingForm::passCheckTime), "012345"},
-        {"Priority", kSchedulingPriority, Scheduling(&SatelliteSchedulingForm::priority), "012345"},
-        {"Minimum elevation", kSchedulingMinElevation, Scheduling(&SatelliteSchedulingForm::minElevation), "012345"},
-        {"Minimum pass time", kSchedulingMinPassTime, Scheduling(&SatelliteSchedulingForm::minPassTime), "012345"},
-        {"Time before pass to run", kSchedulingStartTime, Scheduling(&SatelliteSchedulingForm::startTime), "012345"},
-        {"Uplink 1", kFrequenciesUplink1, Link(true, 0), "012345"},
-        {"Downlink 4", kFrequenciesDownlink1 + 3, Link(false, 3), "012345"},
-        {"Num. Uplinks", kFrequenciesUplinks, Uplinks(), "012345"},
+        {"Priority", kSchedulingPriority, Scheduling(&SatelliteSchedulingForm::priority), "5"},
+        {"Downlink 4", kFrequenciesDownlink1 + 3, Link(false, 3), "5"},
     };
     for (const auto& row : rows) {
         for (const char* k = row.refused; *k; ++k) {

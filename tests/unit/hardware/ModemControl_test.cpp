@@ -36,19 +36,6 @@ protected:
     ModemControl modem{{registry, ports, waits, notices, timers, [this] { ++errorSounds; }}};
 };
 
-TEST_F(ModemControlTest, Dsp2232TakesOneCommand) {
-    Satellite(kTncDsp2232, "PACT");
-    // Stored with its terminator by tools other than ours: still four characters.
-    RegWriteString(*registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Satellites\\AO-16"), "DSP Mode", "PACT");
-    modem.SetModemMode("AO-16", ready);
-    EXPECT_TRUE(ready.IsSet());
-    EXPECT_EQ(ports.Written(), "\rMODEM PACT\r");
-    EXPECT_EQ(ports.Opens()[0].number, 2u);
-    EXPECT_EQ(ports.Opens()[0].options.speed, 19200u);
-    EXPECT_EQ(waits.Durations(), std::vector<uint32_t>{600});
-    EXPECT_FALSE(ports.AnyOpen());
-}
-
 TEST_F(ModemControlTest, NothingToDo) {
     const struct {
         uint32_t tnc;

@@ -6,11 +6,10 @@
 #include <cstring>
 #include <thread>
 
-#include "core/FileReplace.h"
+#include "TestElements.h"
 #include "hardware/RotorRadioDriver.h"
 #include "hardware/TrackingData.h"
 #include "hardware/TrackingTexts.h"
-#include "orbit/ElementImport.h"
 #include "orbit/ObserverGeometry.h"
 #include "platform/memory/FakeClock.h"
 #include "platform/memory/MemoryRegistry.h"
@@ -61,10 +60,6 @@ private:
 class TrackingControllerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::vector<uint8_t> file;
-        ASSERT_TRUE(ReadWholeFile(std::string(TARVON_TEST_DATA) + "/tle_bbs_bulletin_2026-05.txt", file));
-        ImportReport report;
-        ImportTwoLineFile(file, keps, report);
         settings.station.latitude = 52.2;
         settings.station.longitude = -0.12;
         settings.general.rotatorType = kRotatorLevel1;
@@ -104,7 +99,7 @@ protected:
     PlatformServices services{registry, clock, waits, notices, log};
     SyncObjects sync;
     Settings settings;
-    KepsDatabase keps;
+    KepsDatabase keps = testing::ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
     TrackingDataBuffers data;
     Recorder recorder;
     int errorSounds = 0;

@@ -2,27 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "core/FileReplace.h"
 #include "core/Settings.h"
 #include "core/TimeScales.h"
-#include "orbit/ElementImport.h"
 #include "orbit/ObserverGeometry.h"
 #include "orbit/Propagation.h"
 
 namespace tarvon::testing {
-
-std::vector<uint8_t> TestFile(const std::string& name) {
-    std::vector<uint8_t> bytes;
-    EXPECT_TRUE(ReadWholeFile(std::string(TARVON_TEST_DATA) + "/" + name, bytes)) << name;
-    return bytes;
-}
-
-KepsDatabase ImportedTwoLine(const std::string& name) {
-    KepsDatabase db;
-    ImportReport report;
-    ImportTwoLineFile(TestFile(name), db, report);
-    return db;
-}
 
 SatState StateAt(const KepsDatabase& db, const char* name, int32_t unixTime) {
     SatState s;

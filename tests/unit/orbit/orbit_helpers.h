@@ -4,14 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "TestElements.h"
 #include "orbit/KepsDatabase.h"
 #include "orbit/SatState.h"
 
 namespace tarvon::testing {
 
-std::vector<uint8_t> TestFile(const std::string& name);
-// The two-line file imported into an empty database.
-KepsDatabase ImportedTwoLine(const std::string& name);
 // The state of the named satellite at a Unix time.
 SatState StateAt(const KepsDatabase& db, const char* name, int32_t unixTime);
 ObserverGeo Observer(double latitudeDeg, double westLongitudeDeg, double altitudeM);

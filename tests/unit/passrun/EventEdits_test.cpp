@@ -145,20 +145,5 @@ TEST(EventEdits, SavingNeverOverwritesAnotherEventsKey) {
     EXPECT_EQ(EventNames(registry), std::vector<std::string>{"Nightly"});
 }
 
-TEST(EventEdits, ARegularEventMadeInTheDialogIsArmedForItsPeriod) {
-    MemoryRegistry registry;
-    EventForm form = Form(kRunRegularly, kAssociateNoSatellite);
-    form.time = "2";
-    form.minutes = true;
-    EventRecord record;
-    ASSERT_FALSE(ReadEventForm(form, record));
-    ASSERT_TRUE(SaveEventRecord(registry, record));
-    EventLists lists;
-    LoadScheduledEvents(registry, 1000, lists);
-    ASSERT_EQ(lists.timers.size(), 1u);
-    EXPECT_EQ(lists.timers[0]->name, "Event");
-    EXPECT_EQ(lists.timers[0]->nextRun, 1000 + 2 + 120);
-}
-
 }  // namespace
 }  // namespace tarvon

@@ -53,32 +53,6 @@ protected:
     ScheduleState schedule{ScheduleServices{platform, sync, flags, settings, source, ui, execution, true}};
 };
 
-TEST_F(PassExecutionTest, EngineStartsTheRunnerEarlyForBeforePassEvents) {
-    Event("Pre", kRunBeforePass, 30);
-    auto pass = std::make_shared<SchedulePass>();
-    pass->satName = "SAT-1";
-    pass->aos = kNow + 55;  // start lead 25 + the event's 30: due now
-    pass->los = kNow + 600;
-    pass->startLead = 25;
-    pass->priority = 50;
-    pass->elevationOk = 1;
-    schedule.passes.push_back(pass);
-
-    execution.LoadScheduledEvents();  // ends with a scheduler run
-    execution.JoinThreads();
-
-    // The event's run is a thread of its own, racing the runner on the fake
-    // clock, so only the runner's side has exact times.
-    std::multiset<std::string> lines;
-    for (auto& p : processes.Started()) lines.insert(p->Start().commandLine);
-    EXPECT_EQ(lines, (std::multiset<std::string>{"Pre.exe", "vant.exe SAT-1"}));
-    EXPECT_GE(EventValue("Pre", "Last Run Time"), uint32_t(kNow));
-    EXPECT_LE(EventValue("Pre", "Last Run Time"), uint32_t(pass->lastRunEnd));
-    EXPECT_NE(pass->lastRunEnd, 0);
-    EXPECT_EQ(pass->endedByScheduler, 0);
-    EXPECT_EQ(schedule.engine.runnerState, 0);
-}
-
 TEST_F(PassExecutionTest, TimedEventsFeedTheEnginesWakeAndCount) {
     Event("Minute", kRunRegularly, 60, 1);
     Event("Hour", kRunRegularly, 3600, 0);

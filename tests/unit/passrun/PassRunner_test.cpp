@@ -175,15 +175,6 @@ TEST_F(PassRunnerTest, AfterPassEventsFollowTheEnd) {
     EXPECT_EQ(pass->lastRunEnd, kStart + 1);
 }
 
-TEST_F(PassRunnerTest, ModemThatNeverAnswersDelaysByAtMostFourteenSeconds) {
-    hardware.modemAnswers = false;
-    RegWriteString(*SatKey(), "Program", "");
-    sync.passEnd.Set();
-    RunPass();
-    EXPECT_EQ(waits.Calls()[0].result, kWaitTimeout);
-    EXPECT_EQ(pass->lastRunEnd, kStart + 14);
-}
-
 TEST(PassRunner, ShutdownAtAnyWaitEndsTheRunnerWithoutRecording) {
     const size_t stopAt[] = {0, 1, 2, 3, 5};  // before-pass sleep is not a wait on shutdown
     for (size_t stop : stopAt) {
@@ -236,16 +227,6 @@ TEST_F(PassRunnerTest, ProgramThatFailsEndsThePassWithItsMessage) {
         EXPECT_EQ(std::count(fresh.hardware.calls.begin(), fresh.hardware.calls.end(), "error sound"),
                   c.notice == kNoProgramWindowText) << c.how;
     }
-}
-
-TEST_F(PassRunnerTest, SatelliteWithoutKeyIsNeverRunAgain) {
-    pass->satName = "UNKNOWN";
-    engine.runningSatName = "UNKNOWN";
-    RunPass();
-    EXPECT_EQ(pass->lastRunEnd, kNever);
-    EXPECT_EQ(engine.runnerState, 0);
-    EXPECT_TRUE(processes.Started().empty());
-    EXPECT_EQ(hardware.calls, (std::vector<std::string>{"track UNKNOWN", "modem UNKNOWN @0"}));
 }
 
 TEST_F(PassRunnerTest, RunValueChoosesTheShowState) {

@@ -6,8 +6,7 @@
 #include <thread>
 
 #include "Schedule_helpers.h"
-#include "core/FileReplace.h"
-#include "orbit/ElementImport.h"
+#include "TestElements.h"
 #include "orbit/ObserverGeometry.h"
 #include "schedule/ClockTexts.h"
 
@@ -137,12 +136,7 @@ TEST(TrackingList, ModeSchedules) {
 }
 
 TEST(TrackingList, LoadedEntriesGetTheirNextEventFromTheClockRound) {
-    KepsDatabase db;
-    ClearKepsDatabase(db);
-    std::vector<uint8_t> bytes;
-    ASSERT_TRUE(ReadWholeFile(std::string(TARVON_TEST_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes));
-    ImportReport report;
-    ImportTwoLineFile(bytes, db, report);
+    const KepsDatabase db = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
     const int32_t start = 1778544000;  // 2026-05-12, near the elements' epoch
     TestStation station(start);
     station.settings.station.latitude = 52.0;
@@ -166,11 +160,6 @@ TEST(TrackingList, LoadedEntriesGetTheirNextEventFromTheClockRound) {
     station.state.tracking.StopNextEvents();
     EXPECT_GT(next, start);
     EXPECT_LT(next, start + 86400);
-}
-
-TEST(TrackingList, NamesEndWithATilde) {
-    EXPECT_EQ(TrackingNames("AO-91~SO-50~"), (std::vector<std::string>{"AO-91", "SO-50"}));
-    EXPECT_EQ(TrackingNames("AO-91~SO-50"), (std::vector<std::string>{"AO-91"}));
 }
 
 TEST(TrackingList, DisplayOrderByNextEventKeepsListOrderForTies) {

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Schedule_helpers.h"
-#include "core/FileReplace.h"
-#include "orbit/ElementImport.h"
+#include "TestElements.h"
 #include "orbit/ObserverGeometry.h"
 
 namespace tarvon::testing {
@@ -43,13 +42,6 @@ TEST(ListCommands, PassPopupItems) {
 
 class TrackingEdits : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ClearKepsDatabase(db);
-        std::vector<uint8_t> bytes;
-        ASSERT_TRUE(ReadWholeFile(std::string(TARVON_TEST_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes));
-        ImportReport report;
-        ImportTwoLineFile(bytes, db, report);
-    }
     std::string StoredValue() {
         std::string value;
         auto key = station.registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
@@ -61,7 +53,7 @@ protected:
                             ObserverFromStation(station.settings.station), kStart);
     }
     static constexpr int32_t kStart = 1778544000;
-    KepsDatabase db;
+    KepsDatabase db = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
     TestStation station{kStart};
 };
 

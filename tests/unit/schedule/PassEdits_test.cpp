@@ -113,17 +113,6 @@ TEST(PassEdits, ManualPassStartsAtOnceAndOnlyOnce) {
     EXPECT_TRUE(early.state.passes.empty());
 }
 
-TEST(PassEdits, EndPassNowSignalsTheRunnerAndClosesTheProgram) {
-    TestStation station(kNoon - 100);
-    station.AddPass("A", kNoon, kNoon + 900, 50);
-    station.world.RunUntil(kNoon + 10);
-    ASSERT_NE(station.state.engine.programWindow, 0u);
-    EndPassNow(station.state);
-    EXPECT_TRUE(station.sync.passEnd.IsSet());
-    station.world.RunUntil(kNoon + 20);
-    EXPECT_EQ(station.state.engine.runnerState, 0);
-}
-
 TEST(PassEdits, NotificationButtons) {
     TestStation station(kNoon - 100);
     auto a = station.AddPass("A", kNoon, kNoon + 600, 50);

@@ -89,15 +89,6 @@ TEST_F(ScheduleBuilderTest, AbsurdRegistryValuesScheduleWithoutHarm) {
     EXPECT_TRUE(station.world.Entries("runner start").empty());  // never high enough
 }
 
-TEST_F(ScheduleBuilderTest, SatelliteMissingFromTheDatabaseIsReported) {
-    station.AddSatelliteKey("k1", "GHOST", 0, 5);
-    BuildSchedule(station.state);
-    ASSERT_EQ(station.notices.Shown().size(), 1u);
-    EXPECT_EQ(station.notices.Shown()[0].text,
-              "Tarvon cannot find satellite GHOST in the keplerian database.  No passes of this satellite will be scheduled.");
-    EXPECT_TRUE(station.state.satellites.empty());
-}
-
 TEST_F(ScheduleBuilderTest, SatelliteThatNeverRisesLeavesTheQueueAndIsReportedOnce) {
     station.source.neverRising = {"GEO"};
     station.source.passes["A"] = Regular(kStart + 1000, 6000, 10);

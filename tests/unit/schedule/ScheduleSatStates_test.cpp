@@ -4,6 +4,7 @@
 
 #include "../ScratchDir.h"
 #include "Schedule_helpers.h"
+#include "TestElements.h"
 #include "core/TimeScales.h"
 #include "orbit/NextEvent.h"
 #include "orbit/ObserverGeometry.h"
@@ -16,21 +17,11 @@ namespace {
 
 constexpr int32_t kStart = 1778457600;  // 2026-05-11 00:00 UTC
 
-// ISS of the May 2026 bulletin (tests/data/tle_bbs_bulletin_2026-05.txt).
+// ISS of the May 2026 bulletin, at the point of its orbit given.
 KepsRecord Iss(double meanAnomaly) {
-    KepsRecord r;
-    CopyKepsName(r, "ISS");
-    r.catalogNumber = 25544;
-    r.epochYear = 26;
-    r.epochDay = 131.16675675;
-    r.decay = 0.00005444;
-    r.inclination = 51.6310;
-    r.raan = 123.3566;
-    r.eccentricity = 0.0007470;
-    r.argPerigee = 46.3627;
+    const KepsDatabase bulletin = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
+    KepsRecord r = bulletin.slots[FindKepsByName(bulletin, "ISS")];
     r.meanAnomaly = meanAnomaly;
-    r.meanMotion = 15.49181925;
-    r.epochOrbit = 56601;
     return r;
 }
 
