@@ -2,10 +2,15 @@
 # "Station Setup" from its menu command: the Position page refuses bad input
 # field by field and writes nothing; a new position, operating hours, rotator
 # and transverter are written on OK in their registry types; the driver
-# library's set-up opens from the Rotator page; the next AOS follows the new
-# position without a restart.
+# library's own set-up opens from the Rotator page: its defaults, a "Test"
+# that shows what the real rotctld answered, a port that cannot be one
+# refused, OK storing host and ports. The next AOS follows the new position
+# without a restart.
 source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/../tracking/tracking.sh"
 
+rot=$(free_port)
+start_daemon rotctld "$rot"
 seed_station
 satellite ISS State 0 Priority 1
 reg_sz 'SOFTWARE\Kova\Transverters\70cm' Name 70cm
@@ -49,8 +54,20 @@ probe list --title $sheet --id 5131 --select Level1 >/dev/null || fail "no Level
 expect_eq "$(probe enabled --title $sheet --id 5132)/$(probe enabled --title $sheet --id 5141)" disabled/enabled "Level1 controls"
 screenshot_window rotator $sheet
 press $sheet Setup
-probe find --class '#32770' --title "Rotator and Radio Driver Setup" --timeout 20 >/dev/null || fail "no driver set-up"
-close_with "Rotator and Radio Driver Setup" Cancel
+d="Rotator and Radio Driver Setup"
+probe find --class '#32770' --title "$d" --timeout 20 >/dev/null || fail "no driver set-up"
+expect_eq "$(field "$d" 3101)/$(field "$d" 3102)" "localhost/4533" "driver defaults"
+set_field "$d" 3101 127.0.0.1
+set_field "$d" 3102 "$rot"
+press "$d" Test
+answered() { [[ "$(field "$d" 3107)" =~ ^rotctld\ at\ 127\.0\.0\.1:$rot:\ Azimuth\ [0-9.]+,\ Elevation\ [0-9.]+\.$ ]]; }
+wait_until 30 answered || fail "test answer '$(field "$d" 3107)'"
+screenshot_window driver-tested "$d"
+set_field "$d" 3105 99999
+press "$d" OK
+expect_eq "$(answer_box 'Rotator and Radio Driver' 10)" "The TCP port must be a number from 1 to 65535." "bad port"
+set_field "$d" 3105 4600
+close_with "$d"
 probe list --title $sheet --id 5131 --select GS232 >/dev/null
 expect_eq "$(probe enabled --title $sheet --id 5132)/$(probe enabled --title $sheet --id 5141)" enabled/disabled "GS232 controls"
 probe list --title $sheet --id 5131 --select DDE >/dev/null
@@ -82,7 +99,9 @@ st='Software\Kova\Station'
 expect_eq "$(probe reg-string $st Callsign)" M0XYZ "Callsign"
 expect_eq "$(doubles $st Latitude Longitude Altitude)" "-35.0 -2.5 50.0" "position"
 expect_eq "$(dwords $st 'Limit Hours' 'Stop Hour' 'Start Hour')" "1 1 5" "hours"
-expect_eq "$(dwords 'Software\Kova\Rotator' 'Rotator Type' 'Pacing Delay' Park 'Park Az')" "8 20 1 90" "rotator"
+expect_eq "$(dwords 'Software\Kova\Rotator' 'Rotator Type' 'Pacing Delay' Park 'Park Az' 'Rotctld Port' 'Rigctld Port')" \
+    "8 20 1 90 $rot 4600" "rotator"
+expect_eq "$(probe reg-string 'Software\Kova\Rotator' 'Rotctld Host')" 127.0.0.1 "rotctld host"
 expect_eq "$(probe reg-dword 'Software\Kova\Tarvon' 'Rotor Display')" 1 "Rotor Display"
 trv='Software\Kova\Transverters\2m'
 expect_eq "$(doubles $trv 'Start Freq')|$(probe reg-binary $trv RX)|$(probe reg-binary $trv TX)" \
