@@ -5,7 +5,9 @@
 # library's own set-up opens from the Rotator page: its defaults, a "Test"
 # that shows what the real rotctld answered, a port that cannot be one
 # refused, OK storing host and ports. The next AOS follows the new position
-# without a restart.
+# without a restart. Then elements imported while the station runs reach it:
+# the command-line tool tells it (message 2037), so that a Redo Schedule finds
+# the passes of the new elements, not those of the old ones.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../tracking/tracking.sh"
 
@@ -16,7 +18,19 @@ satellite ISS State 0 Priority 1
 reg_sz 'SOFTWARE\Kova\Transverters\70cm' Name 70cm
 reg_dword 'SOFTWARE\Kova\Rotator' 'Pacing Delay' 20
 fake_browser
+# The bulletin's ISS, and the same satellite a quarter of an orbit on with a
+# later epoch (checksums recomputed).
 grep -A2 '^ISS' "$TARVON_SOURCE/tests/data/tle_bbs_bulletin_2026-05.txt" | head -3 >"$WORK/iss.txt"
+python3 - "$WORK/iss.txt" >"$WORK/iss-moved.txt" <<'PY'
+import sys
+name, one, two = open(sys.argv[1]).read().split("\n")[:3]
+def checked(line):
+    body = line[:68]
+    return body + str(sum(int(c) if c.isdigit() else c == "-" for c in body) % 10)
+print(name)
+print(checked(one[:18] + "26131.50000000" + one[32:]))
+print(checked(two[:43] + " 43.7980" + two[51:]))
+PY
 import_keps "$WORK/iss.txt"
 sheet=Station
 select_page() { probe post --class '#32770' --title $sheet --msg 1125 --wparam "$1" >/dev/null; sleep 1; }  # PSM_SETCURSEL
@@ -112,4 +126,17 @@ sleep 4
 close_tarvon
 expect_first_aos "$(predicted_aos ISS -35 -2.5 50 "$T0")" "$(predicted_aos ISS 52.25 0 100 "$T0")"
 grep -q 'Station setup changed' "$KOVA_DIR/Tarvon.log" || fail "station log has no setup line"
+
+start_station
+t=$(now)
+old=$(predicted_aos ISS -35 -2.5 50 "$t")
+cli import --keps "$KEPS_WIN" "$(win_path "$WORK/iss-moved.txt")" | grep -q 'ISS: Keps Updated' || fail "second import"
+new=$(predicted_aos ISS -35 -2.5 50 "$t")
+menu 150  # Redo Schedule
+# The Redo searches a single satellite: a few seconds are plenty.
+sleep 4
+screenshot redone
+close_tarvon
+expect_first_aos "$new" "$old"
+grep -q 'UTC  Elements taken from Kova.KEP' "$KOVA_DIR/Tarvon.log" || fail "the station log has no refresh"
 echo "ok"
