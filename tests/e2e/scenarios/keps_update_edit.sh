@@ -99,7 +99,7 @@ press --title "$t7" --button OK --wait 2000
 B
 expect_eq "$(tr '\n' '|' <"$WORK/find.out")" "disabled|Tarvon|Unable to find a satellite with this name|enabled|" \
     "find mode and its message"
-cli keps --keps "$KEPS_WIN" | grep -q '^ *7 DO-17 ' && fail "slot 7 not deleted"
+grep -q '^ *7 DO-17 ' <<<"$(cli keps --keps "$KEPS_WIN")" && fail "slot 7 not deleted"
 press "$t7" Close
 open_dialog 131 "$t7"  # the slot is kept between openings
 expect_help "$t7" edit-satellite-data

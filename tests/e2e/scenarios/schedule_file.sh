@@ -1,14 +1,46 @@
 #!/usr/bin/env bash
-# At start-up the schedule fills from the satellites and the element database;
-# closing writes "Kova Schedule.DAT", which the tool dumps and which the next
-# start loads again, all in a suite folder whose name is not ASCII (Wine is
-# handed it in UTF-8).
+# The element database and the schedule file, in a suite folder whose name is
+# not ASCII (Wine is handed it in UTF-8). A damaged database (too long, one
+# slot that cannot be an orbit) is told once the station runs; the damaged
+# satellite is never predicted, the sound ones are, and the file is left
+# exactly as it was. With a sound database the schedule fills at start-up
+# from the satellites; closing writes "Kova Schedule.DAT", which the tool
+# dumps and which the next start loads again.
 export LC_ALL=C.UTF-8
 KOVA_FOLDER='Station Ünïcode'
 source "$(dirname "$0")/../lib.sh"
 
 seed_station
 schedule_satellites
+keps="$KOVA_DIR/Kova.KEP"
+import_keps tle_bbs_bulletin_2026-05.txt
+slot=$(cli keps --keps "$KEPS_WIN" | awk '$2 == "ISS" { print $1 }')
+[ -n "$slot" ] || fail "ISS was not imported"
+# A NaN mean motion for ISS, and 100 bytes too many.
+printf '\377\377\377\377\377\377\377\377' | dd of="$keps" bs=1 seek=$(((slot - 1) * 166 + 79)) conv=notrunc status=none
+head -c 100 /dev/zero >>"$keps"
+cp "$keps" "$WORK/damaged.KEP"
+
+start_tarvon
+# Building the schedule finds no usable ISS, and says so first.
+probe msgbox --title Tarvon --timeout 30 --press OK | grep -q "cannot find satellite ISS" || fail "no word of ISS"
+box=$(probe msgbox --title "Tarvon Error" --timeout 30) || fail "no message about the database"
+sleep 3  # the station runs on behind the box: its clock is drawn meanwhile
+screenshot message
+echo "$box" | grep -qF "Kova.KEP is damaged: it is 8400 bytes long instead of 8300; slot $slot holds elements that" ||
+    fail "message: $box"
+probe press --title "Tarvon Error" --button OK >/dev/null || fail "no OK button"
+probe find --class Tarvon --title Tarvon --timeout 10 >/dev/null || fail "no main window"
+screenshot running
+close_tarvon
+passes=$(schedule_dump)
+grep -q 'satName  *SO-50' <<<"$passes" || fail "no pass of a sound satellite"
+grep -q 'satName  *ISS' <<<"$passes" && fail "a pass of the damaged satellite"
+cmp -s "$keps" "$WORK/damaged.KEP" || fail "the damaged database was changed"
+grep -q 'Kova.KEP is damaged' "$KOVA_DIR/Tarvon.log" || fail "the message is not in the station log"
+
+# A sound database again.
+rm "$keps"
 import_keps tle_bbs_bulletin_2026-05.txt
 
 # The schedule fills in the background, which takes longer on a busy machine:
@@ -21,24 +53,24 @@ for attempt in 1 2 3 4 5 6; do
     close_tarvon
     [ -f "$KOVA_DIR/Kova Schedule.DAT" ] || fail "no schedule file after closing"
     first=$(schedule_dump)
-    echo "$first" | grep -q 'satName  *ISS' && echo "$first" | grep -q 'satName  *FO-29' && break
+    grep -q 'satName  *ISS' <<<"$first" && grep -q 'satName  *FO-29' <<<"$first" && break
 done
 # The station log in the suite directory tells of the run.
 grep -q 'UTC  Tarvon started' "$KOVA_DIR/Tarvon.log" || fail "no start in the station log"
 grep -q 'UTC  Tarvon ended' "$KOVA_DIR/Tarvon.log" || fail "no end in the station log"
-echo "$first" | grep -q '^format word 2007$' || fail "format word: $first"
+grep -q '^format word 2007$' <<<"$first" || fail "format word: $first"
 records=$(echo "$first" | sed -n 's/^\([0-9]*\) record(s).*/\1/p')
 [ "${records:-0}" -gt 3 ] || fail "only ${records:-0} passes were saved"
-echo "$first" | grep -q 'satName  *ISS' || fail "no ISS pass saved"
-echo "$first" | grep -q 'satName  *FO-29' || fail "no FO-29 pass saved"
+grep -q 'satName  *ISS' <<<"$first" || fail "no ISS pass saved"
+grep -q 'satName  *FO-29' <<<"$first" || fail "no FO-29 pass saved"
 # FO-29 is "Display": its passes are listed with state 1.
-echo "$first" | grep -A10 'satName  *FO-29' | grep -q 'state  *1' || fail "FO-29 pass not Display"
+grep -m1 -A10 'satName  *FO-29' <<<"$first" | grep -q 'state  *1' || fail "FO-29 pass not Display"
 
 # The next start loads the passes that have not ended, then saves them again.
-first_pass=$(echo "$first" | grep -m1 -A2 'satName' | tr -s ' ')
+first_pass=$(grep -m1 -A2 'satName' <<<"$first" | tr -s ' ')
 start_station
 sleep 3
 close_tarvon
 second=$(schedule_dump)
-echo "$second" | tr -s ' ' | grep -q -F "$(echo "$first_pass" | sed -n 2p)" || fail "the first stored pass was not kept"
+grep -qF "$(sed -n 2p <<<"$first_pass")" <<<"$(tr -s ' ' <<<"$second")" || fail "the first stored pass was not kept"
 echo "ok"
