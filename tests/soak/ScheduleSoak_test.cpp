@@ -17,6 +17,7 @@
 #include <unordered_set>
 
 #include "ScratchDir.h"
+#include "TestElements.h"
 #include "VirtualWaits.h"
 #include "core/FileReplace.h"
 #include "core/SatelliteConfig.h"
@@ -156,11 +157,7 @@ public:
 
 struct SoakStation {
     SoakStation() {
-        std::vector<uint8_t> bytes;
-        ReadWholeFile(std::string(TARVON_TEST_DATA) + "/tle_bbs_bulletin_2026-05.txt", bytes);
-        ClearKepsDatabase(keps);
-        ImportReport report;
-        ImportTwoLineFile(bytes, keps, report);
+        keps = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
         SaveKepsDatabase(keps, kepsFile);
         settings.general.kovaDirectory = dir.Path().string();
         settings.station = {"G0SOAK", 0.12, 52.2, 20, 0, 0, 0, 1, 2, 4};

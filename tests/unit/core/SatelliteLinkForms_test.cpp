@@ -9,39 +9,27 @@ SatelliteConfig Stored() { return *NewSatelliteConfig(); }
 
 // Numbers the TNC cannot use are replaced on leaving, at and around each limit.
 TEST(SatelliteLinkForms, TncCorrectionsAtTheirLimits) {
-    struct Case {
+    const struct {
         std::string TncForm::*text;
-        const char* typed;
         uint32_t SatelliteConfig::*stored;
-        uint32_t want;
+        std::vector<std::pair<const char*, uint32_t>> typedAndStored;
+    } fields[] = {
+        {&TncForm::txBuffer, &SatelliteConfig::txBuffer, {{"255", 2047}, {"256", 256}, {"32767", 32767}, {"32768", 2047}}},
+        {&TncForm::rxBuffer, &SatelliteConfig::rxBuffer, {{"255", 8192}, {"32768", 8192}, {"4294967295", 8192}}},
+        {&TncForm::txDelay, &SatelliteConfig::txDelay, {{"2500", 2500}, {"2501", 330}}},
+        {&TncForm::txTail, &SatelliteConfig::txTail, {{"0", 0}, {"2501", 330}}},
+        {&TncForm::retrySeconds, &SatelliteConfig::retryTime, {{"5", 5000}, {"60", 60000}, {"61", 6000}}},
+        {&TncForm::packetLength, &SatelliteConfig::pacLength, {{"19", 245}, {"20", 20}, {"255", 255}, {"300", 245}}},
     };
-    const Case cases[] = {
-        {&TncForm::txBuffer, "255", &SatelliteConfig::txBuffer, 2047},
-        {&TncForm::txBuffer, "256", &SatelliteConfig::txBuffer, 256},
-        {&TncForm::txBuffer, "32767", &SatelliteConfig::txBuffer, 32767},
-        {&TncForm::txBuffer, "32768", &SatelliteConfig::txBuffer, 2047},
-        {&TncForm::rxBuffer, "255", &SatelliteConfig::rxBuffer, 8192},
-        {&TncForm::rxBuffer, "32768", &SatelliteConfig::rxBuffer, 8192},
-        {&TncForm::rxBuffer, "4294967295", &SatelliteConfig::rxBuffer, 8192},
-        {&TncForm::txDelay, "2500", &SatelliteConfig::txDelay, 2500},
-        {&TncForm::txDelay, "2501", &SatelliteConfig::txDelay, 330},
-        {&TncForm::txTail, "0", &SatelliteConfig::txTail, 0},
-        {&TncForm::txTail, "2501", &SatelliteConfig::txTail, 330},
-        {&TncForm::retrySeconds, "5", &SatelliteConfig::retryTime, 5000},
-        {&TncForm::retrySeconds, "60", &SatelliteConfig::retryTime, 60000},
-        {&TncForm::retrySeconds, "61", &SatelliteConfig::retryTime, 6000},
-        {&TncForm::packetLength, "19", &SatelliteConfig::pacLength, 245},
-        {&TncForm::packetLength, "20", &SatelliteConfig::pacLength, 20},
-        {&TncForm::packetLength, "255", &SatelliteConfig::pacLength, 255},
-        {&TncForm::packetLength, "300", &SatelliteConfig::pacLength, 245},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        SatelliteConfig config = Stored();
-        TncForm form = TncFormFor(config);
-        form.*c.text = c.typed;
-        ASSERT_FALSE(ReadTncForm(form, config));
-        EXPECT_EQ(config.*c.stored, c.want);
+    for (const auto& f : fields) {
+        for (const auto& [typed, want] : f.typedAndStored) {
+            SCOPED_TRACE(typed);
+            SatelliteConfig config = Stored();
+            TncForm form = TncFormFor(config);
+            form.*f.text = typed;
+            ASSERT_FALSE(ReadTncForm(form, config));
+            EXPECT_EQ(config.*f.stored, want);
+        }
     }
 }
 

@@ -39,8 +39,8 @@ TEST(GeneralSetupForm, TypedValuesAreStoredInTheStationsUnits) {
     EXPECT_EQ(StoredKovaDirectory(registry), "C:\\KOVA");
 }
 
+// A suite directory too long or not a name is refused in e2e.suite_setup_dialogs.
 TEST(GeneralSetupForm, BadFieldsAreRefusedAndNothingChanges) {
-    const std::string longText(300, 'a');
     const struct {
         std::string GeneralSetupForm::*text;
         std::string value;
@@ -51,8 +51,6 @@ TEST(GeneralSetupForm, BadFieldsAreRefusedAndNothingChanges) {
         {&GeneralSetupForm::passEndSeconds, "-1", kFieldPassEndTime},
         {&GeneralSetupForm::passEndSeconds, "100", kFieldPassEndTime},
         {&GeneralSetupForm::scheduleDays, "0", kFieldScheduleDays},
-        {&GeneralSetupForm::kovaDirectory, "C:\\" + longText, kFieldKovaDirectory},
-        {&GeneralSetupForm::kovaDirectory, "C:\\Kova|Data", kFieldKovaDirectory},
         {&GeneralSetupForm::kovaDirectory, "C:\\Kova?", kFieldKovaDirectory},
     };
     for (const auto& c : cases) {

@@ -15,7 +15,6 @@ namespace tarvon {
 class PosixConnector final : public NetConnector {
 public:
     std::unique_ptr<NetConnection> Connect(const std::string& host, uint16_t port, uint32_t timeoutMs) override;
-    std::atomic<int> attempts{0};
 };
 
 // What the peer does with a command line: answer `text` after `delayMs`,

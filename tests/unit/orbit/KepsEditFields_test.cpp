@@ -75,6 +75,9 @@ TEST(KepsEditFields, EditedFieldsAreStored) {
     EXPECT_EQ(std::strlen(r.modeSchedule), 64u);
 }
 
+// Every field given text that is no number, is negative, too long or empty is
+// the Database menu's scenario (e2e.keps_update_edit); here, the ranges and
+// forms of the numbers, and elements that cannot be an orbit together.
 TEST(KepsEditFields, EveryFieldIsCheckedBeforeAnythingIsStored) {
     using F = KepsField;
     struct Case {
@@ -85,26 +88,16 @@ TEST(KepsEditFields, EveryFieldIsCheckedBeforeAnythingIsStored) {
         {[](KepsEditFields&) {}, std::nullopt},
         {[](KepsEditFields& f) { f.epoch = "97 123.5"; f.blon = "-180"; f.blat = "90"; }, std::nullopt},
         {[](KepsEditFields& f) { f.blon = ""; f.blat = "45"; }, std::nullopt},  // clears both, as it always did
-        {[](KepsEditFields& f) { f.name = ""; }, F::Name},
-        {[](KepsEditFields& f) { f.name = std::string(300, 'N'); }, F::Name},
         {[](KepsEditFields& f) { f.catalogNumber = "70000"; }, F::CatalogNumber},
-        {[](KepsEditFields& f) { f.catalogNumber = "-1"; }, F::CatalogNumber},
-        {[](KepsEditFields& f) { f.elementSet = "abc"; }, F::ElementSet},
         {[](KepsEditFields& f) { f.epoch = "26"; }, F::Epoch},
         {[](KepsEditFields& f) { f.epoch = "26 400"; }, F::Epoch},
         {[](KepsEditFields& f) { f.epoch = "1500 12.5"; }, F::Epoch},
-        {[](KepsEditFields& f) { f.meanAnomaly = ""; }, F::MeanAnomaly},
-        {[](KepsEditFields& f) { f.meanMotion = "abc"; }, F::MeanMotion},
         {[](KepsEditFields& f) { f.meanMotion = "1e3"; }, F::MeanMotion},
-        {[](KepsEditFields& f) { f.inclination = "-5"; }, F::Inclination},
         {[](KepsEditFields& f) { f.eccentricity = "1.0"; }, F::Eccentricity},
-        {[](KepsEditFields& f) { f.argPerigee = "99999999999"; }, F::ArgPerigee},
         {[](KepsEditFields& f) { f.raan = "12,5"; }, F::Raan},
         {[](KepsEditFields& f) { f.decay = "2"; }, F::Decay},
         {[](KepsEditFields& f) { f.orbitNumber = "12345678"; }, F::OrbitNumber},
         {[](KepsEditFields& f) { f.blon = "200"; f.blat = "0"; }, F::Blon},
-        {[](KepsEditFields& f) { f.blon = "0"; f.blat = "x"; }, F::Blat},
-        {[](KepsEditFields& f) { f.beaconMhz = "-145.8"; }, F::Beacon},
         {[](KepsEditFields& f) { f.modeSchedule = std::string(65, 'S'); }, F::Schedule},
         // Each number in its range, yet the perigee would lie underground.
         {[](KepsEditFields& f) { f.eccentricity = "0.5"; }, F::MeanMotion},

@@ -44,12 +44,10 @@ TEST(ClockTexts, CountdownsAndBoxes) {
         {3 * 86400 + 3600, "73:00:00"}, {4 * 86400 + 3600 + 1, "01:00:01"}, {-5, "00:00:00"}};
     for (auto& [seconds, text] : countdowns) EXPECT_EQ(TrackingCountdownText(seconds), text) << seconds;
 
-    EXPECT_EQ(ClockBoxText(kNoon + 5, 1, 0), "12:00:05 UTC");
+    // The UTC clock, the AOS countdown and the title are the clock round's test's.
     EXPECT_EQ(ClockBoxText(kNoon + 5, 0, -3600), "13:00:05 LOC");
     EXPECT_EQ(DateBoxText(kNoon, 1, 0), "15 Nov 2023");
-    EXPECT_EQ(NextPassBoxText(kNoon + 3725, kNoon, true), "01:02:05 AOS");
     EXPECT_EQ(NextPassBoxText(kNoon + 59, kNoon, false), "00:00:59 LOS");
-    EXPECT_EQ(MinimisedTitle(kNoon + 61, kNoon), "Tarvon 00:01:01");
 }
 
 TEST(ClockTexts, TrackingLine) {
