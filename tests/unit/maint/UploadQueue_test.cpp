@@ -47,9 +47,10 @@ TEST_F(UploadQueueTest, ListsTheClassesInOrderWithTheirHeaders) {
     EXPECT_TRUE(ListUploadQueue(Dir("none")).empty());
 }
 
+// A copy as .OUT, one refused for its long name, and Delete are the
+// Housekeeping scenario's (e2e.maint_dialogs).
 TEST_F(UploadQueueTest, Copy) {
     Put("AO16", "ABC.UL", kHeaded);
-    Put("AO16", "NINECHARS.UL", kHeaded);
     Put("AO16", "SELF.OUT", kHeaded);
     Put("UO22", "OLD.OUT", {1, 2, 3});
     Put("AO16", "OLD.PUL", kHeaded);
@@ -60,8 +61,6 @@ TEST_F(UploadQueueTest, Copy) {
         UploadCopy result;
         const char* made;  // the file that must now hold kHeaded, if any
     } cases[] = {
-        {"ABC.UL becomes ABC.OUT", "ABC.UL", "UO22", UploadCopy::Copied, "ABC.OUT"},
-        {"nine characters before the dot", "NINECHARS.UL", "UO22", UploadCopy::NameTooLong, nullptr},
         {"onto itself leaves the file whole", "SELF.OUT", "AO16", UploadCopy::Copied, "SELF.OUT"},
         {"an older file of the name is replaced", "OLD.PUL", "UO22", UploadCopy::Copied, "OLD.OUT"},
         {"missing source", "GONE.UL", "UO22", UploadCopy::NoSource, nullptr},
@@ -74,16 +73,6 @@ TEST_F(UploadQueueTest, Copy) {
             EXPECT_EQ(Get(c.to, c.made), kHeaded);
         }
     }
-    EXPECT_FALSE(fs::exists(root_ / "UO22" / "NINECHAR.OUT"));
-    EXPECT_FALSE(fs::exists(root_ / "UO22" / "NINECHARS.OUT"));
-}
-
-TEST_F(UploadQueueTest, DeleteTakesTheNamedFileOnly) {
-    Put("AO16", "MY FILE.UL", kHeaded);
-    Put("AO16", "MY", kHeaded);
-    EXPECT_TRUE(DeleteQueuedUpload(Dir("AO16"), "MY FILE.UL"));
-    EXPECT_FALSE(fs::exists(root_ / "AO16" / "MY FILE.UL"));
-    EXPECT_TRUE(fs::exists(root_ / "AO16" / "MY"));
 }
 
 }  // namespace

@@ -89,12 +89,5 @@ TEST(VantLog, SessionsRowsAndAverages) {
     }
 }
 
-TEST(VantLog, UploadRowColumns) {
-    const VantLogReport report = ReadVantLog(kWithUploads);
-    ASSERT_EQ(report.uploadRows.size(), 2u);
-    EXPECT_EQ(report.uploadRows[0], "NEWS01.UL 12k  12288    31   396 OK");
-    EXPECT_EQ(report.uploadRows[1], "KEPS.PUL   3k   3072     9   341 retry 1, OK");
-}
-
 }  // namespace
 }  // namespace tarvon

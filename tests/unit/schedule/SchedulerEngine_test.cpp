@@ -46,17 +46,6 @@ TEST(SchedulerEngine, PassThatCannotGetItsMinimumTimeYields) {
     EXPECT_EQ(TimesOf(station.world, "runner start", "B"), Times{1375});
 }
 
-TEST(SchedulerEngine, ProgramThatEndsByItselfIsNotRestartedWithinTheHour) {
-    ModelledProgram program;
-    program.exitsAfter = 300;
-    TestStation station(900, program);
-    auto pass = station.AddPass("A", 1000, 2500, 50);
-    station.world.RunUntil(2600);
-    EXPECT_EQ(TimesOf(station.world, "runner start", "A"), Times{975});
-    EXPECT_EQ(pass->lastRunEnd, 977 + 300);
-    EXPECT_EQ(pass->effectivePriority, kNotEligible);
-}
-
 TEST(SchedulerEngine, PassEndedForABetterOneComesBackWithPenalty) {
     TestStation station(900);
     auto a = station.AddPass("A", 1000, 4000, 50);
