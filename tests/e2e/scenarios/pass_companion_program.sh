@@ -2,17 +2,24 @@
 # A listen-only pass of a satellite whose program is the stand-in: the runner
 # starts it at AOS - Start Time, tells it listen-only and the LOS, the engine
 # closes it at LOS + Pass End Time, and the schedule file records the end.
+# With "Map Display" on (the default) the runner opens the map on the
+# satellite at the start of its pass, its marker where the tool's look angles
+# put it.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
+source "$(dirname "$0")/../map/map.sh"
 
 seed_station
-add_satellite SAT-1 "$(standin_program)"
+import_elements
+add_satellite SO-50 "$(standin_program)"
 apply_registry
 t=$(now)
 aos=$((t + 60))
 los=$((aos + 40))
-write_schedule "SAT-1:$aos:$los:1"
-start_tarvon
+write_schedule "SO-50:$aos:$los:1"
+export TARVON_MAP_LOG="$WORK_WIN\\map.log"
+start_station
+probe find --class Tarvon:Map --timeout 5 >/dev/null && fail "the map was open before the pass"
 
 wait_standin START 120 || fail "the stand-in was not started"
 started=$(standin_lines START | cut -d' ' -f1)
@@ -22,6 +29,10 @@ screenshot pass
 wait_standin 2042 20 || fail "no LOS message"
 expect_eq "$(standin_lines 2041 | cut -d' ' -f3-)" "1 0" "listen-only message"
 expect_eq "$(standin_lines 2042 | cut -d' ' -f3-)" "0 $los" "LOS message"
+probe find --class Tarvon:Map --timeout 40 >/dev/null || fail "the runner did not open the map"
+probe move --class VANT:MAIN --x 560 --y 420 >/dev/null  # the program's window off the map
+sleep 2
+check_paused_marker SO-50 map
 
 wait_standin WM_CLOSE $((los + 40 - $(now))) || fail "the stand-in was not closed"
 closed=$(standin_lines WM_CLOSE | cut -d' ' -f1)
@@ -30,6 +41,7 @@ wait_standin EXIT 10 || fail "the stand-in did not end"
 sleep 3
 close_tarvon
 
-expect_eq "$(pass_field SAT-1 endedByScheduler)" 1 "endedByScheduler"
-expect_near "$(pass_field SAT-1 lastRunEnd)" "$closed" 12 "lastRunEnd"
+expect_eq "$(pass_field SO-50 endedByScheduler)" 1 "endedByScheduler"
+expect_near "$(pass_field SO-50 lastRunEnd)" "$closed" 12 "lastRunEnd"
+expect_eq "$(probe reg-string 'Software\Kova\Tarvon' 'Map Sat')" SO-50 "Map Sat"
 echo "ok"
