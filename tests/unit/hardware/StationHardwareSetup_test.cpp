@@ -73,13 +73,8 @@ TEST(TransverterSetup, SavedTransverterReadsBackUnderItsOwnKey) {
     ASSERT_TRUE(SaveTransverter(registry, record));  // rewrites, makes no second key
     EXPECT_EQ(TransverterNames(registry), std::vector<std::string>{"2m"});
 
-    const auto values = registry.ListValues(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Transverters\\2m");
-    ASSERT_EQ(values.size(), 8u);
-    for (const RegValue& v : values) {
-        if (v.name == "RX" || v.name == "TX") {
-            EXPECT_EQ(v.data, (std::vector<uint8_t>{v.name == "RX", 0, 0, 0}));
-        }
-    }
+    // The values' types and bytes are e2e.station_setup's.
+    EXPECT_EQ(registry.ListValues(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Transverters\\2m").size(), 8u);
     TransverterFields back = f;
     back.program = "changed";
     back.start = "144.000000", back.finish = "146.000000", back.rxOffset = "116.000000", back.txOffset = "0.000000";

@@ -71,18 +71,13 @@ TEST_F(FileHousekeepingTest, DeletesEachClassByItsAgeAndFlag) {
     for (const char* flag : {"FH Delete DLX", "FH Delete MSG", "FH Delete ACT", "FH Delete UL"}) {
         SetRule(flag, 1);
     }
-    MakeFile(dlx, "OLD.DLX", 6 * kDay);
-    MakeFile(dlx, "new.dlx", 4 * kDay);
-    MakeFile(dlx, "OLD.TXT", 60 * kDay);
-    MakeFile(msg, "A.DLM", 3 * kDay);
-    MakeFile(msg, "B.PFH", 3 * kDay);
-    MakeFile(msg, "C.DLM", kDay);
-    MakeFile(mine, "D.DLM", 3 * kDay);  // FH Delete MYMSG is off
-    MakeFile(sat, "E.ACT", 6 * kDay);
-    MakeFile(sat, "F.HOL", 6 * kDay);
-    MakeFile(sat, "G.UL", 6 * kDay);
-    MakeFile(sat, "H.UL", 4 * kDay);
-    MakeFile(sat, "VANT0001.PFH", 60 * kDay);  // PFH action is off
+    // Files of every class and age, by days; FH Delete MYMSG and the PFH action are off.
+    for (const auto& [dir, name, days] : std::initializer_list<std::tuple<std::string, const char*, int>>{
+             {dlx, "OLD.DLX", 6}, {dlx, "new.dlx", 4}, {dlx, "OLD.TXT", 60}, {msg, "A.DLM", 3}, {msg, "B.PFH", 3},
+             {msg, "C.DLM", 1}, {mine, "D.DLM", 3}, {sat, "E.ACT", 6}, {sat, "F.HOL", 6}, {sat, "G.UL", 6},
+             {sat, "H.UL", 4}, {sat, "VANT0001.PFH", 60}}) {
+        MakeFile(dir, name, days * kDay);
+    }
 
     EXPECT_EQ(RunFileHousekeeping(registry_, kNow, std::nullopt), 6u);
     EXPECT_EQ(Remaining(dlx), (std::set<std::string>{"new.dlx", "OLD.TXT"}));

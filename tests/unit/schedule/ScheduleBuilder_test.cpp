@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <thread>
+#include <tuple>
 
 #include "ScratchDir.h"
 #include "Schedule_helpers.h"
@@ -136,10 +137,7 @@ TEST_F(ScheduleBuilderTest, SatelliteSaveWritesItsKeyAndReachesTheScheduler) {
     uint32_t stored = 0;
     EXPECT_TRUE(RegReadDword(*key, "Min Elevation", stored) && stored == 29);
     for (auto& p : station.state.passes) {
-        EXPECT_EQ(p->priority, 10);
-        EXPECT_EQ(p->state, 1);
-        EXPECT_EQ(p->minPassTime, 120);
-        EXPECT_EQ(p->elevationOk, 0);
+        EXPECT_EQ(std::tuple(p->priority, p->state, p->minPassTime, p->elevationOk), std::tuple(10, 1, 120, 0));
     }
     config->name = "A";
     config->state = 2;
