@@ -4,7 +4,12 @@
 # marker where the tool's look angles put it; the ground track does not run
 # across the map at the date line; the terminator fits the season. Closing
 # stores the map's position, open state and satellite, and the next start
-# brings them back.
+# brings them back. Then observers added and removed through "Edit Observer
+# Database" are read back from KOVA.OBS; "Change Observers" and a
+# double-click on the map add rows to the map's table. Damaged input
+# throughout: a KOVA.OBS with a garbage record and a truncated tail, a "Map
+# Sat" that is not in the database, "Map Speed" and "Map Origin" out of
+# range. The station keeps running and loses nothing.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../map/map.sh"
 
@@ -57,4 +62,83 @@ read -r left top _ _ < <(probe rect --class Tarvon:Map)
 expect_eq "$left $top" "300 200" "map position after the restart"
 check_paused_marker AO-40 ao40-restart
 close_tarvon
+
+reg_sz 'Software\Kova\Tarvon' 'Map Sat' NOSUCH
+reg_dword 'Software\Kova\Tarvon' 'Map Speed' 20000
+reg_dword 'Software\Kova\Tarvon' 'Map Origin' 9
+reg_dword 'Software\Kova\Tarvon' 'Map Open' 1
+python3 - "$KOVA_DIR/KOVA.OBS" <<'PY'
+import struct, sys
+good = b"Boulder".ljust(26, b"\0") + struct.pack("<3d", 40.0, -105.0, 1650.0)
+sys.stdout = open(sys.argv[1], "wb")
+sys.stdout.write(good + b"\xff" * 50 + b"G3ZCZ\0\0")
+PY
+MAP_SHIFT=-17
+start_tarvon
+probe find --class Tarvon:Map --timeout 30 >/dev/null || fail "the map was not opened at start"
+sleep 3
+
+# Unknown satellite: the Sun; origin 9: the first origin.
+pause_and_shoot sun-first-origin
+mapcheck terminator sun-first-origin "$PAUSED_UNIX" || fail "the Sun on the first origin"
+map_key p
+map_key f  # speed 20000 is read as 100 frames an orbit
+sleep 2
+grep -q 'fast=1' "$WORK/map.log" || fail "no fast motion"
+map_key f
+
+# Edit Observer Database: only the good record is listed.
+obs='Edit Observer Database'
+menu 144
+expect_eq "$(probe list --title "$obs" --id 4321 --timeout 10)" "Boulder" "observers listed"
+# add_observer NAME LAT LON ELEVATION N|S E|W, through New and OK.
+add_observer() {
+    probe batch <<B >/dev/null || fail "observer $1 not entered"
+press --title "$obs" --button New
+sleep --ms 500
+set-text --title "$obs" --id 4322 --text "$1"
+set-text --title "$obs" --id 4323 --text "$2"
+set-text --title "$obs" --id 4324 --text "$3"
+set-text --title "$obs" --id 4325 --text "$4"
+press --title "$obs" --button "$5"
+press --title "$obs" --button "$6"
+press --title "$obs" --button OK
+B
+    sleep 1
+}
+add_observer "Cape Town" 33.92 18.42 10 S E
+add_observer Sydney -33.87 151.21 5 N E  # a typed minus with N set stays north
+add_observer Nowhere 95 10 0 N E
+probe msgbox --title Tarvon --timeout 10 --press OK >/dev/null || fail "no message for latitude 95"
+sleep 0.5
+probe list --title "$obs" --id 4321 --select Boulder >/dev/null || fail "Boulder not listed"
+sleep 0.5
+expect_eq "$(field "$obs" 4323)" "40.000" "Boulder's latitude shown"
+press "$obs" Delete
+sleep 1
+expect_eq "$(probe list --title "$obs" --id 4321 | tr '\n' ,)" "Cape Town,Sydney," "observers after the edits"
+sleep 1
+screenshot edit-observers
+press "$obs" Cancel
+expect_eq "$(observer_file | tr '\n' ,)" "?,Cape Town -33.920 18.420 10.0,Sydney 33.870 151.210 5.0,left over 0," "KOVA.OBS"
+
+# Change Observers: Sydney joins the map's table, one line more.
+before=$(map_height)
+map_command 109
+probe list --title 'Change Observers' --id 4341 --select Sydney --double 1 --timeout 10 >/dev/null || fail "Sydney not offered"
+sleep 0.5
+expect_eq "$(probe list --title 'Change Observers' --id 4342 | tr '\n' ,)" "G0TST,Sydney," "selected observers"
+probe press --title 'Change Observers' --button OK >/dev/null
+sleep 1
+after=$(map_height)
+[ "$after" -gt "$before" ] || fail "the table did not grow for Sydney ($before -> $after)"
+
+# A double-click on the map adds the place as an observer.
+probe post --class Tarvon:Map --msg 515 --lparam $(((100 << 16) | 300)) >/dev/null
+sleep 1
+[ "$(map_height)" -gt "$after" ] || fail "the table did not grow for the clicked place"
+sleep 2
+screenshot observers
+close_tarvon
+expect_eq "$(probe reg-string 'Software\Kova\Tarvon' 'Map Sat')" NOSUCH "Map Sat kept"
 echo ok
