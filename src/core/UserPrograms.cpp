@@ -62,10 +62,7 @@ std::optional<UserProgram> ReadUserProgram(Registry& registry, const std::string
 }
 
 ProcessStart UserProgramStart(const UserProgram& program) {
-    ShowState show = ShowState::Normal;
-    if (program.run == 0) show = ShowState::MinimisedNoActivate;
-    if (program.run == 1) show = ShowState::Maximised;
-    return {program.fileName, program.directory, show};
+    return {program.fileName, program.directory, ShowStateForRun(program.run)};
 }
 
 bool SaveUserProgram(Registry& registry, const UserProgram& program) {

@@ -143,12 +143,6 @@ private:
         return ShutdownWithin(kAfterModemMs) ? Outcome::Shutdown : Outcome::Continue;
     }
 
-    static ShowState ShowStateForRun(uint32_t run) {
-        if (run == 0) return ShowState::MinimisedNoActivate;
-        if (run == 1) return ShowState::Maximised;
-        return ShowState::Normal;
-    }
-
     // The program to start, or nothing when the satellite has no key.
     std::optional<ProcessStart> ReadProgram() {
         std::lock_guard<std::recursive_mutex> lock(s_.sync.scheduleLock);

@@ -26,6 +26,14 @@ enum class ShowState {
     Hidden,
 };
 
+// The window a stored "Run" value asks for, for a satellite's program and a
+// program of the menu alike: 0 minimised without the focus, 1 maximised, any
+// other value a normal window.
+inline ShowState ShowStateForRun(uint32_t run) {
+    if (run == 0) return ShowState::MinimisedNoActivate;
+    return run == 1 ? ShowState::Maximised : ShowState::Normal;
+}
+
 struct ProcessStart {
     std::string commandLine;  // program and arguments; no separate program name
     std::string directory;    // working directory; empty = the station's own
