@@ -113,8 +113,8 @@ TEST(TwoLineImport, ResynchronisesOnBrokenSets) {
         // Catalogue number 0 and non-digit garbage are skipped.
         {Set("ZERO", "1 00000U" + kIss1.substr(8), kIss2) + Set("AO-7", other1, other2), {7530}},
         {Set("BAD", "1 ABCDEU" + kIss1.substr(8), kIss2), {}},
-        // A set cut short by the end of the file.
-        {"AO-7\n" + other1 + "\n", {}},
+        // A set cut short by the end of the file: line 2 without its line end
+        // (a name and line 1 alone are e2e.keps_update_edit's).
         {"AO-7\n" + other1 + "\n" + other2, {}},
     };
     for (const auto& c : cases) {
