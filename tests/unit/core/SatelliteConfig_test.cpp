@@ -25,12 +25,9 @@ RegValue ValueOf(MemoryRegistry& registry, const std::string& subkey, const std:
     return {};
 }
 
-TEST(SatelliteConfig, NameDefaultsFollowNameAndType) {
-    auto c = NewSatelliteConfig();
-    c->name = "AO-51";
-    ApplyNameDefaults(*c, "C:\\Kova");
-    EXPECT_EQ(std::tie(c->satelliteDirectory, c->messageDirectory, c->logDirectory, c->program),
-              std::tuple("C:\\Kova\\AO-51", "C:\\Kova\\AO-51\\Msgs", "C:\\Kova\\AO-51\\Logs", "C:\\Kova\\VANT.EXE %S"));
+// A PacSat's directories and program following its name are the wizard
+// scenarios' (e2e.satellite_wizard, e2e.satellite_link_pages).
+TEST(SatelliteConfig, AnAnalogueSatelliteGetsNoProgram) {
     auto analogue = NewSatelliteConfig();
     analogue->satelliteType = 1;
     ApplyNameDefaults(*analogue, "C:\\Kova");
@@ -68,11 +65,8 @@ TEST(SatelliteConfig, SaveThenLoadKeepsEveryValueInItsType) {
     EXPECT_EQ(std::tuple(loaded->isExisting, loaded->uplink[2], loaded->downlinkIf, loaded->rxBuffer),
               std::tuple(1u, 145.825, 10.7, 16384u));
     EXPECT_TRUE(notices.Shown().empty());
-    // A shorter mode is padded to the four bytes the modem program reads.
-    c->dspMode = "FM";
-    SaveSatelliteConfig(*key, c.get(), notices);
-    EXPECT_EQ(ValueOf(registry, "UO-11", "DSP Mode").data, (std::vector<uint8_t>{'F', 'M', 0, 0}));
-    EXPECT_EQ(LoadSatelliteConfig(*key)->dspMode, "FM");
+    // A shorter mode padded to the four bytes the modem program reads is the
+    // satellite link pages scenario's.
 }
 
 TEST(SatelliteConfig, MissingOrOversizedValuesLoadAsZero) {

@@ -34,7 +34,7 @@ TEST(RotatorSetup, FieldsClampRefuseAndKeepWhatTheTypeDoesNotUse) {
     const Case cases[] = {
         {kRotatorGs232, "600", "10", true, -1, 500, 1},
         {kRotatorGs232, "abc", "10", false, static_cast<int>(RotatorField::PacingDelay), 0, 0},
-        {kRotatorGs232, "5", "361", false, static_cast<int>(RotatorField::ParkAz), 0, 0},
+        {kRotatorGs232, "5", "-1", false, static_cast<int>(RotatorField::ParkAz), 0, 0},
         {kRotatorLevel1, "junk", "90", true, -1, 20, 0},  // pacing unused: kept
         {kRotatorTrakBox, "30", "junk", true, -1, 30, 1},  // park unused: kept
     };
