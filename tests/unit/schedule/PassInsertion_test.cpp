@@ -10,12 +10,7 @@ namespace {
 constexpr int32_t kDay = 1700006400;  // a midnight, UTC
 
 PassRef MakePass(const std::string& name, int32_t aos, int32_t priority = 50) {
-    auto pass = std::make_shared<SchedulePass>();
-    pass->satName = name;
-    pass->aos = aos;
-    pass->los = aos + 600;
-    pass->priority = priority;
-    return pass;
+    return NewPass(name, aos, aos + 600, priority);
 }
 
 TEST(PassInsertion, HourWindows) {

@@ -28,15 +28,7 @@ std::vector<uint8_t> FileOf(const std::vector<SchedulePass>& passes, uint16_t wo
     return bytes;
 }
 
-SchedulePass Pass(const std::string& name, int32_t aos, int32_t los, int32_t priority = 50, int32_t state = 0) {
-    SchedulePass p;
-    p.satName = name;
-    p.aos = aos;
-    p.los = los;
-    p.priority = priority;
-    p.state = state;
-    return p;
-}
+SchedulePass Pass(const std::string& name, int32_t aos, int32_t los) { return *NewPass(name, aos, los); }
 
 TEST(SchedulePassRecord, FieldsSitAtTheirOffsetsLittleEndian) {
     SchedulePass p = Pass("AO-51", 0x01020304, 0x0A0B0C0D);

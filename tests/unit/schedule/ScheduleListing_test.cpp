@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Schedule_helpers.h"
 #include "passrun/ScheduledEvents.h"
 
 namespace tarvon {
@@ -9,11 +10,7 @@ namespace {
 
 PassRef Pass(const char* name, int32_t aos, int32_t los, int32_t priority, int32_t state, int32_t elevationOk,
              int32_t maxElevation = 45) {
-    auto p = std::make_shared<SchedulePass>();
-    p->satName = name;
-    p->aos = aos;
-    p->los = los;
-    p->priority = priority;
+    PassRef p = testing::NewPass(name, aos, los, priority);
     p->state = state;
     p->elevationOk = elevationOk;
     p->maxElevation = maxElevation;

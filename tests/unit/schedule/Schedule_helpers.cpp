@@ -59,13 +59,18 @@ TestStation::TestStation(int32_t now, ModelledProgram program)
     state.engine.nextWakeTime = 0;
 }
 
-PassRef TestStation::AddPass(const std::string& name, int32_t aos, int32_t los, int32_t priority,
-                             int32_t minPassTime, int32_t startLead) {
+PassRef NewPass(const std::string& name, int32_t aos, int32_t los, int32_t priority) {
     auto pass = std::make_shared<SchedulePass>();
     pass->satName = name;
     pass->aos = aos;
     pass->los = los;
     pass->priority = priority;
+    return pass;
+}
+
+PassRef TestStation::AddPass(const std::string& name, int32_t aos, int32_t los, int32_t priority,
+                             int32_t minPassTime, int32_t startLead) {
+    PassRef pass = NewPass(name, aos, los, priority);
     pass->minPassTime = minPassTime;
     pass->startLead = startLead;
     pass->elevationOk = 1;

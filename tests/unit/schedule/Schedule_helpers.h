@@ -28,6 +28,9 @@ public:
     std::unique_ptr<PassSearch> NewSearch(const std::string& name) override;
 };
 
+// A pass of `name` as a search finds it, in no schedule yet.
+PassRef NewPass(const std::string& name, int32_t aos, int32_t los, int32_t priority = 50);
+
 struct TestStation {
     explicit TestStation(int32_t now, ModelledProgram program = {});
 
