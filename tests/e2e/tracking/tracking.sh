@@ -74,12 +74,9 @@ n = math.hypot(north, east)
 lat = (la0 + la1) / 2 + 4 * east / n
 lon = ((lo0 + dlo / 2) + 4 * north / n / math.cos(math.radians(lat))) % 360
 print("%.4f %.4f" % (lat, lon if lon < 180 else lon - 360))' $before $after)"
-    reg_sz 'Software\Kova\General' 'Kova Directory' "$KOVA_DIR_WIN"
-    reg_sz 'Software\Kova\Station' Callsign G0TST
+    seed_station
     reg_double 'Software\Kova\Station' Latitude "$STATION_LAT"
     reg_double 'Software\Kova\Station' Longitude "$STATION_LON"
-    reg_double 'Software\Kova\Station' Altitude 100
-    reg_dword 'Software\Kova\Tarvon' 'Schedule Days' 1
     # The pre-pass notification shows or not depending on how long start-up
     # took; these scenarios look for other boxes.
     reg_dword 'Software\Kova\Tarvon' 'Message Pop Ups' 0
