@@ -17,6 +17,8 @@
 //   probe press --title T --button CAPTION [--wait MS]   clicks a dialog's button (with --wait: and
 //                                                        waits until the click is handled, or MS)
 //   probe text --title T --id N                          a dialog control's text
+//   probe f1 --title T --id N                            presses F1 on a dialog's control, as a
+//                                                        person would with the control focused
 //   probe menu --class C --id N                          "checked"/"unchecked", "grayed"/"enabled"
 //   probe set-text --title T --id N --text S             types S into a dialog's edit control
 //   probe list --title T --id N [--count 1]              the items of a list box, drop-down or
@@ -205,6 +207,16 @@ HWND DialogControl(const Args& a) {
     const DWORD timeoutMs = a.options.count("--timeout") ? a.TimeoutMs() : 10000;
     HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), timeoutMs);
     return dialog ? probe::FindControl(dialog, static_cast<int>(a.Number("--id", 0))) : nullptr;
+}
+
+// What the system posts when F1 goes down on a focused control; the control's
+// default handling turns it into the help request its dialog answers. (A
+// posted WM_KEYDOWN would not do: only keys from the keyboard are turned
+// into WM_KEYF1.)
+int PressF1(const Args& a) {
+    constexpr UINT kKeyF1 = 0x004D;  // WM_KEYF1, which the headers leave out
+    HWND control = DialogControl(a);
+    return control && PostMessageW(control, kKeyF1, 0, 0) ? 0 : 1;
 }
 
 int Check(const Args& a) {
@@ -396,6 +408,7 @@ int Run(const Args& a) {
     if (a.command == "post") return Post(a);
     if (a.command == "press") return Press(a);
     if (a.command == "text") return Text(a);
+    if (a.command == "f1") return PressF1(a);
     if (a.command == "menu") return Menu(a);
     if (a.command == "set-text") return SetText(a);
     if (a.command == "list") return List(a);
