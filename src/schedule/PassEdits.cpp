@@ -120,8 +120,12 @@ void RunPassNow(ScheduleState& s, const PassRef& pass) {
 }
 
 void EndPassNow(ScheduleState& s) {
+    // The runner forgets the program's window as soon as it sees the end, so
+    // the window is taken first: read after the end, it could be gone already
+    // and the program left running.
+    const uintptr_t window = s.engine.programWindow;
     s.services.sync.passEnd.Set();
-    if (uintptr_t window = s.engine.programWindow) s.services.ui.CloseProgramWindow(window);
+    if (window) s.services.ui.CloseProgramWindow(window);
 }
 
 void SetListenOnly(ScheduleState& s, const PassRef& pass) {
