@@ -1,4 +1,4 @@
-// A week of a station's life in virtual time, with the user busy on another
+// Four days of a station's life in virtual time, with the user busy on another
 // thread: the real engine, pass calculation, clock-thread rounds and pass
 // runner on the in-memory platform, 50 satellites of a real element file.
 // After every step the schedule must hold together: sorted, no pass twice,
@@ -43,7 +43,7 @@ namespace tarvon::testing {
 namespace {
 
 constexpr int32_t kStart = 1778457600;  // 2026-05-11 00:00:00 UTC, near the elements' epochs
-constexpr int32_t kWeek = 7 * 86400;
+constexpr int32_t kSpan = 4 * 86400;  // every satellite passes many times over
 constexpr uint32_t kSeed = 20260511;
 constexpr int kUserActions = 300;
 // The clock never jumps further than this, so the clock thread's other work
@@ -184,7 +184,7 @@ struct SoakStation {
     ~SoakStation() {
         sync.shutdown.Set();
         sync.passEnd.Set();
-        clock.Advance(int64_t(kWeek) * 1000);  // past every virtual sleep
+        clock.Advance(int64_t(kSpan) * 1000);  // past every virtual sleep
         execution.JoinThreads();
         schedule.tracking.StopNextEvents();
     }
@@ -282,11 +282,11 @@ PassRef PassUnderway(SoakStation& st) {
     return nullptr;
 }
 
-// The user's actions, each at its own moment of the week (one in each equal
+// The user's actions, each at its own moment of the span (one in each equal
 // share of it, at a random point), as the main thread would do them: Redo,
 // satellite saves, pass edits, run now, end now and element refreshes.
 std::vector<int64_t> UserMoments(std::mt19937& random) {
-    const int64_t share = int64_t(kWeek) * 1000 / kUserActions;
+    const int64_t share = int64_t(kSpan) * 1000 / kUserActions;
     std::vector<int64_t> moments;
     for (int i = 0; i < kUserActions; ++i) moments.push_back(int64_t(kStart) * 1000 + i * share + random() % share);
     return moments;
@@ -374,7 +374,7 @@ bool Settled(SoakStation& st, int64_t now) {
     return !st.waits.AnyDueBy(now) && (st.schedule.engine.runnerState != 2 || st.waits.AnyWaitingPast(now));
 }
 
-TEST(ScheduleSoak, AWeekOfFiftySatellitesWithTheUserAtWork) {
+TEST(ScheduleSoak, FourDaysOfFiftySatellitesWithTheUserAtWork) {
     SoakStation st;
     ASSERT_EQ(st.names.size(), 50u);
     BuildSchedule(st.schedule, st.dir / "Kova Schedule.DAT");
@@ -392,8 +392,8 @@ TEST(ScheduleSoak, AWeekOfFiftySatellitesWithTheUserAtWork) {
     bool hung = false;
     int step = 0;
     int64_t now = st.clock.NowMillis();
-    const int64_t weekEnd = int64_t(kStart + kWeek) * 1000;
-    for (; (now < weekEnd || begun < kUserActions) && broken.empty() && !hung; ++step) {
+    const int64_t spanEnd = int64_t(kStart + kSpan) * 1000;
+    for (; (now < spanEnd || begun < kUserActions) && broken.empty() && !hung; ++step) {
         const int k = begun;
         now = NextMillis(st, now, k < kUserActions ? moments[k] : INT64_MAX);
         st.waits.MoveClock(now);
@@ -408,7 +408,7 @@ TEST(ScheduleSoak, AWeekOfFiftySatellitesWithTheUserAtWork) {
         broken = BrokenInvariant(st, int32_t(now / 1000));
     }
     if (hung) {  // the threads cannot be joined: say where it stood, and end
-        std::cerr << "The soak hung at step " << step << ", " << now / 1000 - kStart << " s into the week, "
+        std::cerr << "The soak hung at step " << step << ", " << now / 1000 - kStart << " s into the span, "
                   << begun << " user actions begun; a wait the clock ended still open: " << st.waits.AnyDueBy(now)
                   << ", the runner at work: " << (st.schedule.engine.runnerState == 2) << ", a wait past now: "
                   << st.waits.AnyWaitingPast(now) << "\n";
@@ -418,7 +418,7 @@ TEST(ScheduleSoak, AWeekOfFiftySatellitesWithTheUserAtWork) {
     user.join();
     StopPassCalculation(st.schedule);
 
-    EXPECT_EQ(broken, "") << "at step " << step << ", " << now / 1000 - kStart << " s into the week";
+    EXPECT_EQ(broken, "") << "at step " << step << ", " << now / 1000 - kStart << " s into the span";
     size_t worked = 0;
     {
         std::lock_guard<std::recursive_mutex> lock(st.sync.scheduleLock);
