@@ -101,7 +101,7 @@ set +m
     bash -c "cd '$build/tsan' && nice ctest --output-on-failure -j $jobs" || true
 # A short run per target in the test command; longer runs are for fuzz.sh alone.
 if [ -f scripts/fuzz.sh ]; then
-    step "fuzzing the element readers" env FUZZ_SECONDS="${FUZZ_SECONDS:-5}" nice bash scripts/fuzz.sh || true
+    step "fuzzing the element readers" env FUZZ_SECONDS="${FUZZ_SECONDS:-3}" nice bash scripts/fuzz.sh || true
 fi
 echo "== 32-bit Windows program (link only)"
 win32_status=0
