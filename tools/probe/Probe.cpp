@@ -173,8 +173,12 @@ int Post(const Args& a) {
                : 1;
 }
 
+// A dialog opened or retitled by the step before can take seconds to show on
+// a busy machine: without --timeout a dialog is awaited for 10 s.
+DWORD DialogWaitMs(const Args& a) { return a.options.count("--timeout") ? a.TimeoutMs() : 10000; }
+
 int Press(const Args& a) {
-    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), a.TimeoutMs());
+    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), DialogWaitMs(a));
     if (!dialog) return 1;
     HWND button = probe::FindButton(dialog, a.Wide("--button"));
     if (!button) return 1;
@@ -201,11 +205,8 @@ int Text(const Args& a) {
     return 0;
 }
 
-// A dialog opened by a posted command can take seconds to appear on a busy
-// machine: without --timeout the control's dialog is awaited for 10 s.
 HWND DialogControl(const Args& a) {
-    const DWORD timeoutMs = a.options.count("--timeout") ? a.TimeoutMs() : 10000;
-    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), timeoutMs);
+    HWND dialog = probe::WaitForWindow(L"#32770", a.Wide("--title"), DialogWaitMs(a));
     return dialog ? probe::FindControl(dialog, static_cast<int>(a.Number("--id", 0))) : nullptr;
 }
 
