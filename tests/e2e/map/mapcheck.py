@@ -73,13 +73,20 @@ class Map:
         return [(x, y) for y in range(H) for x in range(W) if self.screen(x, y) == colour]
 
 
+def invert(colour):
+    return tuple(255 - v for v in colour)
+
+
 def check_marker(m, shift, lat, west, tolerance=1.0):
     ex, ey = project(float(lat), float(west), int(shift))
+    # The asterisk inverts whatever lies under it, the track and the day/night
+    # line included: missing their pixels would pull the centre off.
+    lines = {invert(TRACK), invert(TERMINATOR)}
     found = []
     for y in range(max(0, ey - 6), min(H, ey + 7)):
         for x in range(max(0, ex - 6), min(W, ex + 7)):
-            inverted = tuple(255 - v for v in m.base[y][x])
-            if m.screen(x, y) == inverted:
+            pixel = m.screen(x, y)
+            if pixel == invert(m.base[y][x]) or pixel in lines:
                 found.append((x, y))
     if len(found) < 8:
         sys.exit(f"no marker near {ex},{ey} ({len(found)} pixels)")
