@@ -1,5 +1,6 @@
 #include "ProbeMainWindow.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -14,6 +15,22 @@ constexpr DWORD kPollMs = 100;
 // After the first window of a command, a little longer for the rest.
 constexpr DWORD kSettleMs = 700;
 constexpr DWORD kCloseMs = 5000;
+// How long a command's window may take to show on a loaded machine.
+constexpr DWORD kLongestCommandMs = 30000;
+
+// The number of the last walked command whose handler has returned. A
+// handler that shows a modal dialog returns only once the dialog is closed.
+int lastHandled = -1;
+
+VOID CALLBACK MarkHandled(HWND, UINT, ULONG_PTR number, LRESULT) {
+    lastHandled = std::max(lastHandled, static_cast<int>(number));
+}
+
+// The handlers' completion reaches the probe through its own queue.
+void PumpOwnQueue() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
 
 void PostKey(HWND window, UINT key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
@@ -76,14 +93,23 @@ int ChoosePopupItem(int index, DWORD timeoutMs) {
 }
 
 int WalkCommands(HWND window, const std::vector<int>& ids, DWORD waitMs) {
-    for (int id : ids) {
+    for (int number = 0; number < static_cast<int>(ids.size()); ++number) {
+        const int id = ids[static_cast<size_t>(number)];
         const std::set<HWND> before = VisibleWindows();
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        SendMessageCallbackW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0, MarkHandled, static_cast<ULONG_PTR>(number));
+        // A dialog may be slow to show while its command is still being
+        // handled; once the handler has returned, a window it left to another
+        // thread gets waitMs more.
         std::set<HWND> added;
         const DWORD start = GetTickCount();
-        while (added.empty() && GetTickCount() - start < waitMs) {
+        DWORD handledAt = 0;
+        while (added.empty()) {
             Sleep(kPollMs);
+            PumpOwnQueue();
             added = NewWindows(before);
+            const DWORD now = GetTickCount();
+            if (lastHandled >= number && handledAt == 0) handledAt = now;
+            if (handledAt != 0 ? now - handledAt >= waitMs : now - start >= kLongestCommandMs) break;
         }
         if (!added.empty()) {
             Sleep(kSettleMs);
