@@ -25,15 +25,6 @@ RegValue ValueOf(MemoryRegistry& registry, const std::string& subkey, const std:
     return {};
 }
 
-// A PacSat's directories and program following its name are the wizard
-// scenarios' (e2e.satellite_wizard, e2e.satellite_link_pages).
-TEST(SatelliteConfig, AnAnalogueSatelliteGetsNoProgram) {
-    auto analogue = NewSatelliteConfig();
-    analogue->satelliteType = 1;
-    ApplyNameDefaults(*analogue, "C:\\Kova");
-    EXPECT_EQ(analogue->program, "");
-}
-
 TEST(SatelliteConfig, SaveThenLoadKeepsEveryValueInItsType) {
     MemoryRegistry registry;
     RecordingNotices notices;
@@ -95,11 +86,6 @@ TEST(SatelliteConfig, FindCreateAndDelete) {
 
     RegWriteString(*registry.Open(RegRoot::LocalMachine, kRoot + "\\AO-7"), "Name", "AO-7");
     EXPECT_EQ(SatelliteNames(registry), (std::vector<std::string>{"AO-7", "JAS-2"}));
-    RegWriteDword(*registry.Open(RegRoot::LocalMachine, kRoot + "\\AO-7"), "Satellite Type", 1);
-    RegWriteString(*renamed, "Satellite Directory", "C:\\Kova\\JAS-2");
-    EXPECT_EQ(PacsatSatelliteNames(registry), (std::vector<std::string>{"JAS-2"}));
-    EXPECT_EQ(SatelliteDirectoryOf(registry, "jas-2"), "C:\\Kova\\JAS-2");
-    EXPECT_EQ(SatelliteDirectoryOf(registry, "AO-7"), "");
 
     EXPECT_EQ(DeleteSatellite(registry, "JAS-2"), 1);
     EXPECT_EQ(FindSatelliteKey(registry, "JAS-2", path), 0);

@@ -25,12 +25,10 @@ TEST(GeneralSetupForm, BadFieldsAreRefusedAndNothingChanges) {
         std::string value;
         int field;
     } cases[] = {
-        {&GeneralSetupForm::popUpMinutes, "", kFieldPopUpTime},
         {&GeneralSetupForm::popUpMinutes, "x", kFieldPopUpTime},
         {&GeneralSetupForm::passEndSeconds, "-1", kFieldPassEndTime},
         {&GeneralSetupForm::passEndSeconds, "100", kFieldPassEndTime},
         {&GeneralSetupForm::scheduleDays, "0", kFieldScheduleDays},
-        {&GeneralSetupForm::kovaDirectory, "C:\\Kova?", kFieldKovaDirectory},
     };
     for (const auto& c : cases) {
         GeneralSetupForm form = GoodGeneralForm();
@@ -93,7 +91,6 @@ TEST(CompanionSetupForms, ScrivetTextsLongerThanTheirFieldsAreRefused) {
         int field;
     } cases[] = {
         {&ScrivetSetupForm::signature, 13, kFieldSignature},
-        {&ScrivetSetupForm::greeting, 30, kFieldGreeting},
         {&ScrivetSetupForm::editor, 300, kFieldEditor},
         {&ScrivetSetupForm::sourceSaveDirectory, 300, kFieldSourceSaveDirectory},
     };

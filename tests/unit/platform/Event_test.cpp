@@ -39,15 +39,12 @@ TEST(Event, WaitAnswersTheFirstSetEventInTheOrderGiven) {
     for (const Case& c : cases) {
         Event a(c.a), b(c.b), x(c.c);
         EXPECT_EQ(WaitAnyEvent({&a, &b, &x}, 0), c.expected);
-        EXPECT_EQ(WaitAnyEvent({&a, &b, &x}, 20), c.expected);
+        const auto start = Clock::now();
+        EXPECT_EQ(WaitAnyEvent({&a, &b, &x}, 60), c.expected);
+        if (c.expected == kWaitTimeout) {
+            EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(60));  // the whole timeout
+        }
     }
-}
-
-TEST(Event, WaitWithNothingSetLastsItsTimeout) {
-    Event a(false), b(false);
-    auto start = Clock::now();
-    EXPECT_EQ(WaitAnyEvent({&a, &b}, 60), kWaitTimeout);
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(60));
 }
 
 // Waiters with and without a timeout all wake, soon, for one set by another thread.
