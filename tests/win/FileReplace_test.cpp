@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "WinTest_helpers.h"
+#include "unit/ScratchDir.h"
 
 namespace tarvon {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 std::vector<uint8_t> Bytes(std::string_view text) { return std::vector<uint8_t>(text.begin(), text.end()); }
 
 TEST(FileReplace, FailureLeavesTheOldFileAndNoTemporary) {
-    std::filesystem::path directory = wintest::FreshTempDirectory(L"tarvon replace fail");
+    const testing::ScratchDir directory;
     EXPECT_FALSE(ReplaceFileContents(directory / "missing dir" / "KOVA.OBS", Bytes("x")));
     // A target that is a directory cannot be replaced by a file.
     std::filesystem::create_directory(directory / "KOVA.OBS");

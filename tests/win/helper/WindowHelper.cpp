@@ -2,38 +2,19 @@
 //   exit N              ends at once with exit code N
 //   sleep MS            ends with 0 after MS milliseconds, without a window
 //   showstate           ends with the show command it was started with
-//   cwd                 writes its working directory to cwd.txt there, ends with 0
-//   window CLASS TITLE  shows a window; ends when it is closed, with exit code
-//                       LOS (from message 2042) plus 0x40000000 if 2041 came
+//   cwd                 makes cwd.txt in its working directory, ends with 0
+//   window CLASS TITLE  shows a window; ends with 0 when it is closed
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
-#include <cwchar>
 #include <string>
 
 namespace {
 
-constexpr UINT kListenOnlyMessage = 2041;
-constexpr UINT kLosMessage = 2042;
-constexpr DWORD kListenOnlyFlag = 0x40000000;
-
-DWORD g_exitCode = 0;
-
 LRESULT CALLBACK HelperWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case kListenOnlyMessage:
-            if (wParam == 1) g_exitCode |= kListenOnlyFlag;
-            return 0;
-        case kLosMessage:
-            g_exitCode = (g_exitCode & kListenOnlyFlag) | static_cast<DWORD>(lParam);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(window, message, wParam, lParam);
-    }
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 int RunWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
@@ -58,16 +39,6 @@ int RunWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(g_exitCode);
-}
-
-int WriteWorkingDirectory() {
-    wchar_t directory[MAX_PATH];
-    DWORD length = GetCurrentDirectoryW(MAX_PATH, directory);
-    FILE* file = _wfopen(L"cwd.txt", L"wb");
-    if (!file || length == 0) return 103;
-    std::fwrite(directory, sizeof(wchar_t), length, file);
-    std::fclose(file);
     return 0;
 }
 
@@ -88,7 +59,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         GetStartupInfoW(&startup);
         return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : 100;
     }
-    if (mode == L"cwd") return WriteWorkingDirectory();
+    if (mode == L"cwd") {
+        FILE* file = _wfopen(L"cwd.txt", L"wb");
+        return file && std::fclose(file) == 0 ? 0 : 103;
+    }
     if (mode == L"window" && count == 4) return RunWindow(instance, args[2], args[3]);
     return 100;
 }
