@@ -3,18 +3,70 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <map>
+#include <thread>
 
-#include "TcpPeer_helpers.h"
 #include "hardware/DriverCodes.h"
 
 namespace tarvon {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using Strings = std::vector<std::string>;
 constexpr DaemonTimeouts kShort{200, 200, 400};
+constexpr uint16_t kRotctld = 4533, kRigctld = 4532;
+
+// What the daemon does with a command line: answer `text` after `delayMs`,
+// stay silent, or close the connection.
+struct PeerAction {
+    enum Kind { Answer, Silent, Close } kind = Answer;
+    std::string text;
+    int delayMs = 0;
+};
 
 PeerAction Answer(const std::string& text, int delayMs = 0) { return {PeerAction::Answer, text, delayMs}; }
 PeerAction Silent() { return {PeerAction::Silent, "", 0}; }
+
+// Daemons on every port, answering by a script and taking their time as a
+// socket would: a caller that waits longer than it allows itself is seen.
+class ScriptedDaemons final : public NetConnector {
+public:
+    explicit ScriptedDaemons(std::function<PeerAction(const std::string&)> script) : script_(std::move(script)) {}
+    std::unique_ptr<NetConnection> Connect(const std::string&, uint16_t port, uint32_t) override {
+        ++connections;
+        return std::make_unique<Connection>(*this, lines[port]);
+    }
+    std::map<uint16_t, Strings> lines;  // the command lines each port received
+    int connections = 0;
+
+private:
+    class Connection final : public NetConnection {
+    public:
+        Connection(ScriptedDaemons& daemons, Strings& lines) : daemons_(daemons), lines_(lines) {}
+        NetStatus Send(std::string_view bytes, uint32_t) override {
+            lines_.emplace_back(bytes.substr(0, bytes.find('\n')));
+            action_ = daemons_.script_(lines_.back());
+            return NetStatus::Ok;
+        }
+        NetStatus Receive(std::string& into, uint32_t timeoutMs) override {
+            if (action_.kind == PeerAction::Close) return NetStatus::Closed;
+            if (action_.kind == PeerAction::Silent || action_.delayMs > int(timeoutMs)) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
+                return NetStatus::TimedOut;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(action_.delayMs));
+            into += action_.text;
+            action_ = Silent();
+            return NetStatus::Ok;
+        }
+
+    private:
+        ScriptedDaemons& daemons_;
+        Strings& lines_;
+        PeerAction action_ = Silent();
+    };
+    std::function<PeerAction(const std::string&)> script_;
+};
 
 // A daemon that answers every command as the dummy daemons do.
 PeerAction DummyDaemon(const std::string& line) {
@@ -26,6 +78,8 @@ PeerAction DummyDaemon(const std::string& line) {
     if (line == "+f") return Answer("get_freq:\nFrequency: 145900000\nRPRT 0\n");
     return Answer(line.substr(1) + "\nRPRT 0\n");
 }
+
+DaemonEndpoints Endpoints() { return {{"127.0.0.1", kRotctld}, {"127.0.0.1", kRigctld}}; }
 
 TEST(DaemonClient, EveryBadPeerEndsTheExchangeInTime) {
     struct Case {
@@ -42,44 +96,35 @@ TEST(DaemonClient, EveryBadPeerEndsTheExchangeInTime) {
         {"bad end", Answer("RPRT ok\n"), ExchangeResult::Garbage},
     };
     for (const Case& c : cases) {
-        TcpPeer peer([&](const std::string&) { return c.action; });
-        PosixConnector connector;
-        DaemonClient client(connector, kShort);
-        client.Reset({"127.0.0.1", peer.Port()});
+        ScriptedDaemons daemon([&](const std::string&) { return c.action; });
+        DaemonClient client(daemon, kShort);
+        client.Reset({"127.0.0.1", kRotctld});
         DaemonReply reply;
         const auto start = Clock::now();
         EXPECT_EQ(client.Exchange("+p\n", reply), c.result) << c.what;
-        EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(400)) << c.what;
+        EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(300)) << c.what;
     }
 }
 
 TEST(DaemonClient, AfterAFailureItWaitsThenConnectsAgain) {
-    std::atomic<bool> silent{true};
-    TcpPeer peer([&](const std::string&) { return silent ? Silent() : Answer("RPRT 0\n"); });
-    PosixConnector connector;
-    DaemonClient client(connector, kShort);
-    client.Reset({"127.0.0.1", peer.Port()});
+    bool silent = true;
+    ScriptedDaemons daemon([&](const std::string&) { return silent ? Silent() : Answer("RPRT 0\n"); });
+    DaemonClient client(daemon, kShort);
+    client.Reset({"127.0.0.1", kRotctld});
     DaemonReply reply;
     EXPECT_EQ(client.Exchange("+K\n", reply), ExchangeResult::TimedOut);
     silent = false;
     // Within the pause the daemon is not asked at all.
-    const auto start = Clock::now();
     EXPECT_EQ(client.Exchange("+K\n", reply), ExchangeResult::NoConnection);
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(50));
+    EXPECT_EQ(daemon.lines[kRotctld].size(), 1u);
     std::this_thread::sleep_for(std::chrono::milliseconds(450));
     EXPECT_EQ(client.Exchange("+K\n", reply), ExchangeResult::Answered);
-    EXPECT_EQ(peer.accepted, 2);
+    EXPECT_EQ(daemon.connections, 2);
 }
 
 struct DriverFixture : ::testing::Test {
-    TcpPeer rotctld{DummyDaemon};
-    TcpPeer rigctld{DummyDaemon};
-    PosixConnector connector;
-    HamlibDriver driver{connector,
-                        [this] {
-                            return DaemonEndpoints{{"127.0.0.1", rotctld.Port()}, {"127.0.0.1", rigctld.Port()}};
-                        },
-                        kShort};
+    ScriptedDaemons daemons{DummyDaemon};
+    HamlibDriver driver{daemons, Endpoints, kShort};
 };
 
 TEST_F(DriverFixture, RotorPositionsAreClampedAndReadBack) {
@@ -90,44 +135,38 @@ TEST_F(DriverFixture, RotorPositionsAreClampedAndReadBack) {
     driver.RotorGetPosition(az, el);
     EXPECT_EQ(az, 123);
     EXPECT_EQ(el, 45);
-    EXPECT_EQ(rotctld.Lines(), (std::vector<std::string>{"+\\dump_state", "+P 20 90", "+P 360 0", "+p"}));
+    EXPECT_EQ(daemons.lines[kRotctld], (Strings{"+\\dump_state", "+P 20 90", "+P 360 0", "+p"}));
 }
 
 TEST_F(DriverFixture, UplinkGoesOutAsTheSplitFrequencyOnlyWhenAsked) {
     struct Case {
         uint32_t mask;
-        std::vector<std::string> lines;
+        Strings lines;
     } cases[] = {
         {0x0201, {"+f", "+S 1 VFOB", "+M FM 10000", "+X USB 0", "+F 145800000", "+I 435000000"}},
         {0x0001, {"+f", "+M FM 10000", "+F 145800000"}},
     };
-    size_t seen = 0;
     for (const Case& c : cases) {
+        daemons.lines.clear();
         ASSERT_EQ(driver.RadioOpen(c.mask), kDriverOpened);
         driver.RadioSetMode(RadioModeCode(2), RadioModeCode(3));
         driver.RadioSetFrequency(145800000, 435000000);
         driver.RadioClose();
-        std::vector<std::string> lines = rigctld.Lines();
-        EXPECT_EQ(std::vector<std::string>(lines.begin() + seen, lines.end()), c.lines) << c.mask;
-        seen = lines.size();
+        EXPECT_EQ(daemons.lines[kRigctld], c.lines) << c.mask;
     }
 }
 
-TEST(HamlibDriver, OpenFailsQuicklyWhenTheDaemonsDoNotAnswer) {
-    TcpPeer silent([](const std::string&) { return Silent(); });
-    PosixConnector connector;
-    HamlibDriver driver(
-        connector, [&] { return DaemonEndpoints{{"127.0.0.1", silent.Port()}, {"127.0.0.1", silent.Port()}}; },
-        kShort);
-    const auto start = Clock::now();
+TEST(HamlibDriver, AFailedOpenLeavesTheDaemonAlone) {
+    ScriptedDaemons silent([](const std::string&) { return Silent(); });
+    HamlibDriver driver(silent, Endpoints, kShort);
     EXPECT_EQ(driver.RotorOpen(), kDriverNotOpened);
     EXPECT_EQ(driver.RadioOpen(0x201), kDriverNotOpened);
-    // Steps after a failed open cost nothing until the pause is over.
+    // Steps after a failed open ask nothing until the pause is over.
     driver.RotorSetPosition(10, 10);
     driver.RadioSetFrequency(1, 2);
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(700));
-    EXPECT_EQ(DescribeDaemonAnswer(connector, {"127.0.0.1", silent.Port()}, true, kShort),
-              "rotctld at 127.0.0.1:" + std::to_string(silent.Port()) + ": no answer in time.");
+    EXPECT_EQ(silent.lines, (std::map<uint16_t, Strings>{{kRotctld, {"+\\dump_state"}}, {kRigctld, {"+f"}}}));
+    EXPECT_EQ(DescribeDaemonAnswer(silent, {"127.0.0.1", kRotctld}, true, kShort),
+              "rotctld at 127.0.0.1:4533: no answer in time.");
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ protected:
         return AddEvent({.name = name, .run = run, .associate = associate, .program = program, .active = active,
                          .key = key});
     }
-    std::optional<uint32_t> Value(const std::string& key, const char* value) { return EventValue(key, value); }
     // Each started program ends `runSeconds` later (by the fake clock).
     void ProgramsRunFor(int32_t runSeconds) {
         processes.OnStart([this, runSeconds](FakeProgram& program) {
@@ -48,9 +47,9 @@ TEST_F(EventRunsTest, ProgramThatEndsRecordsRunSuccessAndResult) {
     const ProcessStart& start = processes.Started()[0]->Start();
     EXPECT_EQ(start.directory, "C:\\WORK");
     EXPECT_EQ(start.show, ShowState::MinimisedNoActivate);
-    EXPECT_EQ(Value("k", "Last Run Time"), uint32_t(kNow));
-    EXPECT_EQ(Value("k", "Last Success Time"), uint32_t(kNow + 40));
-    EXPECT_EQ(Value("k", "Last Return"), 0u);
+    EXPECT_EQ(EventValue("k", "Last Run Time"), uint32_t(kNow));
+    EXPECT_EQ(EventValue("k", "Last Success Time"), uint32_t(kNow + 40));
+    EXPECT_EQ(EventValue("k", "Last Return"), 0u);
     EXPECT_EQ(log.Lines(), std::vector<std::string>{"Event Backup: backup.exe /all ended, result 0"});
 }
 
@@ -70,9 +69,9 @@ TEST_F(EventRunsTest, FailuresLeaveOnlyTheRunTime) {
     threads.JoinAll();
 
     for (const char* key : {"nostart", "noprog", "hang"}) {
-        EXPECT_EQ(Value(key, "Last Run Time"), uint32_t(kNow)) << key;
-        EXPECT_FALSE(Value(key, "Last Success Time")) << key;
-        EXPECT_FALSE(Value(key, "Last Return")) << key;
+        EXPECT_EQ(EventValue(key, "Last Run Time"), uint32_t(kNow)) << key;
+        EXPECT_FALSE(EventValue(key, "Last Success Time")) << key;
+        EXPECT_FALSE(EventValue(key, "Last Return")) << key;
     }
     ASSERT_EQ(processes.Started().size(), 2u);
     EXPECT_EQ(processes.Started()[1]->Start().show, ShowState::Maximised);
@@ -107,15 +106,15 @@ TEST_F(EventRunsTest, HousekeepingRunsOnlyWithoutCompanionPrograms) {
         StartEventRun(services, "Tidy");
         threads.JoinAll();
         processes.RemoveWindow(w);
-        EXPECT_EQ(Value("hk", "Last Run Time"), now) << companion;
-        EXPECT_FALSE(Value("hk", "Last Success Time")) << companion;
+        EXPECT_EQ(EventValue("hk", "Last Run Time"), now) << companion;
+        EXPECT_FALSE(EventValue("hk", "Last Success Time")) << companion;
         EXPECT_TRUE(fs::exists(dir / "A.UL")) << companion;
     }
     processes.AddWindow("Notepad", "VANT [S]");
     StartEventRun(services, "Tidy");
     threads.JoinAll();
-    EXPECT_EQ(Value("hk", "Last Success Time"), now);
-    EXPECT_EQ(Value("hk", "Last Return"), 2u);
+    EXPECT_EQ(EventValue("hk", "Last Success Time"), now);
+    EXPECT_EQ(EventValue("hk", "Last Return"), 2u);
     EXPECT_FALSE(fs::exists(dir / "A.UL"));
     EXPECT_TRUE(processes.Started().empty());
 }

@@ -24,11 +24,9 @@ TEST(ScheduledEvents, NextRunTimeFollowsTheKindsRule) {
         int64_t expected;
     } cases[] = {
         {"daily 07:30 armed at 08:00 runs tomorrow", kRunDaily, 27000, kWednesday + 8 * 3600, kWednesday + kDay + 27000},
-        {"daily 07:30 armed at 07:00 runs today", kRunDaily, 27000, kWednesday + 7 * 3600, kWednesday + 27000},
         {"daily within the two arming seconds", kRunDaily, 27000, kWednesday + 27000 - 1, kWednesday + kDay + 27000},
         {"daily seconds below a minute are dropped", kRunDaily, 27059, kWednesday, kWednesday + 27000},
         {"week days on Friday evening", kRunWeekDays, 27000, kFriday + 20 * 3600, kMonday + 27000},
-        {"week days on a Saturday", kRunWeekDays, 3600, kSaturday + 7200, kMonday + 3600},
         {"week days on a Wednesday", kRunWeekDays, 3600, kWednesday, kWednesday + 3600},
         {"weekend days on a Wednesday", kRunWeekendDays, 3600, kWednesday, kSaturday + 3600},
         {"weekend days on Sunday evening", kRunWeekendDays, 3600, kSaturday + kDay + 7200, kSaturday + 7 * kDay + 3600},
@@ -52,7 +50,7 @@ protected:
                uint32_t display = 0) {
         AddEvent({name, run, time, associate, "", satellite, active, display, key});
     }
-    std::vector<std::string> Names(const std::vector<ScheduleEvent>& events) {
+    std::vector<std::string> Names(const auto& events) {
         std::vector<std::string> names;
         for (const auto& e : events) names.push_back(e.name);
         return names;
@@ -81,9 +79,7 @@ TEST_F(EventRegistry, LoadKeepsActiveEventsAndArmsTheTimedOnes) {
     LoadScheduledEvents(registry, kWednesday, lists_);
 
     // Newest first; too-long names, inactive and start-up/shutdown events dropped.
-    std::vector<std::string> names;
-    for (const auto& e : lists_.events) names.push_back(e.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Soon", "Odd", "Before", "Daily", "Regular"}));
+    EXPECT_EQ(Names(lists_.events), (std::vector<std::string>{"Soon", "Odd", "Before", "Daily", "Regular"}));
     EXPECT_EQ(TimerNames(), (std::vector<std::string>{"Soon", "Regular", "Daily"}));
     EXPECT_EQ(lists_.events.front().nextRun, kWednesday + 12);
     // A pass event's lead is capped at a day.
