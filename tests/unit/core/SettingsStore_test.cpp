@@ -111,7 +111,7 @@ TEST(PlacementRuleTest, KeepsOnlyUsablePositions) {
         bool kept;
     } cases[] = {
         {10, 20, 580, 270, true},   {-5, 20, 580, 270, false}, {10, -1, 580, 270, false},
-        {10, 20, 580, 40, false},   {10, 20, 49, 270, false},  {1014, 20, 10, 270, false},
+        {10, 20, 580, 40, false},   {10, 20, 49, 270, false},  {1015, 20, 50, 270, false},
         {1014, 20, 50, 270, true},  {10, 758, 580, 50, true},  {10, 759, 580, 50, false},
         {0, 0, 1024, 768, true},    {0, 0, 1025, 768, false},  {0, 0, 1024, 769, false},
     };

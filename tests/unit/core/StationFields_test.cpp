@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tarvon {
 namespace {
 
@@ -43,10 +45,9 @@ TEST(StationFields, SidesAndUntouchedPrecision) {
         f.callsign = "m0xyz";
         StationConfig s = stored;
         ASSERT_FALSE(StationFromPositionFields(f, s));
-        EXPECT_EQ(s.latitude, c.wantLatitude);
-        EXPECT_EQ(s.longitude, c.wantLongitude);
-        EXPECT_EQ(s.callsign, "M0XYZ");
-        EXPECT_EQ(s.listenHours, 1u);  // not the page's
+        // The listen hours are not the page's.
+        EXPECT_EQ(std::tie(s.latitude, s.longitude, s.callsign, s.listenHours),
+                  std::tuple(c.wantLatitude, c.wantLongitude, "M0XYZ", 1u));
     }
 }
 

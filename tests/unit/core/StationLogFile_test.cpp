@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ScratchDir.h"
-#include "core/LoggedNotices.h"
 #include "platform/memory/FakeClock.h"
-#include "platform/memory/MemoryStationLog.h"
-#include "platform/memory/RecordingNotices.h"
 
 namespace tarvon::testing {
 namespace {
@@ -40,17 +37,6 @@ TEST(StationLogFile, FullFileBecomesThePreviousOne) {
     EXPECT_THAT(FileText(dir / kPreviousStationLogFileName), ::testing::HasSubstr(record + "3"));
     EXPECT_THAT(FileText(dir / kPreviousStationLogFileName), ::testing::Not(::testing::HasSubstr(record + "1")));
     EXPECT_LE(std::filesystem::file_size(dir / kStationLogFileName), 150u);
-}
-
-TEST(LoggedNotices, MessagesShownAreRecorded) {
-    RecordingNotices shown;
-    MemoryStationLog log;
-    LoggedNotices notices(shown, log);
-    shown.ScriptAnswer(NoticeAnswer::No);
-    EXPECT_EQ(notices.Show("Error running program.", "Tarvon", NoticeIcon::Exclamation, NoticeButtons::YesNo),
-              NoticeAnswer::No);
-    ASSERT_EQ(shown.Shown().size(), 1u);
-    EXPECT_THAT(log.Lines(), ::testing::ElementsAre("Message \"Tarvon\": Error running program."));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/memory/MemoryRegistry.h"
 
 namespace tarvon {
@@ -29,9 +31,8 @@ TEST(UserPrograms, SavedTitlesBecomeMenuItemsAndReplaceTheirNamesakes) {
     EXPECT_FALSE(FindProgramKey(registry, "clock"));  // titles are matched exactly
     const auto logbook = ReadUserProgram(registry, "Logbook");
     ASSERT_TRUE(logbook);
-    EXPECT_EQ(logbook->fileName, "LOG2.EXE");
-    EXPECT_EQ(logbook->directory, "C:\\Work");
-    EXPECT_EQ(logbook->run, 2u);  // not stored: shown normally
+    // The run value is not stored: shown normally.
+    EXPECT_EQ(std::tie(logbook->fileName, logbook->directory, logbook->run), std::tuple("LOG2.EXE", "C:\\Work", 2u));
 }
 
 TEST(UserPrograms, DeletingKeepsTheCounterAndTakenNumbersAreSkipped) {
@@ -75,9 +76,8 @@ TEST(UserPrograms, RunValueChoosesTheWindowState) {
         UserProgram p = Program("X", "X.EXE arg");
         p.run = c.run;
         const ProcessStart start = UserProgramStart(p);
-        EXPECT_EQ(start.show, c.show) << c.run;
-        EXPECT_EQ(start.commandLine, "X.EXE arg");
-        EXPECT_EQ(start.directory, "C:\\Work");
+        EXPECT_EQ(std::tie(start.show, start.commandLine, start.directory), std::tuple(c.show, "X.EXE arg", "C:\\Work"))
+            << c.run;
     }
 }
 
