@@ -78,14 +78,8 @@ TEST(SatelliteSetupForms, WhatIsStored) {
     g.type = -1;
     EXPECT_EQ(ReadSatelliteGeneralForm(g, c)->message, kSatelliteTypeMissing);
 
-    // Priority 0 only for a satellite whose passes are not run by themselves.
-    for (uint32_t state : {0u, 1u, 2u}) {
-        c.state = state;
-        SatelliteSchedulingForm s = SatelliteSchedulingFormFor(c);
-        s.priority = "0";
-        const auto problem = ReadSatelliteSchedulingForm(s, c);
-        EXPECT_EQ(problem ? problem->message : "", state == 0 ? kPriorityZero : "") << state;
-    }
+    // Priority 0, refused only for a satellite whose passes run by themselves,
+    // is e2e.satellite_wizard's.
     c.run = 7;
     EXPECT_EQ(SatelliteSchedulingFormFor(c).run, 2);
     ASSERT_FALSE(ReadSatelliteSchedulingForm(SatelliteSchedulingFormFor(c), c));
