@@ -35,6 +35,7 @@
 #include "schedule/OrbitPassSource.h"
 #include "schedule/PassCalculation.h"
 #include "schedule/PassEdits.h"
+#include "schedule/RecordingDisplay.h"
 #include "schedule/ScheduleBuilder.h"
 #include "schedule/ScheduleSatStates.h"
 #include "schedule/SchedulerEngine.h"
@@ -141,18 +142,6 @@ public:
 
 private:
     PassExecution& execution_;
-};
-
-class QuietDisplay final : public ClockDisplay {
-public:
-    bool PopupMenuOpen() override { return false; }
-    void ResetScheduleScroll() override {}
-    bool Minimised() override { return false; }
-    void SetTitle(const std::string&) override {}
-    void ShowClock(const std::string&, const std::string&, const std::string&, const std::string&) override {}
-    int TrackingLinesShown() override { return 3; }
-    void ShowTrackingLine(int, const std::string&, bool) override {}
-    void PlayTrackAosSound() override {}
 };
 
 struct SoakStation {
@@ -385,7 +374,8 @@ TEST(ScheduleSoak, FourDaysOfFiftySatellitesWithTheUserAtWork) {
     std::atomic<bool> stop{false};
     UserTally tally;
     std::thread user([&] { UserActions(st, moments, random, begun, stop, tally); });
-    QuietDisplay display;
+    RecordingDisplay display;
+    display.trackingLines = 3;
     ClockRoundMemory memory;
     const auto deadline = Clock::now() + kHangGuard;
     std::string broken;

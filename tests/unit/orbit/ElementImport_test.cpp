@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -16,15 +15,7 @@
 namespace tarvon {
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
-
-const std::string kIssName = "ISS (ZARYA)             ";
-const std::string kIss1 = "1 25544U 98067A   26130.51782528  .00010416  00000+0  19146-3 0  9994";
-const std::string kIss2 = "2 25544  51.6330 165.3720 0006830 119.5893 240.5841 15.49330214566201";
-
-std::string Set(const std::string& name, const std::string& l1, const std::string& l2, const char* eol = "\n") {
-    return name + eol + l1 + eol + l2 + eol;
-}
+using namespace testing;
 
 TEST(ElementLineReader, LineEndsLengthsAndTheLastLine) {
     struct Case { std::string text; std::vector<std::string> lines; };

@@ -6,30 +6,13 @@
 #include <tuple>
 
 #include "orbit/KepsImportSettings.h"
+#include "orbit_helpers.h"
 #include "platform/memory/MemoryRegistry.h"
 
 namespace tarvon {
 namespace {
 
-KepsRecord Iss() {
-    KepsRecord r;
-    CopyKepsName(r, "ISS (ZARYA)");
-    r.catalogNumber = 25544;
-    r.elementSet = 999;
-    r.epochYear = 26;
-    r.epochDay = 130.51782528;
-    r.decay = 0.00010416;
-    r.inclination = 51.633;
-    r.raan = 165.372;
-    r.eccentricity = 0.000683;
-    r.argPerigee = 119.5893;
-    r.meanAnomaly = 240.5841;
-    r.meanMotion = 15.49330214;
-    r.epochOrbit = 56620;
-    r.beaconMhz = 145.825;
-    std::strcpy(r.modeSchedule, "V 0-255");
-    return r;
-}
+KepsRecord Iss() { return testing::ImportedIss(); }
 
 TEST(KepsEditFields, ShownInTheDialogsFormats) {
     KepsRecord r = Iss();
@@ -42,37 +25,37 @@ TEST(KepsEditFields, ShownInTheDialogsFormats) {
               std::tuple("56620", "-10", "25", " 145.825000", "V 0-255", "", ""));
 }
 
-TEST(KepsEditFields, UntouchedFieldsKeepTheirFullPrecision) {
-    const KepsRecord r = Iss();
-    const KepsRecord back = ApplyKepsFields(r, FormatKepsFields(r));
-    uint8_t a[kKepsRecordBytes], b[kKepsRecordBytes];
-    EncodeKepsRecord(r, a);
-    EncodeKepsRecord(back, b);
-    EXPECT_EQ(std::memcmp(a, b, sizeof a), 0);
-}
-
+// The record stored is the one shown with the edit made, to the last bit:
+// untouched fields keep their full precision.
 TEST(KepsEditFields, EditedFieldsAreStored) {
-    auto applied = [](void (*edit)(KepsEditFields&)) {
-        KepsEditFields f = FormatKepsFields(Iss());
-        edit(f);
-        return ApplyKepsFields(Iss(), f);
+    struct Case {
+        void (*edit)(KepsEditFields&);
+        void (*expected)(KepsRecord&);
     };
-    KepsRecord r = applied([](KepsEditFields& f) { f.epoch = "97 123.5"; });
-    EXPECT_EQ(std::tuple(r.epochYear, r.epochDay), std::tuple(int16_t{97}, 123.5));
-    // A four-digit year: the day is the number after it.
-    r = applied([](KepsEditFields& f) { f.epoch = "2026 130.5"; });
-    EXPECT_EQ(std::tuple(r.epochYear, r.epochDay), std::tuple(int16_t{2026}, 130.5));
-    r = applied([](KepsEditFields& f) { f.epoch = "5"; });
-    EXPECT_EQ(std::tuple(r.epochYear, r.epochDay), std::tuple(int16_t{5}, 0.0));
-    EXPECT_EQ(applied([](KepsEditFields& f) { f.meanMotion = "14.2"; }).meanMotion, 14.2);
-    r = applied([](KepsEditFields& f) { f.blon = "12"; f.blat = "-34"; });
-    EXPECT_EQ(std::tuple(r.blon, r.blat), std::tuple(int16_t{12}, int16_t{-34}));
-    // One of the two emptied clears both.
-    r = applied([](KepsEditFields& f) { f.blon = "12"; f.blat = ""; });
-    EXPECT_EQ(std::tuple(r.blon, r.blat), std::tuple(kAttitudeNotSet, kAttitudeNotSet));
-    r = applied([](KepsEditFields& f) { f.name = "A-NAME-LONGER-THAN-TWELVE"; f.modeSchedule = std::string(80, 'x'); });
-    EXPECT_STREQ(r.name, "A-NAME-LONGE");
-    EXPECT_EQ(std::strlen(r.modeSchedule), 64u);
+    const Case cases[] = {
+        {[](KepsEditFields&) {}, [](KepsRecord&) {}},
+        {[](KepsEditFields& f) { f.epoch = "97 123.5"; }, [](KepsRecord& r) { r.epochYear = 97; r.epochDay = 123.5; }},
+        // A four-digit year: the day is the number after it.
+        {[](KepsEditFields& f) { f.epoch = "2026 130.5"; },
+         [](KepsRecord& r) { r.epochYear = 2026; r.epochDay = 130.5; }},
+        {[](KepsEditFields& f) { f.epoch = "5"; }, [](KepsRecord& r) { r.epochYear = 5; r.epochDay = 0.0; }},
+        {[](KepsEditFields& f) { f.meanMotion = "14.2"; }, [](KepsRecord& r) { r.meanMotion = 14.2; }},
+        {[](KepsEditFields& f) { f.blon = "12"; f.blat = "-34"; }, [](KepsRecord& r) { r.blon = 12; r.blat = -34; }},
+        // One of the two emptied clears both.
+        {[](KepsEditFields& f) { f.blon = "12"; f.blat = ""; }, [](KepsRecord&) {}},
+        {[](KepsEditFields& f) { f.name = "A-NAME-LONGER-THAN-TWELVE"; f.modeSchedule = std::string(80, 'x'); },
+         [](KepsRecord& r) { CopyKepsName(r, "A-NAME-LONGE"); std::memset(r.modeSchedule, 'x', 64); }},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        KepsEditFields f = FormatKepsFields(Iss());
+        cases[i].edit(f);
+        KepsRecord expected = Iss();
+        cases[i].expected(expected);
+        uint8_t stored[kKepsRecordBytes], wanted[kKepsRecordBytes];
+        EncodeKepsRecord(ApplyKepsFields(Iss(), f), stored);
+        EncodeKepsRecord(expected, wanted);
+        EXPECT_EQ(std::memcmp(stored, wanted, sizeof stored), 0) << "case " << i;
+    }
 }
 
 // Every field given text that is no number, is negative, too long or empty is

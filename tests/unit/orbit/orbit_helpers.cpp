@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "core/Settings.h"
 #include "core/TimeScales.h"
 #include "orbit/ObserverGeometry.h"
@@ -35,6 +37,16 @@ KepsRecord LowOrbit(const char* name, uint16_t catalog, double meanMotion) {
     r.inclination = 98.0;
     r.meanMotion = meanMotion;
     r.beaconMhz = 145.0;
+    return r;
+}
+
+KepsRecord ImportedIss() {
+    KepsDatabase db;
+    ImportReport report;
+    EXPECT_TRUE(ImportTwoLineFile(Bytes(Set(kIssName, kIss1, kIss2)), db, report));
+    KepsRecord r = db.slots[0];
+    r.beaconMhz = 145.825;
+    std::strcpy(r.modeSchedule, "V 0-255");
     return r;
 }
 

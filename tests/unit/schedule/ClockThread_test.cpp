@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "RecordingDisplay.h"
 #include "Schedule_helpers.h"
 #include "TestElements.h"
 #include "orbit/ObserverGeometry.h"
@@ -14,29 +15,6 @@ namespace tarvon::testing {
 namespace {
 
 constexpr int32_t kNoon = 1700049600;  // 2023-11-15 12:00:00 UTC
-
-class RecordingDisplay final : public ClockDisplay {
-public:
-    bool popupOpen = false;
-    bool minimised = false;
-    int scrollResets = 0;
-    std::vector<std::string> titles;
-    std::string clock, date, nextName, nextCountdown;
-
-    bool PopupMenuOpen() override { return popupOpen; }
-    void ResetScheduleScroll() override { ++scrollResets; }
-    bool Minimised() override { return minimised; }
-    void SetTitle(const std::string& title) override { titles.push_back(title); }
-    void ShowClock(const std::string& c, const std::string& d, const std::string& n, const std::string& cd) override {
-        clock = c;
-        date = d;
-        nextName = n;
-        nextCountdown = cd;
-    }
-    int TrackingLinesShown() override { return 2; }
-    void ShowTrackingLine(int, const std::string&, bool) override {}
-    void PlayTrackAosSound() override {}
-};
 
 TEST(ClockTexts, CountdownsAndBoxes) {
     const std::pair<int32_t, const char*> countdowns[] = {
@@ -120,17 +98,12 @@ TEST(ClockThread, StartsAfterOneAndAHalfSecondsAndStopsAtShutdown) {
 }
 
 TEST(TrackingList, ModeSchedules) {
-    auto modes = ParseModeSchedule("000KA100KB200JD");
-    ASSERT_EQ(modes.size(), 3u);
-    EXPECT_EQ(modes[1].startPhase, 100);
-    EXPECT_EQ(modes[2].mode, "JD   ");
-    EXPECT_EQ(ModeForPhase(modes, 99.9), "KA   ");
-    EXPECT_EQ(ModeForPhase(modes, 255), "JD   ");
-    EXPECT_EQ(ModeForPhase(ParseModeSchedule("000KA"), 17), "KA   ");
-    EXPECT_EQ(ModeForPhase(ParseModeSchedule("050KA"), 49), "     ");
-    EXPECT_EQ(ModeForPhase(ParseModeSchedule(""), 0), "     ");
-    EXPECT_EQ(ParseModeSchedule("010LONGMODE020B")[0].mode, "LONGM");
-    EXPECT_EQ(ParseModeSchedule("01").size(), 0u);
+    struct Case { const char* schedule; double phase; const char* mode; };
+    const Case cases[] = {{"000KA100KB200JD", 99.9, "KA   "}, {"000KA100KB200JD", 255, "JD   "}, {"000KA", 17, "KA   "},
+                          {"050KA", 49, "     "},           {"", 0, "     "},          {"010LONGMODE020B", 10, "LONGM"}};
+    for (const Case& c : cases) EXPECT_EQ(ModeForPhase(ParseModeSchedule(c.schedule), c.phase), c.mode) << c.schedule;
+    EXPECT_EQ(ParseModeSchedule("000KA100KB200JD")[1].startPhase, 100);
+    EXPECT_TRUE(ParseModeSchedule("01").empty());
 }
 
 TEST(TrackingList, LoadedEntriesGetTheirNextEventFromTheClockRound) {

@@ -50,12 +50,9 @@ TEST_F(ScheduleBuilderTest, RegistrySatellitesAreScheduledByTheirState) {
     station.AddSatelliteKey("k1", "RUN", 0, 0);
     station.AddSatelliteKey("k2", "SHOW", 1, 150);
     station.AddSatelliteKey("k3", "OFF", 2, 50);
-    RegWriteString(*station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k4"), "Name",
-                   "RUN");  // a key without a State
+    station.AddSatelliteKey("k4", "RUN");  // a key without a State
     station.source.passes["LOW"] = Regular(kStart + 4000, 6000, 3);
-    auto noPriority = station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k5");
-    RegWriteString(*noPriority, "Name", "LOW");
-    RegWriteDword(*noPriority, "State", 0);
+    station.AddSatelliteKey("k5", "LOW", 0);
 
     BuildSchedule(station.state);
 
@@ -73,10 +70,7 @@ TEST_F(ScheduleBuilderTest, RegistrySatellitesAreScheduledByTheirState) {
 
 TEST_F(ScheduleBuilderTest, AbsurdRegistryValuesScheduleWithoutHarm) {
     station.source.passes["A"] = Regular(kStart + 1000, 6000, 3);
-    auto key = station.registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\A");
-    RegWriteString(*key, "Name", "A");
-    RegWriteDword(*key, "State", 0);
-    RegWriteDword(*key, "Priority", 0xFFFFFFFF);
+    auto key = station.AddSatelliteKey("A", "A", 0, 0xFFFFFFFF);
     RegWriteDword(*key, "Start Time", 0x80000000);
     RegWriteDword(*key, "Min Pass Time", 0xFFFFFFFF);
     RegWriteDword(*key, "Min Elevation", 0x7FFFFFFF);
@@ -120,8 +114,7 @@ TEST_F(ScheduleBuilderTest, RemovalOfAnOldPassMovesTheHorizon) {
 
 TEST_F(ScheduleBuilderTest, SatelliteSaveWritesItsKeyAndReachesTheScheduler) {
     station.source.passes["A"] = Regular(kStart + 1000, 6000, 2);
-    station.AddSatelliteKey("k1", "A", 0, 20);
-    auto key = station.registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k1");
+    auto key = station.AddSatelliteKey("k1", "A", 0, 20);
     auto config = LoadSatelliteConfig(*key);
     config->startTime = 30;
     ASSERT_TRUE(SaveSatellite(station.state, *key, config.get()));
@@ -154,8 +147,7 @@ TEST_F(ScheduleBuilderTest, SatelliteSaveWritesItsKeyAndReachesTheScheduler) {
 
 TEST_F(ScheduleBuilderTest, PassEndedByTheUserRestsItsHourAcrossRedoAndSatelliteSaves) {
     station.source.passes["A"] = Regular(kStart + 100, 6000, 2);
-    station.AddSatelliteKey("k1", "A", 0, 5);
-    auto key = station.registry.Open(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\k1");
+    auto key = station.AddSatelliteKey("k1", "A", 0, 5);
     auto config = LoadSatelliteConfig(*key);
     const std::function<void()> losers[] = {
         [&] { RedoSchedule(station.state); },

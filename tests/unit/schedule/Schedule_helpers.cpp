@@ -80,12 +80,14 @@ PassRef TestStation::AddPass(const std::string& name, int32_t aos, int32_t los, 
     return pass;
 }
 
-void TestStation::AddSatelliteKey(const std::string& key, const std::string& name, uint32_t satState,
-                                  uint32_t priority) {
+std::unique_ptr<RegKey> TestStation::AddSatelliteKey(const std::string& key, const std::string& name,
+                                                     std::optional<uint32_t> satState,
+                                                     std::optional<uint32_t> priority) {
     auto k = registry.Create(RegRoot::LocalMachine, std::string(kSatellitesKeyPath) + "\\" + key);
     RegWriteString(*k, "Name", name);
-    RegWriteDword(*k, "State", satState);
-    RegWriteDword(*k, "Priority", priority);
+    if (satState) RegWriteDword(*k, "State", *satState);
+    if (priority) RegWriteDword(*k, "Priority", *priority);
+    return k;
 }
 
 }  // namespace tarvon::testing

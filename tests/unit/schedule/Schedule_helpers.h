@@ -3,6 +3,7 @@
 // the test instead of an orbit, and the dry-run world as pass runner.
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,8 +51,9 @@ struct TestStation {
     // A pass put straight into the list, as the schedule would hold it.
     PassRef AddPass(const std::string& name, int32_t aos, int32_t los, int32_t priority,
                     int32_t minPassTime = 0, int32_t startLead = 25);
-    // A satellite key of the registry.
-    void AddSatelliteKey(const std::string& key, const std::string& name, uint32_t state, uint32_t priority);
+    // A satellite key of the registry; a value not given is left out.
+    std::unique_ptr<RegKey> AddSatelliteKey(const std::string& key, const std::string& name,
+                                            std::optional<uint32_t> state = {}, std::optional<uint32_t> priority = {});
     int32_t Now() { return clock.NowUnix(); }
 };
 

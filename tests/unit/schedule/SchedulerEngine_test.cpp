@@ -22,28 +22,30 @@ std::vector<int32_t> TimesOf(const DryRunWorld& world, const std::string& what, 
 using Times = std::vector<int32_t>;
 using ::testing::ElementsAre;
 
-TEST(SchedulerEngine, OverlappingPassesRunTheFirstAndEndItForTheBetterOne) {
-    TestStation station(900);
-    station.AddPass("A", 1000, 1600, 50, 300);
-    station.AddPass("B", 1400, 2000, 10);
-    station.world.RunUntil(2100);
-
-    EXPECT_EQ(TimesOf(station.world, "runner start", "A"), Times{975});
-    EXPECT_EQ(TimesOf(station.world, "end requested", "A"), Times{1365});
-    const Times finishedA = TimesOf(station.world, "runner finished", "A");
-    ASSERT_EQ(finishedA.size(), 1u);
-    // B waits for the runner and the hold of 15 s after the end decision.
-    EXPECT_EQ(TimesOf(station.world, "runner start", "B"), Times{std::max(1380, finishedA[0])});
-    EXPECT_EQ(TimesOf(station.world, "end requested", "B"), Times{2010});
+// The runner's starts and end requests, in order.
+std::vector<std::pair<std::string, int32_t>> StartsAndEnds(const DryRunWorld& world) {
+    std::vector<std::pair<std::string, int32_t>> log;
+    for (const DryRunEntry& e : world.Log()) {
+        if (e.what == "runner start" || e.what == "end requested") log.emplace_back(e.what + " " + e.satName, e.time);
+    }
+    return log;
 }
 
-TEST(SchedulerEngine, PassThatCannotGetItsMinimumTimeYields) {
-    TestStation station(900);
-    station.AddPass("A", 1000, 1600, 50, 400);
-    station.AddPass("B", 1400, 2000, 10);
-    station.world.RunUntil(2100);
-    EXPECT_TRUE(TimesOf(station.world, "runner start", "A").empty());
-    EXPECT_EQ(TimesOf(station.world, "runner start", "B"), Times{1375});
+// A runs first; the better B ends it, once A has had its minimum time, and
+// starts after the hold of 15 s that follows the end decision.
+TEST(SchedulerEngine, OverlappingPassesYieldToTheBetterOneAfterTheirMinimumTime) {
+    struct Case { int32_t minPassTimeA; std::vector<std::pair<std::string, int32_t>> log; };
+    const Case cases[] = {
+        {300, {{"runner start A", 975}, {"end requested A", 1365}, {"runner start B", 1380}, {"end requested B", 2010}}},
+        {400, {{"runner start B", 1375}, {"end requested B", 2010}}},
+    };
+    for (const Case& c : cases) {
+        TestStation station(900);
+        station.AddPass("A", 1000, 1600, 50, c.minPassTimeA);
+        station.AddPass("B", 1400, 2000, 10);
+        station.world.RunUntil(2100);
+        EXPECT_EQ(StartsAndEnds(station.world), c.log) << c.minPassTimeA;
+    }
 }
 
 TEST(SchedulerEngine, PassEndedForABetterOneComesBackWithPenalty) {
@@ -78,20 +80,6 @@ TEST(SchedulerEngine, NotificationTiming) {
         EXPECT_EQ(TimesOf(station.world, "notification", "A"), c.sound) << "start " << c.start;
         EXPECT_EQ(TimesOf(station.world, "notification closed", "A"), c.windowClosed) << "start " << c.start;
     }
-}
-
-TEST(SchedulerEngine, RunNowForcesALowPassAfterItsStart) {
-    TestStation station(1200);
-    auto low = station.AddPass("LOW", 1000, 1600, 90, 900);
-    low->elevationOk = 0;
-    station.world.RunUntil(1210);
-    EXPECT_TRUE(station.world.Entries("runner start").empty());
-
-    low->runNow = 1;
-    station.state.engine.nextWakeTime = 0;
-    station.world.RunUntil(1220);
-    EXPECT_EQ(TimesOf(station.world, "runner start", "LOW"), Times{1210});
-    EXPECT_EQ(station.state.engine.runningPriority, 0);
 }
 
 TEST(SchedulerEngine, IdleEndsBeforeAPassAndStartsAgainAfterIt) {
@@ -181,7 +169,8 @@ TEST(SchedulerEngine, AbsurdValuesNeitherOverflowNorStopTheEngine) {
 
 TEST(SchedulerEngine, RequestDuringARunIsRunByIt) {
     TestStation station(1200);
-    auto low = station.AddPass("LOW", 1000, 1600, 90);
+    // Too low and too short a rest of pass: only the request runs it.
+    auto low = station.AddPass("LOW", 1000, 1600, 90, 900);
     low->elevationOk = 0;
     station.AddPass("A", 5000, 5600, 50);
     bool asked = false;
@@ -196,6 +185,7 @@ TEST(SchedulerEngine, RequestDuringARunIsRunByIt) {
     };
     station.world.RunUntil(1210);
     EXPECT_EQ(TimesOf(station.world, "runner start", "LOW"), Times{1200});
+    EXPECT_EQ(station.state.engine.runningPriority, 0);
 }
 
 TEST(SchedulerEngine, RunThatThrowsIsRecordedAndTriedAgain) {
