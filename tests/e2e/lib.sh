@@ -85,11 +85,18 @@ seed_registry() {
     sed -e '1{/^REGEDIT4/d;/^Windows Registry Editor/d}' -e "s|@KOVA_DIR@|$escaped|g" "$1" >>"$PENDING_REG"
 }
 
-# A value of key HKLM\KEY: reg_sz KEY NAME TEXT, reg_dword KEY NAME NUMBER
-# (decimal or 0x..).
+# Values of key HKLM\KEY: reg_sz KEY NAME TEXT, reg_dword KEY NAME NUMBER
+# [NAME NUMBER]... (decimal or 0x..).
 reg_quoted() { local text=${1//\\/\\\\}; printf '"%s"' "${text//\"/\\\"}"; }
 reg_sz() { printf '\n[HKEY_LOCAL_MACHINE\\%s]\n%s=%s\n' "$1" "$(reg_quoted "$2")" "$(reg_quoted "$3")" >>"$PENDING_REG"; }
-reg_dword() { printf '\n[HKEY_LOCAL_MACHINE\\%s]\n%s=dword:%08x\n' "$1" "$(reg_quoted "$2")" $(($3)) >>"$PENDING_REG"; }
+reg_dword() {
+    printf '\n[HKEY_LOCAL_MACHINE\\%s]\n' "$1" >>"$PENDING_REG"
+    shift
+    for ((; $# > 1; )); do
+        printf '%s=dword:%08x\n' "$(reg_quoted "$1")" $(($2)) >>"$PENDING_REG"
+        shift 2
+    done
+}
 
 # Help pages open in a stand-in browser that notes each address it is given,
 # one a line, in $BROWSER_LOG (Wine's launcher hands it a Unix file URL).
@@ -130,19 +137,11 @@ start_tarvon() {
 }
 
 # Waits up to $2 seconds for the background process $1; its exit code is in EXIT_CODE.
+process_ended() { ! kill -0 "$1" 2>/dev/null; }
 wait_exit() {
-    local pid=$1 limit=$(($2 * 10))
-    for _ in $(seq "$limit"); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            set +e
-            wait "$pid"
-            EXIT_CODE=$?
-            set -e
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    wait_until "$2" process_ended "$1" || return 1
+    EXIT_CODE=0
+    wait "$1" || EXIT_CODE=$?
 }
 
 # Runs the probe; its output without carriage returns.
@@ -150,15 +149,16 @@ probe() { "$WINE" "$TARVON_BIN/probe.exe" "$@" 2>/dev/null | tr -d '\r'; return 
 
 # Saves a PNG of the whole screen as a test artefact. A capture can fail
 # while windows change under it; it is tried again, and never fails the test.
-screenshot() {
-    local attempt
-    for attempt in 1 2 3; do
-        xwd -root -display "$DISPLAY" 2>/dev/null | convert xwd:- "png:$ARTIFACTS/$SCENARIO-$1.png" 2>/dev/null &&
+screenshot() { capture "$1" -root; }
+capture() {
+    local label=$1
+    shift
+    for _ in 1 2 3; do
+        xwd "$@" -display "$DISPLAY" 2>/dev/null | convert xwd:- "png:$ARTIFACTS/$SCENARIO-$label.png" 2>/dev/null &&
             return 0
         sleep 0.5
     done
-    echo "note [$SCENARIO]: no screenshot '$1'" >&2
-    return 0
+    echo "note [$SCENARIO]: no screenshot '$label'" >&2
 }
 
 now() { date +%s; }
@@ -178,10 +178,8 @@ wait_until() {
 # window's capture shows them.
 screenshot_window() {
     local id
-    id=$(xwininfo -root -tree -display "$DISPLAY" | grep -F "\"$2\": (" | awk '{print $1}' | head -1)
-    [ -n "$id" ] && xwd -id "$id" -display "$DISPLAY" 2>/dev/null | convert xwd:- "png:$ARTIFACTS/$SCENARIO-$1.png" 2>/dev/null ||
-        echo "note [$SCENARIO]: no screenshot '$1'" >&2
-    return 0
+    id=$(xwininfo -root -tree -display "$DISPLAY" | grep -F "\"$2\": (" | awk '{print $1; exit}') || true
+    capture "$1" -id "${id:-none}"
 }
 
 expect_eq() { [ "$1" == "$2" ] || fail "$3: expected '$2', got '$1'"; }

@@ -13,7 +13,7 @@ satellite() {
     local key="Software\\Kova\\Satellites\\$1"
     reg_sz "$key" Name "$1"
     shift
-    for ((; $# > 1; )); do reg_dword "$key" "$1" "$2"; shift 2; done
+    reg_dword "$key" "$@"
 }
 
 # Satellites whose passes fill a schedule: FO-29 only to be displayed.
@@ -42,6 +42,12 @@ menu() { probe post --class Tarvon --msg $WM_COMMAND --wparam "$1" >/dev/null; }
 open_dialog() {
     menu "$1"
     probe find --class '#32770' --title "$2" --timeout 20 >/dev/null || fail "menu command $1 opened no \"$2\""
+}
+
+# Shows page $2 (0 = the first) of property sheet $1 (PSM_SETCURSEL).
+show_page() {
+    probe post --class '#32770' --title "$1" --msg 1125 --wparam "$2" >/dev/null
+    sleep 1
 }
 
 field() { probe text --title "$1" --id "$2"; }

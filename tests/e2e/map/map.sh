@@ -10,12 +10,8 @@ map_command() { probe post --class Tarvon:Map --msg $WM_COMMAND --wparam "$1" >/
 
 # The last line of the map's debug log with "paused=1": the frame on show.
 paused_frame() {
-    for _ in $(seq 40); do
-        line=$(grep 'paused=1' "$WORK/map.log" 2>/dev/null | tail -1 | tr -d '\r')
-        [ -n "$line" ] && { echo "$line"; return 0; }
-        sleep 0.25
-    done
-    fail "the map did not report its pause"
+    wait_until 10 grep -q 'paused=1' "$WORK/map.log" 2>/dev/null || fail "the map did not report its pause"
+    grep 'paused=1' "$WORK/map.log" | tail -1 | tr -d '\r'
 }
 
 # Pauses the map and takes screenshot $1 of the frame on show: its map time

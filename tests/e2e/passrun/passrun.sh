@@ -17,12 +17,9 @@ standin_program() { echo "$STANDIN_WIN --log $WORK_WIN\\standin.log $* %s"; }
 add_event() {
     local key="Software\\Kova\\Tarvon\\Events\\$1"
     reg_sz "$key" Name "$1"
-    reg_dword "$key" Run "$2"
-    reg_dword "$key" Time "$3"
-    reg_dword "$key" Associate "$4"
     reg_sz "$key" Satellite "$5"
     reg_sz "$key" Program "$6"
-    reg_dword "$key" Active 1
+    reg_dword "$key" Run "$2" Time "$3" Associate "$4" Active 1
 }
 
 # Four bytes, little-endian, of a non-negative number.

@@ -18,8 +18,7 @@ expect_eq "$EXIT_CODE" 255 "exit code (-1)"
 probe find --class Tarvon >/dev/null && fail "a main window was created"
 
 seed_station
-reg_dword 'Software\Kova\Tarvon' xLeft 100
-reg_dword 'Software\Kova\Tarvon' yTop 80
+reg_dword 'Software\Kova\Tarvon' xLeft 100 yTop 80
 start_station
 first=$TARVON_PID
 sleep 1
@@ -61,9 +60,7 @@ close_tarvon
 
 long_name=$(printf 'F%.0s' $(seq 200))
 reg_sz 'Software\Kova\Tarvon' 'Font Name' "$long_name"
-reg_dword 'Software\Kova\Tarvon' 'Map Speed' 0xffffffff
-reg_dword 'Software\Kova\Tarvon' 'Schedule Days' 0xffffffff
-reg_dword 'Software\Kova\Tarvon' cyHeight 40
+reg_dword 'Software\Kova\Tarvon' 'Map Speed' 0xffffffff 'Schedule Days' 0xffffffff cyHeight 40
 reg_dword 'Software\Kova\Rotator' 'Pacing Delay' 0xffffffff
 reg_sz 'Software\Kova\Station' Callsign "$long_name"
 start_station

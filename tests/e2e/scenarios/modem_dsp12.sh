@@ -22,13 +22,11 @@ modem_pass() {
     write_schedule "SAT-1:$aos:$((aos + $2)):0"
     start_tarvon
 }
-# Unix time of the modem's first command.
-woken() { head -1 "$WORK/dev5.log" | cut -d' ' -f1 | cut -d. -f1; }
 
 modem_pass 50 60
 wait_standin START 90 || fail "the stand-in was not started"
 expect_eq "$(device_commands 5 | tr '\n' '|')" '\x03\x03\x03|Q\r|PACT\r|' "the modem dialogue"
-woke=$(woken)
+woke=$(first_command 5)
 started=$(logged_at "program started")
 # The menu takes a moment, then 0.8 s before the port closes and 1.5 s more.
 [ $((started - woke)) -ge 2 ] && [ $((started - woke)) -le 8 ] ||
@@ -37,7 +35,7 @@ close_tarvon
 
 modem_pass 45 30 --fault silent
 wait_device 5 'x03' 60 || fail "the modem was not woken"
-woke=$(woken)
+woke=$(first_command 5)
 box=$(probe msgbox --title "DSP Access Problem" --timeout 60) || fail "no time-out message"
 screenshot timeout
 expect_eq "$(echo "$box" | sed -n 2p)" "The DSP port has timed out." "time-out text"

@@ -9,8 +9,6 @@ source "$(dirname "$0")/../tracking/tracking.sh"
 source "$(dirname "$0")/../serial/serial.sh"
 
 commands() { device_commands "$1" | tr '\n' '|'; }
-# Unix time of device N's first command.
-first_command() { head -1 "$WORK/dev$1.log" | cut -d' ' -f1 | cut -d. -f1; }
 timeout_box() { logged_at 'Message "Rotator Problem": The rotator has timed out.'; }
 
 # The first passes outlast their parts: the stop's own "Q\n" comes only at closing.

@@ -19,7 +19,6 @@ reg_sz "$key" 'Log Directory' "$KOVA_DIR_WIN\\PCSAT\\Logs"
 reg_sz "$key" 'DSP Mode' FSK
 reg_sz "$key" 'SatGate Callsign' G0SGT
 fake_browser
-select_page() { probe post --class '#32770' --title $sheet --msg 1125 --wparam "$1" >/dev/null; sleep 1; }  # PSM_SETCURSEL
 
 start_station
 open_dialog 109 Satellites
@@ -51,7 +50,7 @@ sheet=PCSAT
 probe list --title Satellites --id 5201 --select PCSAT >/dev/null || fail "PCSAT not listed"
 press Satellites Edit
 probe find --class '#32770' --title $sheet --timeout 20 >/dev/null || fail "no sheet of PCSAT"
-select_page 3
+show_page $sheet 3
 expect_eq "$(probe state --title $sheet --id 5301)|$(probe state --title $sheet --id 5302)|$(field $sheet 5309)|$(field $sheet 5314)" \
     "enabled visible (none)|enabled visible COM2|3|FSK" "TNC Settings as stored (KISS: no type chosen)"
 screenshot_window tnc $sheet
@@ -70,15 +69,15 @@ set_field $sheet 5312 300
 set_field $sheet 5309 5
 set_field $sheet 5314 PK
 
-select_page 4
+show_page $sheet 4
 expect_eq "$(field $sheet 5331)|$(field $sheet 5337)" "$KOVA_DIR_WIN\\PCSAT|$KOVA_DIR_WIN\\PCSAT\\Logs" \
     "directories as stored"
 screenshot_window directories $sheet
-select_page 5
+show_page $sheet 5
 expect_eq "$(probe state --title $sheet --id 5368)|$(probe check --title $sheet --id 5356)" \
     "enabled visible Auto1|checked" "VANT Settings as stored"
 screenshot_window vant $sheet
-select_page 6
+show_page $sheet 6
 expect_eq "$(field $sheet 5381)|$(probe state --title $sheet --id 5383)" "G0SGT|enabled visible Mine" \
     "SatGate as stored"
 screenshot_window satgate $sheet

@@ -15,11 +15,9 @@ W='Satellite Setup Wizard'
 sats='Software\Kova\Satellites'
 key="$sats\\AO-07"
 duplicate="There is already a satellite with this name.  Please change the name before continuing."
-double_of() { python3 -c "import struct,sys; print(struct.unpack('<d', bytes.fromhex(sys.argv[1]))[0])" "$1"; }
 # "enabled visible" and the like, of a wizard button: 12323 Back, 12324 Next, 12325 Finish.
 button() { probe state --title "$W" --id "$1" | cut -d' ' -f1,2; }
 next_page() { press "$W" 'Next >'; sleep 0.5; }
-show_page() { probe post --class '#32770' --title "$1" --msg 1125 --wparam "$2" >/dev/null; sleep 1; }  # PSM_SETCURSEL
 listed() { probe list --title $L --id 5201 | paste -sd' '; }
 list_is() { [ "$(listed)" = "$1" ]; }
 open_list() {
@@ -83,7 +81,7 @@ wait_until 10 list_is "AO-07 SO-50" || fail "list after New: $(listed)"
 expect_reg "$key" Name "REG_SZ 12 AO-07"
 expect_eq "$(dwords "$key" 'Satellite Type' Priority 'Default Downlink' State)" "1 3 2 0" "AO-07's numbers"
 expect_reg "$key" 'Bdcst Callsign' "REG_SZ 12 AO7BC"
-expect_eq "$(probe reg-type "$key" 'Uplink 1')|$(double_of "$(probe reg-binary "$key" 'Uplink 1')")" "REG_BINARY 8|145.85" "Uplink 1"
+expect_eq "$(probe reg-type "$key" 'Uplink 1')|$(doubles "$key" 'Uplink 1')" "REG_BINARY 8|145.85" "Uplink 1"
 [ -d "$KOVA_DIR/AO-07" ] && fail "directories made for an Analogue satellite"
 
 # The name of another satellite (in other letters) is refused; the wizard
@@ -142,7 +140,7 @@ probe find --class '#32770' --title SO-50 --timeout 20 >/dev/null || fail "sheet
 set_field SO-50 5211 FO-29
 close_with SO-50 OK
 expect_reg "$key" Name "REG_SZ 12 FO-29"
-expect_eq "$(dwords "$key" Priority)|$(double_of "$(probe reg-binary "$key" 'Uplink 1')")" "7|145.85" "edited values"
+expect_eq "$(dwords "$key" Priority)|$(doubles "$key" 'Uplink 1')" "7|145.85" "edited values"
 expect_scheduled FO-29 "after the rename"
 
 # Delete asks first; No keeps the satellite, Yes removes it and its passes.

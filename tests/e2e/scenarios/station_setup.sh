@@ -33,7 +33,6 @@ print(checked(two[:43] + " 43.7980" + two[51:]))
 PY
 import_keps "$WORK/iss.txt"
 sheet=Station
-select_page() { probe post --class '#32770' --title $sheet --msg 1125 --wparam "$1" >/dev/null; sleep 1; }  # PSM_SETCURSEL
 
 start_station
 T0=$(date +%s)
@@ -63,7 +62,7 @@ set-text --title $sheet --id 5111 --text 5
 B
 
 # Rotator: the controls each type uses; the driver library's own set-up.
-select_page 1
+show_page $sheet 1
 probe list --title $sheet --id 5131 --select Level1 >/dev/null || fail "no Level1 type"
 expect_eq "$(probe enabled --title $sheet --id 5132)/$(probe enabled --title $sheet --id 5141)" disabled/enabled "Level1 controls"
 screenshot_window rotator $sheet
@@ -87,13 +86,13 @@ expect_eq "$(probe enabled --title $sheet --id 5132)/$(probe enabled --title $sh
 probe list --title $sheet --id 5131 --select DDE >/dev/null
 probe check --title $sheet --id 5138 --set 1 >/dev/null
 probe set-text --title $sheet --id 5139 --text 400
-select_page 2
+show_page $sheet 2
 expect_eq "$(answer_box Tarvon 10)" "Park Az must be a whole number from 0 to 360." "park refused"
 expect_eq "$(probe focus --title $sheet)" 5139 "focus on Park Az"
 probe set-text --title $sheet --id 5139 --text 90
 
 # Transverters: the stored one listed; a new one entered.
-select_page 2
+show_page $sheet 2
 expect_eq "$(probe list --title $sheet --id 5161)" 70cm "transverters listed"
 screenshot_window transverters $sheet
 probe batch <<B >/dev/null || fail "transverter entry"

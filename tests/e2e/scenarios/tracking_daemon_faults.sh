@@ -14,9 +14,8 @@ start_silent_daemon "$rot"
 silent=$DAEMON_PID
 start_daemon rigctld "$rig"
 rigctld_pid=$DAEMON_PID
-iss_satellite
 # Placed for the second pass below give or take the set-up's time.
-station_beside_track $(($(now) + 100))
+iss_overhead 100
 level1_rotator "$rot" "$rig"
 apply_registry
 # The first pass's runner is due at once; the pass lasts long enough for the

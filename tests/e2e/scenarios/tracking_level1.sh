@@ -14,13 +14,10 @@ rot=$(free_port)
 rig=$(free_port)
 start_daemon rotctld "$rot"
 start_daemon rigctld "$rig"
-iss_satellite
 # Placed for the AOS below give or take the set-up's time.
-station_beside_track $(($(now) + 75))
+iss_overhead 75
 level1_rotator "$rot" "$rig"
-reg_dword 'Software\Kova\Rotator' Park 1
-reg_dword 'Software\Kova\Rotator' 'Park Az' 9999
-reg_dword 'Software\Kova\Rotator' 'Park El' 45
+reg_dword 'Software\Kova\Rotator' Park 1 'Park Az' 9999 'Park El' 45
 apply_registry
 aos=$(($(now) + 60))  # the runner at AOS - 25: Tarvon needs up to ~30 s to start on a busy machine
 los=$((aos + 20))

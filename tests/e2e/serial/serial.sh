@@ -27,8 +27,7 @@ serial_device() {
     local near="$WORK/com$n-$SERIAL_PAIRS" far="$WORK/dev$n-$SERIAL_PAIRS"
     socat pty,raw,echo=0,link="$near" pty,raw,echo=0,link="$far" 2>/dev/null &
     SERIAL_PIDS+=($!)
-    for _ in $(seq 50); do [ -e "$near" ] && [ -e "$far" ] && break; sleep 0.1; done
-    [ -e "$far" ] || fail "no pty pair for COM$n"
+    wait_until 5 test -e "$near" -a -e "$far" || fail "no pty pair for COM$n"
     # The emulator's end takes the pair with it (as a pulled USB adapter
     # would), and killing the pair ends the emulator.
     local pair=$! ready="$WORK/dev$n-$SERIAL_PAIRS.ready"
@@ -37,12 +36,12 @@ serial_device() {
     "$WINE" reg add 'HKLM\Software\Wine\Ports' /v "COM$n" /t REG_SZ /d "$near" /f >/dev/null 2>&1
     wineserver -k >/dev/null 2>&1 || true
     # Python starts slowly on a busy machine; the station must not talk first.
-    for _ in $(seq 300); do [ -e "$ready" ] && return 0; sleep 0.1; done
-    fail "the COM$n device did not start"
+    wait_until 30 test -e "$ready" || fail "the COM$n device did not start"
 }
 
-# The commands device N received, without their times.
+# The commands device N received, without their times; the unix time of its first.
 device_commands() { cut -d' ' -f2- "$WORK/dev$1.log" 2>/dev/null || true; }
+first_command() { head -1 "$WORK/dev$1.log" | cut -d' ' -f1 | cut -d. -f1; }
 
 # Waits up to $3 seconds for device N to receive a command matching $2 (grep -E).
 device_received() { device_commands "$1" | grep -Eq "$2"; }
@@ -50,11 +49,8 @@ wait_device() { wait_until "$3" device_received "$1" "$2"; }
 
 # Satellite NAME's modem: TNC type, port, speed and DSP mode (4 bytes).
 satellite_modem() {
-    local key="Software\\Kova\\Satellites\\$1"
-    reg_dword "$key" 'TNC Type' "$2"
-    reg_dword "$key" Port "$3"
-    reg_dword "$key" Speed "$4"
-    reg_sz "$key" 'DSP Mode' "$5"
+    reg_dword "Software\\Kova\\Satellites\\$1" 'TNC Type' "$2" Port "$3" Speed "$4"
+    reg_sz "Software\\Kova\\Satellites\\$1" 'DSP Mode' "$5"
 }
 
 # iss_pass TYPE PORT DEVICE [emulator options...]: rotator TYPE on COM PORT
@@ -65,12 +61,10 @@ satellite_modem() {
 iss_pass() {
     local type=$1 port=$2
     shift 2
-    iss_satellite
     # Placed for the AOS below give or take the set-up's time, which only
     # moves the closest approach by a few seconds.
-    station_beside_track $(($(now) + 45))
-    reg_dword 'Software\Kova\Rotator' 'Rotator Type' "$type"
-    reg_dword 'Software\Kova\Rotator' Port "$port"
+    iss_overhead 45
+    reg_dword 'Software\Kova\Rotator' 'Rotator Type' "$type" Port "$port"
     serial_device "$port" "$@"
     apply_registry
     AOS=$(($(now) + 25))

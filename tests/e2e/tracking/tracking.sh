@@ -18,12 +18,9 @@ start_daemon() {
 started_daemon() {
     DAEMON_PID=$!
     DAEMON_PIDS+=("$DAEMON_PID")
-    for _ in $(seq 50); do
-        (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "no daemon listens on $1"
+    wait_until 5 listening "$1" || fail "no daemon listens on $1"
 }
+listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
 
 # A little-endian double as a .reg hex value.
 reg_double() {
@@ -34,11 +31,9 @@ reg_double() {
 
 # The Level1 rotator type, reaching the daemons on ports $1 (rotctld) and $2 (rigctld).
 level1_rotator() {
-    reg_dword 'Software\Kova\Rotator' 'Rotator Type' 2
+    reg_dword 'Software\Kova\Rotator' 'Rotator Type' 2 'Rotctld Port' "$1" 'Rigctld Port' "$2"
     reg_sz 'Software\Kova\Rotator' 'Rotctld Host' 127.0.0.1
-    reg_dword 'Software\Kova\Rotator' 'Rotctld Port' "$1"
     reg_sz 'Software\Kova\Rotator' 'Rigctld Host' 127.0.0.1
-    reg_dword 'Software\Kova\Rotator' 'Rigctld Port' "$2"
 }
 
 # The ISS: element set, satellite key without a program (a pass then lasts
@@ -59,12 +54,14 @@ look() {
         awk '$1 == "azimuth" {a = $2} $1 == "elevation" {e = $2} $1 == "range_rate" {r = $2} END {print a, e, r}'
 }
 
-# The station 4 degrees beside the ISS's ground track at time $1, square to
-# its motion: the closest approach comes then, some 60 degrees up.
-station_beside_track() {
+# The ISS (iss_satellite), and the station 4 degrees beside its ground track
+# $1 seconds from now, square to its motion: the closest approach comes then,
+# some 60 degrees up.
+iss_overhead() {
     local before after
-    before=$(subpoint $(($1 - 5)))
-    after=$(subpoint $(($1 + 5)))
+    iss_satellite
+    before=$(subpoint $(($(now) + $1 - 5)))
+    after=$(subpoint $(($(now) + $1 + 5)))
     read -r STATION_LAT STATION_LON <<<"$(python3 -c '
 import math, sys
 la0, lo0, la1, lo1 = map(float, sys.argv[1:])

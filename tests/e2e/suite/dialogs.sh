@@ -1,1 +1,0 @@
-# The dialog helpers are in ../station.sh, which ../lib.sh sources.
