@@ -82,13 +82,16 @@ def check_marker(m, shift, lat, west, tolerance=1.0):
     # The asterisk inverts whatever lies under it, the track and the day/night
     # line included: missing their pixels would pull the centre off.
     lines = {invert(TRACK), invert(TERMINATOR)}
+    # A marker at the map's side is cut off there: only as much of it as
+    # shows on both sides of its centre can tell where that centre is.
+    across, down = min(6, ex, W - 1 - ex), min(6, ey, H - 1 - ey)
     found = []
-    for y in range(max(0, ey - 6), min(H, ey + 7)):
-        for x in range(max(0, ex - 6), min(W, ex + 7)):
+    for y in range(ey - down, ey + down + 1):
+        for x in range(ex - across, ex + across + 1):
             pixel = m.screen(x, y)
             if pixel == invert(m.base[y][x]) or pixel in lines:
                 found.append((x, y))
-    if len(found) < 8:
+    if len(found) < min(8, 4 * min(across, down) + 4):
         sys.exit(f"no marker near {ex},{ey} ({len(found)} pixels)")
     cx = sum(p[0] for p in found) / len(found)
     cy = sum(p[1] for p in found) / len(found)
