@@ -53,16 +53,6 @@ TEST(DialogueMachines, TrakBoxEndings) {
     });
 }
 
-TEST(DialogueMachines, TrakBoxListsTheMenuNames) {
-    Walk(TrakBoxList(), {
-        {"Main menu [1-4,M]", {Send("1")}, 12},
-        {"Satellites [1-20,M]", {}, 12},
-        {" 1. AO-16   2. UO-22 x", {{Kind::Listed, "AO-16"}, {Kind::Listed, "UO-22"}}, 12},
-        {"v1.2 trailing.", {}, 12},
-        {"Select", {Do(Kind::StopTracking), Do(Kind::Done)}, 0},
-    });
-}
-
 TEST(DialogueMachines, SatTrakDialogues) {
     Walk(SatTrakSelect("AO-16"), {
         {"junk", {}, 1},

@@ -5,18 +5,7 @@
 namespace tarvon {
 namespace {
 
-RotatorStep Step(bool rose = false) {
-    RotatorStep s;
-    s.azimuth = 123.44;
-    s.elevation = 5.06;
-    s.phase = 17.25;
-    s.uplinkHz = 145900123.6;
-    s.downlinkHz = 435799876.4;
-    s.uplinkMode = "FM-N";
-    s.downlinkMode = "USB";
-    s.justRose = rose;
-    return s;
-}
+RotatorStep Step(bool rose = false) { return {123.44, 5.06, 17.25, 145900123.6, 435799876.4, "FM-N", "USB", rose}; }
 
 TEST(RotatorCommands, LinesByteForByte) {
     const struct {

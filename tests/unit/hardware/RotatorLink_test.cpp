@@ -93,7 +93,7 @@ TEST_F(RotatorLinkTest, SilentOrVanishedBoxTimesOutAndTheNextStartWorks) {
 
 TEST_F(RotatorLinkTest, TrakBoxListNamesTheMenuSatellites) {
     Use(kRotatorTrakBox);
-    Answer({{"Q\n", "Main menu [1-4,M]:"}, {"1", " 1. AO-16   2. UO-22\rSelect:"}});
+    Answer({{"Q\n", "Main menu [1-4,M]:"}, {"1", " 1. AO-16   2. UO-22 x\rv1.2 trailing.\rSelect:"}});
     Strings names;
     ASSERT_TRUE(link.ListTrakBoxSatellites([&](const std::string& n) {
         std::lock_guard<std::mutex> lock(mutex);

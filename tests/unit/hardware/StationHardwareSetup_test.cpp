@@ -60,12 +60,7 @@ TEST(RotatorSetup, FieldsClampRefuseAndKeepWhatTheTypeDoesNotUse) {
 
 TEST(TransverterSetup, SavedTransverterReadsBackUnderItsOwnKey) {
     MemoryRegistry registry;
-    TransverterFields f = NewTransverterFields();
-    f.name = "2m";
-    f.start = "144";
-    f.finish = "146";
-    f.rxOffset = "116";
-    f.rx = true;
+    const TransverterFields f{"2m", "", "144", "146", "0", "116", false, true};
     TransverterRecord record;
     ASSERT_FALSE(TransverterFromFields(f, record));
     ASSERT_TRUE(SaveTransverter(registry, record));

@@ -30,15 +30,12 @@ TEST(StationSounds, WhatEachEventPlaysByTheStoredSettings) {
     };
     const Case cases[] = {
         {{{"Sound Type", 2}}, StationSound::Error, ""},  // the event is not enabled
-        {{{"Sound Type", 2}, {"Error Sound", 0}}, StationSound::Error, ""},
         {{{"Error Sound", 1}}, StationSound::Error, ""},  // no "Sound Type": silence
-        {{{"Sound Type", 1}, {"Error Sound", 1}}, StationSound::Error, ""},
         {{{"Sound Type", 0xFFFFFFFF}, {"Error Sound", 1}}, StationSound::Error, ""},
         {{{"Sound Type", 2}, {"Error Sound", 1}}, StationSound::Error, "exclamation"},
         {{{"Sound Type", 2}, {"PrePass Sound", 1}}, StationSound::PrePass, "question"},
         {{{"Sound Type", 2}, {"Track AOS Sound", 1}}, StationSound::TrackAos, "question"},
         {{{"Sound Type", 2}, {"New Mail Sound", 1}}, StationSound::NewMail, ""},
-        {{{"Sound Type", 2}, {"New DL Sound", 1}}, StationSound::NewDownload, ""},
         {{{"Sound Type", 3}, {"Track AOS Sound", 1}}, StationSound::TrackAos, "C:\\SOUNDS\\AOS.WAV"},
         {{{"Sound Type", 3}, {"PrePass Sound", 1}}, StationSound::PrePass, "C:\\SOUNDS\\PRE.WAV"},
         {{{"Sound Type", 3}, {"PrePass Sound", 1}, {"PrePass Sat WAV", 1}}, StationSound::PrePass,

@@ -14,17 +14,7 @@ uint64_t Le(const TrackDataBytes& b, size_t at, size_t size) {
 }
 
 TEST(TrackingData, RecordLayoutIsLittleEndianFieldByField) {
-    TrackDataRecord r;
-    r.satName = "AO-16";
-    r.azimuth = 200.5;
-    r.elevation = 30.25;
-    r.uplinkHz = 145900000.0;
-    r.downlinkHz = 437026000.0;
-    r.dopplerFactor = 1.0000166782;
-    r.uplinkMode = 3;
-    r.downlinkMode = -2;
-    r.fineOffsetHz = -150.0;
-    r.phase = 255;
+    TrackDataRecord r{"AO-16", 200.5, 30.25, 145900000.0, 437026000.0, 1.0000166782, 3, -2, -150.0, 255};
     TrackDataBytes b = EncodeTrackData(r);
 
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data())), "AO-16");

@@ -20,7 +20,6 @@ TEST(TrackingStep, DopplerAndTransverters) {
         double rangeRate, uplinkHz, downlinkHz;
     } cases[] = {
         {"receding: downlink low, uplink high", {145e6, 435e6, 0, 0, 0}, 5.0, 145e6 + 2418.6, 435e6 - 7255.0},
-        {"approaching", {145e6, 435e6, 0, 0, 0}, -5.0, 145e6 - 2418.6, 435e6 + 7255.0},
         {"fine offset on the downlink only", {145e6, 435e6, 0, 0, -150}, 0.0, 145e6, 435e6 - 150},
         {"2401 MHz behind a 2256 MHz transverter", {0, 2401e6, 0, 2256e6, 0}, 0.0, 0, 145e6},
         {"1269 MHz up through a 1124 MHz transverter", {1269e6, 0, 1124e6, 0, 0}, 0.0, 145e6, 0},
