@@ -59,25 +59,11 @@ TEST(DialogueMachines, SatTrakDialogues) {
         {"Kova SatTrak", {Send("S")}, 2},
         {"Sat", {Pause(125), Send("AO-16\r\n"), Do(Kind::Done)}, 0},
     });
-    Walk(SatTrakTune(true, 145.9e6), {
-        {"Kova", {Pause(125), Send("U")}, 12},
-        {"Up", {Pause(125), Send("145900000.000000\r\n"), Do(Kind::Done)}, 0},
-    });
     Walk(SatTrakTune(false, 435.8e6), {
         {"Kova", {Pause(125), Send("D")}, 22},
         {"Uplink", {}, 22},
         {"Down", {Pause(125), Send("435800000.000000\r\n"), Do(Kind::Done)}, 0},
     });
-}
-
-TEST(DialogueMachines, Dsp12Lines) {
-    const std::pair<const char*, Dsp12Reply> cases[] = {
-        {"cmd", Dsp12Reply::QuitCommandMode},
-        {"press ^C^C^C to", Dsp12Reply::Return},
-        {"  Main Menu  ", Dsp12Reply::MainMenu},
-        {"main menu", Dsp12Reply::Nothing},
-    };
-    for (const auto& [line, reply] : cases) EXPECT_EQ(OnDsp12Line(line), reply) << line;
 }
 
 TEST(LineFramer, EndsLinesAtTerminatorsAndWrapsAtTheBufferSize) {

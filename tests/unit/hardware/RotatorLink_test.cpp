@@ -14,11 +14,7 @@ using Strings = std::vector<std::string>;
 class RotatorLinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        link.SetHooks({[this] { ++loopStops; },
-                       [this](double az, double el) {
-                           std::lock_guard<std::mutex> lock(mutex);
-                           readBacks.push_back({az, el});
-                       }});
+        link.SetHooks({[this] { ++loopStops; }, [](double, double) {}});
     }
     void Use(RotatorType type, uint32_t pacing = 0) {
         settings.rotatorType = static_cast<uint32_t>(type);
@@ -43,7 +39,6 @@ protected:
     std::atomic<int> errorSounds{0};
     std::atomic<int> loopStops{0};
     std::mutex mutex;
-    std::vector<std::pair<double, double>> readBacks;
     RotatorLink link{{ports, waits, notices, timers, settings, [this] { ++errorSounds; }}};
 };
 

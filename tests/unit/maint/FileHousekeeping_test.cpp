@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -53,13 +52,6 @@ protected:
     testing::ScratchDir root_;
     MemoryRegistry registry_;
 };
-
-TEST_F(FileHousekeepingTest, RulesRoundTrip) {
-    const HousekeepingRules rules{3, 4, 5, 6, 7, 8, 9, 11, 12};
-    SaveHousekeepingRules(registry_, rules);
-    const HousekeepingRules back = LoadHousekeepingRules(registry_);
-    EXPECT_EQ(std::memcmp(&back, &rules, sizeof rules), 0);
-}
 
 TEST_F(FileHousekeepingTest, DeletesEachClassByItsAgeAndFlag) {
     std::string dlx = Dir("dlx"), msg = Dir("msg"), mine = Dir("mine"), sat = Dir("sat");

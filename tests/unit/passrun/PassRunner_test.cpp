@@ -128,43 +128,30 @@ TEST_F(PassRunnerTest, CompanionProgramRunsTheWholePass) {
                             pass + "program ran 2026-12-02 00:00:01 to 2026-12-02 00:05:06, the program closed by itself"));
 }
 
-TEST_F(PassRunnerTest, BeforePassEventsLeadTheModemSetUp) {
+TEST_F(PassRunnerTest, BeforePassEventsLeadTheModemSetUpAndAfterPassEventsFollowTheEnd) {
     Event("E120", kRunBeforePass, 120);
     Event("E30", kRunBeforePass, 30);
     Event("E30b", kRunBeforePass, 30);
-    Event("Other kind", kRunAfterPass, 5);
-    settings.general.mapDisplay = 0;
-    RegWriteString(*SatKey(), "Program", "");
-    sync.passEnd.Set();
-
-    RunPass();
-
-    // Equal Times start 250 ms apart; the After Pass event follows the pass.
-    EXPECT_EQ(started, (std::vector<std::string>{"E120 @0", "E30 @90", "E30b @90", "Other kind @126"}));
-    std::vector<uint32_t> d = waits.Durations();
-    ASSERT_GE(d.size(), 5u);
-    EXPECT_THAT(std::vector<uint32_t>(d.begin(), d.begin() + 5),
-                ElementsAre(90000, 250, 30000, 12500, 1500));
-    EXPECT_EQ(hardware.calls[1], "modem SAT-1 @120");
-    EXPECT_EQ(hardware.calls.size(), 3u);  // no map selection with Map Display 0
-}
-
-TEST_F(PassRunnerTest, AfterPassEventsFollowTheEnd) {
     Event("A10", kRunAfterPass, 10);
     Event("A10b", kRunAfterPass, 10);
     Event("A40", kRunAfterPass, 40);
+    settings.general.mapDisplay = 0;
     RegWriteString(*SatKey(), "Program", "");
     sync.passEnd.Set();
     engine.endRequested = 0;
 
     RunPass();
 
-    // The modem answers at once, so the pass ends 1.5 s in; After Pass events
-    // count from there.
-    EXPECT_EQ(started, (std::vector<std::string>{"A10 @11", "A10b @11", "A40 @41"}));
-    EXPECT_THAT(waits.Durations(), ElementsAre(12500, 1500, kWaitForever, 10000, 250, 30000, 100));
-    EXPECT_EQ(engine.decisionHoldUntil, kStart + 1 + 40 + 5);
-    EXPECT_EQ(pass->lastRunEnd, kStart + 1);
+    // Equal Times start 250 ms apart. The modem answers at once, so the pass
+    // ends 1.5 s after it is asked; After Pass events count from there.
+    EXPECT_EQ(started, (std::vector<std::string>{"E120 @0", "E30 @90", "E30b @90", "A10 @131", "A10b @132",
+                                                 "A40 @162"}));
+    EXPECT_THAT(waits.Durations(),
+                ElementsAre(90000, 250, 30000, 12500, 1500, kWaitForever, 10000, 250, 30000, 100));
+    EXPECT_EQ(hardware.calls[1], "modem SAT-1 @120");
+    EXPECT_EQ(hardware.calls.size(), 3u);  // no map selection with Map Display 0
+    EXPECT_EQ(engine.decisionHoldUntil, kStart + 121 + 40 + 5);
+    EXPECT_EQ(pass->lastRunEnd, kStart + 121);
 }
 
 TEST(PassRunner, ShutdownAtAnyWaitEndsTheRunnerWithoutRecording) {
