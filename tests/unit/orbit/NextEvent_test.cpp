@@ -62,16 +62,5 @@ TEST_F(NextEventTest, StopsWhenTheStationShutsDownOrNothingHappens) {
     EXPECT_FALSE(FindNextEvent(geo, station, running, 2.0).found);
 }
 
-TEST_F(NextEventTest, ThreadDeliversTheEventIntoTheCallersState) {
-    SatState tracked = At(aos - 3000);
-    NextEvent delivered;
-    std::thread worker = StartNextEventThread(tracked, station, running, [&](const NextEvent& e) { delivered = e; });
-    worker.join();
-    ASSERT_TRUE(delivered.found);
-    ApplyNextEvent(tracked, delivered);
-    EXPECT_EQ(tracked.searchState, kNextEventAos);
-    EXPECT_EQ(tracked.nextEventTime, aos);
-}
-
 }  // namespace
 }  // namespace tarvon

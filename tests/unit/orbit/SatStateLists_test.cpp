@@ -65,16 +65,5 @@ TEST(SatStateLists, RefreshGivesRegisteredStatesTheirNewElements) {
     EXPECT_EQ(unregistered.repaints, 0);
 }
 
-TEST(SatStateLists, FindByNameIsExact) {
-    VectorList list;
-    for (const char* name : {"AO-7", "ISS", "ISS"}) {
-        list.states.emplace_back();
-        InitSatState(testing::LowOrbit(name, 1, 14.0), list.states.back(), 46000.0);
-    }
-    EXPECT_EQ(FindSatStateByName(list, "ISS"), &list.states[1]);
-    EXPECT_EQ(FindSatStateByName(list, "iss"), nullptr);
-    EXPECT_EQ(FindSatStateByName(list, "IS"), nullptr);
-}
-
 }  // namespace
 }  // namespace tarvon

@@ -27,10 +27,7 @@ TEST(ListCommands, PassPopupItems) {
         {kNoon, 25, kNoon, 0, "ISS", 0, {true, false, false}},     // a name left from an ended run
     };
     for (const Case& c : cases) {
-        SchedulePass pass;
-        pass.satName = "ISS";
-        pass.aos = c.aos;
-        pass.los = c.aos + 600;
+        SchedulePass pass = *NewPass("ISS", c.aos, c.aos + 600);
         pass.startLead = c.startLead;
         pass.listenOnly = c.listenOnly;
         EngineState engine;

@@ -33,13 +33,7 @@ TEST(PassInsertion, HourWindows) {
         {0, 0, 0, 0, 0, 0, 0, 0, 1, 1},               // listen-only is never cleared
     };
     for (const Case& c : cases) {
-        StationConfig station;
-        station.limitHours = c.limit;
-        station.startHour = c.start;
-        station.stopHour = c.stop;
-        station.listenHours = c.listen;
-        station.listenStart = c.listenStart;
-        station.listenStop = c.listenStop;
+        const StationConfig station{"", 0, 0, 0, c.limit, c.start, c.stop, c.listen, c.listenStart, c.listenStop};
         SchedulePass pass;
         pass.aos = kDay + c.aosSecondsOfDay;
         pass.listenOnly = c.listenOnlyBefore;

@@ -185,15 +185,6 @@ TEST_F(ScheduleBuilderTest, PassFoundWhileAnEndedPassLeavesTheSchedule) {
     EXPECT_GT(CountOf("A"), 1u);
 }
 
-TEST_F(ScheduleBuilderTest, RemovePassReturnsTheFollowingOne) {
-    auto a = station.AddPass("A", kStart + 10, kStart + 20, 5);
-    auto b = station.AddPass("B", kStart + 30, kStart + 40, 5);
-    EXPECT_EQ(RemovePass(station.state, a), b);
-    EXPECT_EQ(RemovePass(station.state, a), nullptr);
-    EXPECT_EQ(RemovePass(station.state, b), nullptr);
-    EXPECT_TRUE(station.state.passes.empty());
-}
-
 TEST_F(ScheduleBuilderTest, CalculationStartedFromTwoThreadsAtOnceFillsTheSchedule) {
     station.source.passes["A"] = Regular(kStart + 1000, 6000, 3);
     station.source.passes["B"] = Regular(kStart + 2000, 5000, 3);

@@ -22,11 +22,15 @@ std::vector<int32_t> TimesOf(const DryRunWorld& world, const std::string& what, 
 using Times = std::vector<int32_t>;
 using ::testing::ElementsAre;
 
-// The runner's starts and end requests, in order.
-std::vector<std::pair<std::string, int32_t>> StartsAndEnds(const DryRunWorld& world) {
-    std::vector<std::pair<std::string, int32_t>> log;
+using Log = std::vector<std::pair<std::string, int32_t>>;
+
+// The world's entries of the given kinds, in order, as "kind satellite".
+Log Logged(const DryRunWorld& world, std::initializer_list<std::string_view> kinds) {
+    Log log;
     for (const DryRunEntry& e : world.Log()) {
-        if (e.what == "runner start" || e.what == "end requested") log.emplace_back(e.what + " " + e.satName, e.time);
+        if (std::find(kinds.begin(), kinds.end(), e.what) != kinds.end()) {
+            log.emplace_back(e.what + " " + e.satName, e.time);
+        }
     }
     return log;
 }
@@ -34,7 +38,7 @@ std::vector<std::pair<std::string, int32_t>> StartsAndEnds(const DryRunWorld& wo
 // A runs first; the better B ends it, once A has had its minimum time, and
 // starts after the hold of 15 s that follows the end decision.
 TEST(SchedulerEngine, OverlappingPassesYieldToTheBetterOneAfterTheirMinimumTime) {
-    struct Case { int32_t minPassTimeA; std::vector<std::pair<std::string, int32_t>> log; };
+    struct Case { int32_t minPassTimeA; Log log; };
     const Case cases[] = {
         {300, {{"runner start A", 975}, {"end requested A", 1365}, {"runner start B", 1380}, {"end requested B", 2010}}},
         {400, {{"runner start B", 1375}, {"end requested B", 2010}}},
@@ -44,7 +48,7 @@ TEST(SchedulerEngine, OverlappingPassesYieldToTheBetterOneAfterTheirMinimumTime)
         station.AddPass("A", 1000, 1600, 50, c.minPassTimeA);
         station.AddPass("B", 1400, 2000, 10);
         station.world.RunUntil(2100);
-        EXPECT_EQ(StartsAndEnds(station.world), c.log) << c.minPassTimeA;
+        EXPECT_EQ(Logged(station.world, {"runner start", "end requested"}), c.log) << c.minPassTimeA;
     }
 }
 
@@ -90,11 +94,7 @@ TEST(SchedulerEngine, IdleEndsBeforeAPassAndStartsAgainAfterIt) {
 
     // Idle ends at the first run less than 90 s before the start, and starts
     // again a minute after the end decision.
-    std::vector<std::pair<std::string, int32_t>> idle;
-    for (const DryRunEntry& e : station.world.Log()) {
-        if (e.what.rfind("idle ", 0) == 0) idle.emplace_back(e.what, e.time);
-    }
-    EXPECT_EQ(idle, (std::vector<std::pair<std::string, int32_t>>{{"idle end", 1975 - 89}, {"idle start", 2671}}));
+    EXPECT_EQ(Logged(station.world, {"idle end", "idle start"}), (Log{{"idle end ", 1975 - 89}, {"idle start ", 2671}}));
 }
 
 TEST(SchedulerEngine, SchedulingOffStartsNothingAndBackOnStartsTheDuePass) {
