@@ -30,34 +30,22 @@ TEST(RotatorCommands, Gs232SendsOnlyAfterAMoveOfMoreThanThreeDegrees) {
     };
     Gs232Memory memory;
     for (const auto& s : steps) {
-        SCOPED_TRACE(s.az);
-        std::optional<std::string> command = Gs232Command(memory, s.az, s.el);
-        ASSERT_EQ(command.has_value(), s.sent != nullptr);
-        if (s.sent) {
-            EXPECT_EQ(*command, s.sent);
-        }
+        const auto sent = s.sent ? std::optional<std::string>(s.sent) : std::nullopt;
+        EXPECT_EQ(Gs232Command(memory, s.az, s.el), sent) << s.az;
     }
 }
 
 TEST(RotatorCommands, ReadBackTakesOnlyPositions) {
-    const struct {
-        const char* token;
-        bool found;
-        bool azimuth;
-        double degrees;
-    } cases[] = {
-        {"AZ123.4", true, true, 123.4}, {"EL45", true, false, 45.0}, {"EL-2.5", true, false, -2.5},
-        {"AZ12x", true, true, 12.0},     {"AZ", false, false, 0},        {"AZxyz", false, false, 0},
-        {"UP145900000", false, false, 0}, {"az10", false, false, 0},     {"AZnan", false, false, 0},
-        {"", false, false, 0},
+    using Position = std::optional<std::pair<bool, double>>;  // azimuth (else elevation), degrees
+    const std::pair<const char*, Position> cases[] = {
+        {"AZ123.4", {{true, 123.4}}}, {"EL45", {{false, 45.0}}}, {"EL-2.5", {{false, -2.5}}},
+        {"AZ12x", {{true, 12.0}}},    {"AZ", {}},               {"AZxyz", {}},
+        {"UP145900000", {}},          {"az10", {}},             {"AZnan", {}},
+        {"", {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.token);
-        std::optional<ReadBackToken> token = ParseReadBack(c.token);
-        ASSERT_EQ(token.has_value(), c.found);
-        if (!c.found) continue;
-        EXPECT_EQ(token->azimuth, c.azimuth);
-        EXPECT_DOUBLE_EQ(token->degrees, c.degrees);
+    for (const auto& [text, position] : cases) {
+        const std::optional<ReadBackToken> token = ParseReadBack(text);
+        EXPECT_EQ(token ? Position({token->azimuth, token->degrees}) : std::nullopt, position) << text;
     }
 }
 

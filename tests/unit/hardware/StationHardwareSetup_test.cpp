@@ -34,7 +34,6 @@ TEST(RotatorSetup, FieldsClampRefuseAndKeepWhatTheTypeDoesNotUse) {
     const Case cases[] = {
         {kRotatorGs232, "600", "10", true, -1, 500, 1},
         {kRotatorGs232, "abc", "10", false, static_cast<int>(RotatorField::PacingDelay), 0, 0},
-        {kRotatorGs232, "5", "-1", false, static_cast<int>(RotatorField::ParkAz), 0, 0},
         {kRotatorLevel1, "junk", "90", true, -1, 20, 0},  // pacing unused: kept
         {kRotatorTrakBox, "30", "junk", true, -1, 30, 1},  // park unused: kept
     };
@@ -70,9 +69,7 @@ TEST(TransverterSetup, SavedTransverterReadsBackUnderItsOwnKey) {
 
     // The values' types and bytes are e2e.station_setup's.
     EXPECT_EQ(registry.ListValues(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Transverters\\2m").size(), 8u);
-    TransverterFields back = f;
-    back.program = "changed";
-    back.start = "144.000000", back.finish = "146.000000", back.rxOffset = "116.000000", back.txOffset = "0.000000";
+    const TransverterFields back{"2m", "changed", "144.000000", "146.000000", "0.000000", "116.000000", false, true};
     EXPECT_EQ(LoadTransverterFields(registry, "2m"), back);
 
     EXPECT_TRUE(DeleteTransverter(registry, "2m"));

@@ -30,10 +30,7 @@ TEST(EventEdits, TimeFieldIsReadByTheRunKind) {
     for (const auto& c : cases) {
         uint32_t seconds = 12345;
         const auto problem = ParseEventTime(c.run, c.text, c.minutes, seconds);
-        EXPECT_EQ(!problem, c.seconds.has_value()) << c.run << " " << c.text;
-        if (c.seconds) {
-            EXPECT_EQ(seconds, *c.seconds) << c.run << " " << c.text;
-        }
+        EXPECT_EQ(problem ? std::nullopt : std::optional(seconds), c.seconds) << c.run << " " << c.text;
     }
 }
 

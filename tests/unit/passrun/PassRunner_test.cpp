@@ -190,7 +190,9 @@ TEST_F(PassRunnerTest, ProgramThatFailsEndsThePassWithItsMessage) {
     for (const auto& c : cases) {
         RunnerStation fresh;
         fresh.processes.OnStart(c.program);
+        RegWriteDword(*fresh.SatKey(), "Run", 1);  // what it means is the user programs' test's
         fresh.RunPass();
+        EXPECT_EQ(fresh.processes.Started().back()->Start().show, ShowState::Maximised);
         const auto shown = fresh.notices.Shown();
         EXPECT_EQ(shown.empty() ? "" : shown[0].text, std::string(c.notice)) << c.how;
         EXPECT_EQ(fresh.pass->lastRunEnd, kStart + c.endsAfter) << c.how;
@@ -200,15 +202,6 @@ TEST_F(PassRunnerTest, ProgramThatFailsEndsThePassWithItsMessage) {
         EXPECT_EQ(std::count(fresh.hardware.calls.begin(), fresh.hardware.calls.end(), "error sound"),
                   c.notice == kNoProgramWindowText) << c.how;
     }
-}
-
-// What each value means is the user programs' test's; here, that the
-// satellite's value is the one taken.
-TEST_F(PassRunnerTest, RunValueChoosesTheShowState) {
-    processes.OnStart([](FakeProgram&) { return false; });
-    RegWriteDword(*SatKey(), "Run", 1);
-    RunPass();
-    EXPECT_EQ(processes.Started().back()->Start().show, ShowState::Maximised);
 }
 
 // A program titled for another satellite, or a manual pass, gets no pass
