@@ -55,10 +55,7 @@ TEST(UploadFileHeader, Text) {
         {"items after the terminator are not read", Join({kMarker, kDestination, kEnd, kTitle}), "G4XYZ        "},
         {"255-byte item", Join({kMarker, Item(0x30, std::string(255, 'x')), kDestination, kTitle}), both},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(UploadHeaderText(c.file), c.text);
-    }
+    for (const Case& c : cases) EXPECT_EQ(UploadHeaderText(c.file), c.text) << c.what;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <tuple>
 
 #include "passrun/ScheduledEvents.h"
@@ -92,10 +93,8 @@ TEST(EventEdits, ChecksTellWhatTheEventCannotBelongTo) {
     for (const auto& c : cases) {
         EventRecord record;
         const auto problem = ReadEventForm(c.form, record);
-        ASSERT_EQ(problem.has_value(), c.field >= 0) << c.start;
-        if (!problem) continue;
-        EXPECT_EQ(problem->field, c.field) << c.start;
-        EXPECT_EQ(problem->message.rfind(c.start, 0), 0u) << problem->message;
+        EXPECT_EQ(problem ? problem->field : -1, c.field) << c.start;
+        EXPECT_EQ(problem ? problem->message.substr(0, std::strlen(c.start)) : "", c.start);
     }
 }
 

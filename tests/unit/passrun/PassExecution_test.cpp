@@ -8,49 +8,30 @@
 
 #include "Passrun_helpers.h"
 #include "passrun/PassHardware.h"
-#include "schedule/ScheduleState.h"
-#include "schedule/SchedulerEngine.h"
+#include "schedule/SchedulePass.h"
 
 namespace tarvon::testing {
 namespace {
 
 constexpr int32_t kNow = 1796169600;
 
-class NoPasses final : public PassSource {
-public:
-    std::unique_ptr<PassSearch> NewSearch(const std::string&) override { return nullptr; }
-};
-
-class QuietUi final : public SchedulerUi {
-public:
-    void PostRunScheduler() override {}
-    void PostOpenNotification(std::shared_ptr<SchedulePass>) override {}
-    void PressNotificationOk(uintptr_t) override {}
-    void CloseProgramWindow(uintptr_t) override {}
-};
-
-// The real engine, the real pass execution, and programs that end at once.
+// The pass execution without a schedule attached (no scheduler runs), and
+// programs that end at once.
 class PassExecutionTest : public ::testing::Test, protected PassrunStation {
 protected:
     PassExecutionTest() : PassrunStation(kNow) {
-        AddSatellite("S1", "SAT-1", "VANT.EXE %s");
         processes.OnStart([](FakeProgram& p) {
             p.Exit(0);
             return true;
         });
-        execution.AttachSchedule(schedule);
     }
     void Event(const std::string& name, uint32_t run, uint32_t time, uint32_t display = 0) {
         AddEvent({.name = name, .run = run, .time = time, .associate = kAssociateAllSatellites,
                   .program = name + ".exe", .display = display});
     }
 
-    RunFlags flags;
-    NoPasses source;
-    QuietUi ui;
     PassHardware hardware{sounds};
     PassExecution execution{platform, processes, sync, settings, hardware};
-    ScheduleState schedule{ScheduleServices{platform, sync, flags, settings, source, ui, execution, true}};
 };
 
 TEST_F(PassExecutionTest, TimedEventsFeedTheEngineAndStartupEventsWaitToBeAsked) {
