@@ -152,6 +152,14 @@ doubles() {
 cli() { "$WINE" "$TARVON_BIN/tarvon-cli.exe" "$@" 2>/dev/null | tr -d '\r'; }
 dde() { "$WINE" "$TARVON_BIN/ddeclient.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
+# look_from SAT LAT LON ALT TIME FIELD...: these fields of tarvon-cli's look at
+# SAT from that place at that time, on one line.
+look_from() {
+    cli look --keps "$KEPS_WIN" --sat "$1" --lat "$2" --lon "$3" --alt "$4" --time "$5" |
+        awk -v want="${*:6}" '{v[$1] = $2} END {n = split(want, f, " ")
+            for (i = 1; i <= n; i++) printf "%s%s", v[f[i]], i < n ? " " : "\n"}'
+}
+
 # Element files (paths, or names in tests/data) imported into Kova.KEP.
 import_keps() {
     local file

@@ -30,8 +30,7 @@ pause_and_shoot() {
 # paused map time; the map then runs on.
 check_paused_marker() {
     pause_and_shoot "$2"
-    mapcheck marker "$2" $(cli look --keps "$KEPS_WIN" --sat "$1" --lat 52.25 --lon 0 --alt 100 --time "$PAUSED_UNIX" |
-        awk '$1 == "sub_lat" {lat = $2} $1 == "sub_lon" {west = $2} END {print lat, west}') || fail "$1 marker in $2"
+    mapcheck marker "$2" $(look_from "$1" 52.25 0 100 "$PAUSED_UNIX" sub_lat sub_lon) || fail "$1 marker in $2"
     map_key p
 }
 

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# The element database through the Database menu: "Update Satellite Database"
-# with a real element file and its report (as tarvon-cli reports the same
-# file); element files that are binary, empty or cut short report what they
-# hold and lose nothing; "Edit Satellite Data" refuses bad input field by
-# field, stores an edit that tarvon-cli reads back, finds, deletes and keeps
-# its slot between openings. Help pages open from the file dialog and F1.
+# The element database through the Database menu: an update reported as
+# tarvon-cli reports the same file; bad element files that lose nothing;
+# Edit Satellite Data refusing, storing, finding and deleting.
 source "$(dirname "$0")/../lib.sh"
 
 seed_station
@@ -53,8 +50,6 @@ for bad in "binary.bin|No Satellites Found!" "empty.txt|No Satellites Found!" "c
 done
 expect_eq "$(md5sum <"$keps")" "$before" "Kova.KEP after the bad files"
 
-# Edit Satellite Data: every field refuses what it cannot hold, naming
-# itself, with the focus back on it; nothing is written meanwhile.
 edlg='Edit Satellite Data [1]'
 open_dialog 131 "$edlg"
 screenshot edit-dialog
@@ -107,4 +102,3 @@ press "$t7" Close
 
 close_tarvon
 grep -q 'Elements taken from Kova.KEP' "$KOVA_DIR/Tarvon.log" || fail "the station did not take the new elements"
-echo "ok"

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# The main window's place: a stored position is used when it lies on the
-# screen, and closing writes it back; x = -5 gives the system's default
-# placement; absurd stored values (long names, huge numbers, a height of 40)
-# give defaults and clamps, and a usable window. A second start brings the
-# running station to the front and ends with 0. But first a station whose
-# suite was never set up says so and ends with -1.
+# The main window's place: stored, written back, refused (x = -5) or absurd
+# values giving defaults; a second start brings the first to the front. A
+# suite never set up is said so and the station ends with -1.
 source "$(dirname "$0")/../lib.sh"
 
 start_tarvon
@@ -39,7 +36,6 @@ kill -0 "$first" || fail "first instance ended"
 screenshot front
 TARVON_PID=$first
 
-# Moving the window and closing it writes the position back.
 probe move --class Tarvon --x 150 --y 90 >/dev/null
 sleep 1
 close_tarvon
@@ -70,4 +66,3 @@ read -r left top right bottom < <(probe rect --class Tarvon)
 [ $((bottom - top)) -ge 150 ] || fail "window only $((bottom - top)) high"
 screenshot absurd
 close_tarvon
-echo "ok"

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
-# The Housekeeping menu's dialogs. "Upload File Status": the queue of a
-# satellite with the headers of its files; Copy into another satellite's queue
-# as .OUT (and refused for a name too long); Delete of the file on disk.
-# "VANT Logs" and "Upload Logging": the sessions of a real log with their
-# average efficiency, the uploads, Print without a printer, Clear deleting the
-# log on disk; and the open time of a 50 MB log. "Edit Directory" rewrites a
-# real hole list (and says so when there is none); "View Brisko Errors" shows
-# the error log and Clear deletes it; "Run Brisko" starts BRISKO.EXE from the
-# suite directory for the chosen satellite.
+# The Housekeeping menu's dialogs on real files: Upload File Status, VANT Logs
+# with Upload Logging (and a 50 MB log's open time), Edit Directory, View
+# Brisko Errors and Run Brisko.
 source "$(dirname "$0")/../lib.sh"
 
 seed_station
@@ -182,4 +176,3 @@ tr -d '\r' <"$KOVA_DIR/standin.log" | grep -q 'ARGS 2 BRISKO.EXE S~UO-22 F~\*\.D
 probe post --class VANT:MAIN --msg 16 --timeout 10 >/dev/null || fail "no window of the started Brisko"
 
 close_tarvon
-echo "ok"

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# A listen-only pass of a satellite whose program is the stand-in: the runner
-# starts it at AOS - Start Time, tells it listen-only and the LOS, the engine
-# closes it at LOS + Pass End Time, and the schedule file records the end.
-# With "Map Display" on (the default) the runner opens the map on the
-# satellite at the start of its pass, its marker where the tool's look angles
-# put it.
+# A listen-only pass of the stand-in program: started at AOS - Start Time,
+# told listen-only and the LOS, closed at LOS + Pass End Time, the end in the
+# schedule file; the map opened on the satellite as the pass starts.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../map/map.sh"
@@ -44,4 +41,3 @@ close_tarvon
 expect_eq "$(pass_field SO-50 endedByScheduler)" 1 "endedByScheduler"
 expect_near "$(pass_field SO-50 lastRunEnd)" "$closed" 12 "lastRunEnd"
 expect_eq "$(probe reg-string 'Software\Kova\Tarvon' 'Map Sat')" SO-50 "Map Sat"
-echo "ok"

@@ -25,4 +25,3 @@ close_tarvon
 dump=$(schedule_dump)
 echo "$dump" | grep -q 'satName  *TESTSAT' || fail "pass not saved: $dump"
 echo "$dump" | grep -A10 'satName  *TESTSAT' | grep -q '^  state  *1$' || fail "pass not set to Display: $dump"
-echo "ok"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A satellite program that ends by itself 10 s into its pass: the pass is not
-# started again (a restart would come 10 s after the end, the end hold), and the schedule file shows it ended by itself.
+# A program that ends by itself 10 s into its pass is not started again (a
+# restart would come 10 s after the end) and the schedule file says so.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 
@@ -23,4 +23,3 @@ close_tarvon
 
 expect_eq "$(pass_field SAT-1 endedByScheduler)" 0 "endedByScheduler"
 expect_near "$(pass_field SAT-1 lastRunEnd)" "$ended" 12 "lastRunEnd"
-echo "ok"

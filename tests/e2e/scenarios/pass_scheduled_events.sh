@@ -34,4 +34,3 @@ expect_near $((second - first)) 62 4 "Regularly interval"
 close_tarvon
 grep -q START "$WORK/goodbye.log" || fail "the Tarvon Shutdown event did not run"
 probe reg-dword "$events_key\\Goodbye" "Last Success Time" >/dev/null || fail "the Tarvon Shutdown event recorded no end"
-echo "ok"

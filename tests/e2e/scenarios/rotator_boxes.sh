@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Box rotators at the start of a pass: a TrakBox is walked through its menu
-# to the satellite's number and never times out; a SatTrak is given the
-# satellite's name while a DSP-2232 modem gets its one mode command; a TrakBox
-# that never answers is reported after 12 s and the station goes on.
+# Box rotators at a pass's start: a TrakBox walked to the satellite's number;
+# a SatTrak given its name beside a DSP-2232's mode; a silent TrakBox reported
+# after 12 s while the station goes on.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../tracking/tracking.sh"
@@ -46,4 +45,3 @@ wait_until 90 pass_ended || fail "the station did not end the pass after the tim
 asked_twice() { [ "$(device_commands 7 | grep -c '^Q')" -ge 2 ]; }
 wait_until 30 asked_twice || fail "the box was not told of the pass's end: $(commands 7)"
 close_tarvon
-echo "ok"

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# A pass started by the engine, tracked over serial rotators: a GS232 gets
-# "W az el" only after a move of more than 3 degrees, an EasyComm 2 gets the
-# satellite's name, the AOS marker as it rises, position and frequency lines
-# every step and the end marker; the positions are the orbit model's at the
-# same instants. The two rotators are two runs of the same pass geometry.
+# Engine-run passes over serial rotators, positions as the orbit model has
+# them: a GS232 moved only by more than 3 degrees; an EasyComm 2 given the
+# name, AOS marker, frequencies and end marker.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../tracking/tracking.sh"
@@ -61,4 +59,3 @@ rose=$(python3 -c "print(1 if $first_el < 0 else 0)")
 expect_eq "$(echo "$commands" | grep -c '^AO ' || true)" "$rose" "AOS markers"
 echo "$commands" | grep -Eq '^UP[0-9]{9} UMLSB DN[0-9]{9} DMUSB\\n$' || fail "no frequency line"
 check_positions 4 1.5
-echo "ok"

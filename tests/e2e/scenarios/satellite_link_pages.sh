@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# The TNC Settings, Directories, VANT Settings and SatGate pages of the
-# satellite sheet: a new satellite's directories follow its name in the
-# wizard; an existing satellite's pages show its record, the TNC page refuses
-# text that is no number, corrects a packet length and stores a retry time in
-# milliseconds; Help and F1 open its page; OK writes the values in their
-# registry types and sizes.
+# The satellite sheet's TNC, Directories, VANT and SatGate pages: directories
+# proposed from a new name, stored records shown, bad TNC input refused, Help
+# and F1, values written in their registry types and sizes.
 source "$(dirname "$0")/../lib.sh"
 
 seed_station
@@ -90,4 +87,3 @@ expect_reg "$key" 'Retry Time' "REG_DWORD 4 5000"
 # ("PK" and two NULs, 4 bytes to a program reading ANSI) is 8 bytes here; as
 # an ordinary text with its terminator it would be 6.
 expect_reg "$key" 'DSP Mode' "REG_SZ 8 PK"
-echo "ok"

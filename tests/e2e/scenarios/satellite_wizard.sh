@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# "Satellite Setup": the wizard makes a satellite of each type, each ending
-# on its own page; its values reach the registry in their types and its
-# passes the schedule at once. Editing refuses bad input field by field and
-# renames it (never to another satellite's name); deleting it, once
-# confirmed, takes its passes out of the schedule.
+# Satellite Setup: the wizard ends each type on its own page, writing typed
+# values and scheduling at once; Edit refuses bad input and taken names and
+# renames; a confirmed Delete takes the passes out of the schedule.
 source "$(dirname "$0")/../lib.sh"
 
 seed_station
@@ -116,8 +114,6 @@ expect_reg "$sats\\NO-44" 'DSP Mode' "REG_SZ 8 "  # its fixed four characters
 [ -d "$KOVA_DIR/NO-44/Msgs" ] || fail "PacSat directories not made"
 expect_scheduled AO-07 "after New"
 
-# Edit: bad input refused page by page; a rename to another satellite's
-# name refused, then one to a free name moves the schedule to it.
 open_list
 probe list --title $L --id 5201 --select AO-07 --double 1 >/dev/null || fail "no AO-07 to edit"
 probe find --class '#32770' --title AO-07 --timeout 20 >/dev/null || fail "no sheet titled AO-07"
@@ -156,4 +152,3 @@ probe msgbox --title Tarvon --timeout 10 --press Yes >/dev/null || fail "no ques
 wait_until 10 list_is "ISS NO-44 SO-50" || fail "list after Delete: $(listed)"
 probe reg-type "$key" Name >/dev/null && fail "FO-29's key stays"
 expect_scheduled "" "after Delete"
-echo ok

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
-# The element database and the schedule file, in a suite folder whose name is
-# not ASCII (Wine is handed it in UTF-8). A damaged database (too long, one
-# slot that cannot be an orbit) is told once the station runs; the damaged
-# satellite is never predicted, the sound ones are, and the file is left
-# exactly as it was. With a sound database the schedule fills at start-up
-# from the satellites; closing writes "Kova Schedule.DAT", which the tool
-# dumps and which the next start loads again.
+# The element database and schedule file in a suite folder whose name is not
+# ASCII: a damaged database is told of, used for its sound satellites and left
+# as it was; a sound one fills the schedule, saved on closing, loaded again.
 export LC_ALL=C.UTF-8
 KOVA_FOLDER='Station Ünïcode'
 source "$(dirname "$0")/../lib.sh"
@@ -39,7 +35,6 @@ grep -q 'satName  *ISS' <<<"$passes" && fail "a pass of the damaged satellite"
 cmp -s "$keps" "$WORK/damaged.KEP" || fail "the damaged database was changed"
 grep -q 'Kova.KEP is damaged' "$KOVA_DIR/Tarvon.log" || fail "the message is not in the station log"
 
-# A sound database again.
 rm "$keps"
 import_keps tle_bbs_bulletin_2026-05.txt
 
@@ -55,7 +50,6 @@ for attempt in 1 2 3 4 5 6; do
     first=$(schedule_dump)
     grep -q 'satName  *ISS' <<<"$first" && grep -q 'satName  *FO-29' <<<"$first" && break
 done
-# The station log in the suite directory tells of the run.
 grep -q 'UTC  Tarvon started' "$KOVA_DIR/Tarvon.log" || fail "no start in the station log"
 grep -q 'UTC  Tarvon ended' "$KOVA_DIR/Tarvon.log" || fail "no end in the station log"
 grep -q '^format word 2007$' <<<"$first" || fail "format word: $first"
@@ -72,4 +66,3 @@ sleep 3
 close_tarvon
 second=$(schedule_dump)
 grep -qF "$(sed -n 2p <<<"$first_pass")" <<<"$(tr -s ' ' <<<"$second")" || fail "the first stored pass was not kept"
-echo "ok"

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Schedule Events and File Housekeeping from their menu commands: the event
-# checks refuse what cannot be, a long pass event is warned about, a new
-# "Regularly" event runs its program within its period without a restart,
-# and a single-satellite housekeeping run deletes that satellite's old files
-# only.
+# Schedule Events and File Housekeeping: bad events refused, a long pass event
+# warned about, a new Regularly event run without a restart; a one-satellite
+# housekeeping run deletes that satellite's old files only.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 
@@ -98,4 +96,3 @@ expect_reg "$tarvon_key" 'FH Delete ACT' "REG_DWORD 4 1"
 expect_eq "$(dwords "$tarvon_key" 'FH Oldest Files' 'FH Delete UL')" "10 0" "FH Oldest Files, FH Delete UL"
 expect_eq "$(cd "$WORK" && ls SAT-A SAT-B | tr '\n' ' ')" "SAT-A: NEW.ACT OLD.UL  SAT-B: NEW.ACT OLD.ACT OLD.UL " \
     "files left"
-echo "ok"

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Daemons that fail the station: a rotctld that accepts and never answers
-# (start-up and the first pass are told so, without being held), then a real
-# one for the second pass, whose rigctld goes away mid-pass: the antenna is
-# still steered to the end of the pass and the pass ends on time. Message
-# 2032 then starts and stops tracking by a satellite name in a global atom.
+# Daemons that fail the station: a silent rotctld reported at start-up and to
+# the first pass without holding them up; a rigctld gone mid-pass leaves the
+# antenna steered to the pass's end. Message 2032 starts and stops tracking.
 source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../passrun/passrun.sh"
 source "$(dirname "$0")/../tracking/tracking.sh"
@@ -58,4 +56,3 @@ wait_until 30 tracking_satellite ISS || fail "2032 did not start tracking"
 probe post --class Tarvon --msg 2032 --wparam 1 >/dev/null || fail "no 2032 stop"
 wait_until 30 tracking_nothing || fail "tracking text after 2032 stop: $(tracking_text)"
 close_tarvon
-echo "ok"

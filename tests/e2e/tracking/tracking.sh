@@ -49,10 +49,7 @@ iss_satellite() {
 }
 
 # look TIME: "azimuth elevation range_rate" of the ISS from the station.
-look() {
-    cli look --keps "$KEPS_WIN" --sat ISS --lat "$STATION_LAT" --lon "$STATION_LON" --alt 100 --time "$1" |
-        awk '$1 == "azimuth" {a = $2} $1 == "elevation" {e = $2} $1 == "range_rate" {r = $2} END {print a, e, r}'
-}
+look() { look_from ISS "$STATION_LAT" "$STATION_LON" 100 "$1" azimuth elevation range_rate; }
 
 # The ISS (iss_satellite), and the station 4 degrees beside its ground track
 # $1 seconds from now, square to its motion: the closest approach comes then,
@@ -80,10 +77,7 @@ print("%.4f %.4f" % (lat, lon if lon < 180 else lon - 360))' $before $after)"
 }
 
 # "latitude longitude" (west positive) of the point under the ISS at time $1.
-subpoint() {
-    cli look --keps "$KEPS_WIN" --sat ISS --lat 0 --lon 0 --alt 0 --time "$1" |
-        awk '$1 == "sub_lat" {la = $2} $1 == "sub_lon" {lo = $2} END {print la, lo}'
-}
+subpoint() { look_from ISS 0 0 0 "$1" sub_lat sub_lon; }
 
 # "UNIXTIME VALUE..." per command a daemon carried out: rotctld positions
 # ("az el") or rigctld downlink ("freq") and uplink ("tx_freq") frequencies.
