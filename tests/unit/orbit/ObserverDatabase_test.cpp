@@ -16,11 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 ObserverRecord Obs(const char* name, double lat, double lon, double elev = 0.0) {
-    ObserverRecord r;
+    ObserverRecord r{"", lat, lon, elev};
     std::strncpy(r.name, name, kObserverNameChars);
-    r.latitude = lat;
-    r.longitude = lon;
-    r.elevation = elev;
     return r;
 }
 

@@ -9,8 +9,6 @@
 namespace tarvon::testing {
 namespace {
 
-constexpr int32_t kNoon = 1700049600;
-
 TEST(ListCommands, PassPopupItems) {
     struct Case {
         int32_t aos, startLead, now, runner;
@@ -47,11 +45,10 @@ protected:
     }
     void Replace(const std::vector<std::string>& names) {
         ReplaceTrackingList(station.state.tracking, names, station.registry, db,
-                            ObserverFromStation(station.settings.station), kStart);
+                            ObserverFromStation(station.settings.station), kBulletinDay);
     }
-    static constexpr int32_t kStart = 1778544000;
     KepsDatabase db = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
-    TestStation station{kStart};
+    TestStation station{kBulletinDay};
 };
 
 TEST_F(TrackingEdits, ReplacingKeepsTheKnownNamesAndStoresThem) {

@@ -7,8 +7,6 @@
 namespace tarvon::testing {
 namespace {
 
-constexpr int32_t kNoon = 1700049600;  // 2023-11-15 12:00:00 UTC
-
 TEST(PassEdits, PriorityRangeDependsOnStatus) {
     const struct {
         int priority, status;

@@ -18,7 +18,7 @@ namespace {
 // schedule is e2e.station_setup's.)
 TEST(TrackingSatStates, ImportDuringARunSearchesTheNextEventsAgain) {
     ScratchDir dir;
-    TestStation st(1778457600);
+    TestStation st(kBulletinDay);
     KepsDatabase db = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
     const std::shared_ptr<TrackingEntry> entries[] = {std::make_shared<TrackingEntry>(),
                                                       std::make_shared<TrackingEntry>()};

@@ -19,6 +19,9 @@
 
 namespace tarvon::testing {
 
+constexpr int32_t kNoon = 1700049600;  // 2023-11-15 12:00:00 UTC
+constexpr int32_t kBulletinDay = 1778544000;  // 2026-05-12 00:00:00 UTC, near the BBS bulletin's epochs
+
 // Passes of each satellite, found by a search that moves an hour per step.
 class ScriptedPassSource final : public PassSource {
 public:
