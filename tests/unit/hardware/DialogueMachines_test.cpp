@@ -53,12 +53,7 @@ TEST(DialogueMachines, TrakBoxEndings) {
     });
 }
 
-TEST(DialogueMachines, SatTrakDialogues) {
-    Walk(SatTrakSelect("AO-16"), {
-        {"junk", {}, 1},
-        {"Kova SatTrak", {Send("S")}, 2},
-        {"Sat", {Pause(125), Send("AO-16\r\n"), Do(Kind::Done)}, 0},
-    });
+TEST(DialogueMachines, SatTrakDownlinkDialogue) {
     Walk(SatTrakTune(false, 435.8e6), {
         {"Kova", {Pause(125), Send("D")}, 22},
         {"Uplink", {}, 22},

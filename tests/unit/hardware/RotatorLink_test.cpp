@@ -108,6 +108,8 @@ TEST_F(RotatorLinkTest, SatTrakSelectionThenAWaitingUplinkSelection) {
     ports.Send("Kova SatTrak>");
     ASSERT_TRUE(ports.WaitFor([&] { return ports.Writes().size() == 6 && !ports.AnyOpen(); }));
     EXPECT_EQ(ports.Writes(), (Strings{"W", "S", "AO-16\r\n", "W", "U", "145900000.000000\r\n"}));
+    // 125 ms before each answer but the first; 50 ms after the wake, 100 ms before the port closes.
+    EXPECT_EQ(waits.Durations(), (std::vector<uint32_t>{50, 125, 100, 50, 125, 125, 100}));
     EXPECT_EQ(timers.Requests().front(), "arm 103 55000");
 }
 
