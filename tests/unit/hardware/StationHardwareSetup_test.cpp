@@ -8,13 +8,6 @@
 namespace tarvon {
 namespace {
 
-TEST(RotatorSetup, TypesAreStoredByTheirListNames) {
-    for (uint32_t type = 0; type < std::size(kRotatorTypeNames); ++type) {
-        EXPECT_EQ(RotatorTypeFromName(kRotatorTypeNames[type]), type);
-    }
-    EXPECT_EQ(RotatorTypeFromName("Level 1"), kRotatorNone);
-}
-
 TEST(RotatorSetup, FieldsClampRefuseAndKeepWhatTheTypeDoesNotUse) {
     GeneralSettings stored;
     stored.rotatorPort = 0;
