@@ -33,17 +33,27 @@ int TakePosted(HWND window, UINT message) {
     return count;
 }
 
-HWND MakeOwner() {
-    return CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
-}
-
 std::wstring ControlText(HWND box, int id) {
     wchar_t text[512] = {};
     GetDlgItemTextW(box, id, text, 512);
     return text;
 }
 
-TEST(Win32Notices, ShowsTheExactTextCaptionIconAndButtons) {
+// Notices attached to a window of this, the test's, thread.
+class Win32NoticesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(owner, nullptr);
+        notices.Attach(owner, kNoticeMessage, kRedrawMessage);
+    }
+    void TearDown() override { DestroyWindow(owner); }
+
+    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+    Win32Notices notices;
+};
+
+TEST_F(Win32NoticesTest, ShowsTheExactTextCaptionIconAndButtons) {
     struct Case {
         const char* caption;
         NoticeIcon icon;
@@ -66,10 +76,6 @@ TEST(Win32Notices, ShowsTheExactTextCaptionIconAndButtons) {
     const std::string text =
         "Error running program.  Tarvon was unable to find the program associated with this satellite, or "
         "there was an error while running it.";
-    Win32Notices notices;
-    HWND owner = MakeOwner();
-    ASSERT_NE(owner, nullptr);
-    notices.Attach(owner, kNoticeMessage, kRedrawMessage);
     for (const Case& c : cases) {
         // The box is modal on this, the owner's, thread (a question at once,
         // a plain notice when the window takes the queue); another thread
@@ -100,16 +106,11 @@ TEST(Win32Notices, ShowsTheExactTextCaptionIconAndButtons) {
         EXPECT_EQ(answer, c.answer) << c.caption;
         EXPECT_EQ(seen.get(), std::vector<std::string>{}) << c.caption;
     }
-    DestroyWindow(owner);
 }
 
 // A worker never waits on a box, nor does the window's thread for a notice
 // that needs no answer: it waits for the window, once however often raised.
-TEST(Win32Notices, NoticesNeverHoldWhoRaisesThem) {
-    Win32Notices notices;
-    HWND owner = MakeOwner();
-    ASSERT_NE(owner, nullptr);
-    notices.Attach(owner, kNoticeMessage, kRedrawMessage);
+TEST_F(Win32NoticesTest, NoticesNeverHoldWhoRaisesThem) {
     std::async(std::launch::async, [&] {
         for (int i = 0; i < 3; ++i) EXPECT_EQ(notices.Show("No pass", "Tarvon", NoticeIcon::Exclamation), NoticeAnswer::Ok);
         EXPECT_EQ(notices.Show("Stop?", "Tarvon Error", NoticeIcon::Question, NoticeButtons::YesNo), NoticeAnswer::No);
@@ -130,27 +131,23 @@ TEST(Win32Notices, NoticesNeverHoldWhoRaisesThem) {
     });
     notices.ShowQueuedNotices();
     EXPECT_EQ(pressed.get(), (std::vector<std::wstring>{L"No pass owned yes", L"Stop? owned yes"}));
-    DestroyWindow(owner);
 }
 
-TEST(Win32Notices, RedrawRequestsReachTheWindowOnceUntilTaken) {
-    Win32Notices notices;
-    notices.RequestRedraw(RedrawTarget::MainWindow);  // nothing on screen yet: dropped
-    HWND window = MakeOwner();
-    ASSERT_NE(window, nullptr);
-    notices.Attach(window, kNoticeMessage, kRedrawMessage);
-    EXPECT_TRUE(notices.TakeRedrawRequests().empty());
+TEST_F(Win32NoticesTest, RedrawRequestsReachTheWindowOnceUntilTaken) {
+    Win32Notices early;
+    early.RequestRedraw(RedrawTarget::MainWindow);  // nothing on screen yet: dropped
+    early.Attach(owner, kNoticeMessage, kRedrawMessage);
+    EXPECT_TRUE(early.TakeRedrawRequests().empty());
     std::async(std::launch::async, [&] {
         for (RedrawTarget t : {RedrawTarget::TrackingPane, RedrawTarget::SchedulePane, RedrawTarget::TrackingPane})
             notices.RequestRedraw(t);
     }).get();
-    EXPECT_EQ(TakePosted(window, kRedrawMessage), 1);
+    EXPECT_EQ(TakePosted(owner, kRedrawMessage), 1);
     EXPECT_EQ(notices.TakeRedrawRequests(),
               (std::vector<RedrawTarget>{RedrawTarget::SchedulePane, RedrawTarget::TrackingPane}));
     notices.RequestRedraw(RedrawTarget::MapWindow);
-    EXPECT_EQ(TakePosted(window, kRedrawMessage), 1);
+    EXPECT_EQ(TakePosted(owner, kRedrawMessage), 1);
     EXPECT_EQ(notices.TakeRedrawRequests(), std::vector<RedrawTarget>{RedrawTarget::MapWindow});
-    DestroyWindow(window);
 }
 
 }  // namespace

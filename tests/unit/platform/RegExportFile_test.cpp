@@ -17,9 +17,10 @@ const char* const kWineExport = TARVON_TEST_DATA "/registry/kova-wine-export.reg
 
 using contract::Bytes;
 
-// A value's type and bytes under HKEY_LOCAL_MACHINE; no bytes when it cannot be read.
-contract::RawRead Value(MemoryRegistry& registry, std::string_view path, std::string_view name) {
-    auto key = registry.Open(RegRoot::LocalMachine, path);
+// A value's type and bytes; no bytes when it cannot be read.
+contract::RawRead Value(MemoryRegistry& registry, std::string_view path, std::string_view name,
+                        RegRoot root = RegRoot::LocalMachine) {
+    auto key = registry.Open(root, path);
     if (!key) return {RegStatus::NotFound, RegType{}, 0, {}};
     contract::RawRead read = contract::Read(*key, std::string(name), 256);
     if (read.status != RegStatus::Ok) read.bytes.clear();
@@ -96,11 +97,8 @@ TEST(RegExportFile, ReadsRegedit4WithLineFeedsUtf8AndContinuations) {
         {"Callsign", Sz("G0ABC")}, {"Label", Sz("Caf\xC3\xA9")}, {"Longitude", {0, 0, 0, 0, 0, 0, 0xF4, 0xBF}},
         {"Mode", Bytes("FM96")},   {"Height", {0x7B, 0, 0, 0}}};
     for (const auto& [name, bytes] : values) EXPECT_EQ(Value(registry, "SOFTWARE\\Kova\\Station", name).bytes, bytes) << name;
-    auto international = registry.Open(RegRoot::CurrentUser, "Control Panel\\International");
-    ASSERT_NE(international, nullptr);
-    std::string format;
-    EXPECT_TRUE(RegReadString(*international, "sShortDate", format, 30));
-    EXPECT_EQ(format, "MM/dd/yyyy");
+    EXPECT_EQ(Value(registry, "Control Panel\\International", "sShortDate", RegRoot::CurrentUser).bytes,
+              Sz("MM/dd/yyyy"));
 }
 
 // What `reg export` writes for text beyond ASCII: UTF-16 in key names,
@@ -116,11 +114,8 @@ TEST(RegExportFile, ReadsVersion5TextBeyondAscii) {
     }
     MemoryRegistry registry;
     EXPECT_EQ(ReadRegFile(file, registry).badLines, 0);
-    auto key = registry.Open(RegRoot::CurrentUser, "Software\\Caf\xC3\xA9");
-    ASSERT_NE(key, nullptr);
-    std::string value;
-    EXPECT_TRUE(RegReadString(*key, "Caf\xC3\xA9", value, 32));
-    EXPECT_EQ(value, "\xE2\x82\xAC 5 \xF0\x9F\x93\xA1");
+    EXPECT_EQ(Value(registry, "Software\\Caf\xC3\xA9", "Caf\xC3\xA9", RegRoot::CurrentUser).bytes,
+              Sz("\xE2\x82\xAC 5 \xF0\x9F\x93\xA1"));
 }
 
 TEST(RegExportFile, BadLinesAreSkippedAndCounted) {
