@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 #include <thread>
 
 #include "hardware/DriverCodes.h"
@@ -16,25 +17,19 @@ using Strings = std::vector<std::string>;
 constexpr DaemonTimeouts kShort{200, 200, 400};
 constexpr uint16_t kRotctld = 4533, kRigctld = 4532;
 
-// What the daemon does with a command line: answer `text`, stay silent (a
-// slow daemon is a silent one to a caller whose time is up), or close the
-// connection.
-struct PeerAction {
-    enum Kind { Answer, Silent, Close } kind = Answer;
-    std::string text;
-};
-
-PeerAction Answer(const std::string& text) { return {PeerAction::Answer, text}; }
-PeerAction Silent() { return {PeerAction::Silent, ""}; }
+// What a daemon says to a command line: nothing (a slow daemon is a silent
+// one to a caller whose time is up), no bytes (it closes), or its answer.
+using Reply = std::optional<std::string>;
+using Script = std::function<Reply(const std::string& line)>;
 
 // Daemons on every port, answering by a script and taking their time as a
 // socket would: a caller that waits longer than it allows itself is seen.
 class ScriptedDaemons final : public NetConnector {
 public:
-    explicit ScriptedDaemons(std::function<PeerAction(const std::string&)> script) : script_(std::move(script)) {}
+    explicit ScriptedDaemons(Script script) : script_(std::move(script)) {}
     std::unique_ptr<NetConnection> Connect(const std::string&, uint16_t port, uint32_t) override {
         ++connections;
-        return std::make_unique<Connection>(*this, lines[port]);
+        return std::make_unique<Connection>(script_, lines[port]);
     }
     std::map<uint16_t, Strings> lines;  // the command lines each port received
     int connections = 0;
@@ -42,40 +37,39 @@ public:
 private:
     class Connection final : public NetConnection {
     public:
-        Connection(ScriptedDaemons& daemons, Strings& lines) : daemons_(daemons), lines_(lines) {}
+        Connection(const Script& script, Strings& lines) : script_(script), lines_(lines) {}
         NetStatus Send(std::string_view bytes, uint32_t) override {
             lines_.emplace_back(bytes.substr(0, bytes.find('\n')));
-            action_ = daemons_.script_(lines_.back());
+            reply_ = script_(lines_.back());
             return NetStatus::Ok;
         }
         NetStatus Receive(std::string& into, uint32_t timeoutMs) override {
-            if (action_.kind == PeerAction::Close) return NetStatus::Closed;
-            if (action_.kind == PeerAction::Silent) {
+            if (!reply_) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
                 return NetStatus::TimedOut;
             }
-            into += action_.text;
-            action_ = Silent();
+            if (reply_->empty()) return NetStatus::Closed;
+            into += *std::exchange(reply_, std::nullopt);
             return NetStatus::Ok;
         }
 
     private:
-        ScriptedDaemons& daemons_;
+        const Script& script_;
         Strings& lines_;
-        PeerAction action_ = Silent();
+        Reply reply_;
     };
-    std::function<PeerAction(const std::string&)> script_;
+    Script script_;
 };
 
 // A daemon that answers every command as the dummy daemons do.
-PeerAction DummyDaemon(const std::string& line) {
+Reply DummyDaemon(const std::string& line) {
     if (line == "+\\dump_state") {
-        return Answer("dump_state:\nMinimum Azimuth: 0.0\nMaximum Azimuth: 360.0\n"
+        return ("dump_state:\nMinimum Azimuth: 0.0\nMaximum Azimuth: 360.0\n"
                       "Minimum Elevation: 0.0\nMaximum Elevation: 90.0\nRPRT 0\n");
     }
-    if (line == "+p") return Answer("get_pos:\nAzimuth: 123.70\nElevation: 45.20\nRPRT 0\n");
-    if (line == "+f") return Answer("get_freq:\nFrequency: 145900000\nRPRT 0\n");
-    return Answer(line.substr(1) + "\nRPRT 0\n");
+    if (line == "+p") return "get_pos:\nAzimuth: 123.70\nElevation: 45.20\nRPRT 0\n";
+    if (line == "+f") return "get_freq:\nFrequency: 145900000\nRPRT 0\n";
+    return line.substr(1) + "\nRPRT 0\n";
 }
 
 DaemonEndpoints Endpoints() { return {{"127.0.0.1", kRotctld}, {"127.0.0.1", kRigctld}}; }
@@ -83,18 +77,18 @@ DaemonEndpoints Endpoints() { return {{"127.0.0.1", kRotctld}, {"127.0.0.1", kRi
 TEST(DaemonClient, EveryBadPeerEndsTheExchangeInTime) {
     struct Case {
         const char* what;
-        PeerAction action;
+        Reply reply;
         ExchangeResult result;
     } cases[] = {
-        {"answers", Answer("get_pos:\nAzimuth: 1\nElevation: 2\nRPRT 0\n"), ExchangeResult::Answered},
-        {"silent", Silent(), ExchangeResult::TimedOut},
-        {"closes", {PeerAction::Close, ""}, ExchangeResult::Closed},
-        {"half an answer", Answer("get_pos:\nAzim"), ExchangeResult::TimedOut},
-        {"noise", Answer(std::string(20000, '\x01')), ExchangeResult::Garbage},
-        {"bad end", Answer("RPRT ok\n"), ExchangeResult::Garbage},
+        {"answers", "get_pos:\nAzimuth: 1\nElevation: 2\nRPRT 0\n", ExchangeResult::Answered},
+        {"silent", std::nullopt, ExchangeResult::TimedOut},
+        {"closes", "", ExchangeResult::Closed},
+        {"half an answer", "get_pos:\nAzim", ExchangeResult::TimedOut},
+        {"noise", std::string(20000, '\x01'), ExchangeResult::Garbage},
+        {"bad end", "RPRT ok\n", ExchangeResult::Garbage},
     };
     for (const Case& c : cases) {
-        ScriptedDaemons daemon([&](const std::string&) { return c.action; });
+        ScriptedDaemons daemon([&](const std::string&) { return c.reply; });
         DaemonClient client(daemon, kShort);
         client.Reset({"127.0.0.1", kRotctld});
         DaemonReply reply;
@@ -106,7 +100,7 @@ TEST(DaemonClient, EveryBadPeerEndsTheExchangeInTime) {
 
 TEST(DaemonClient, AfterAFailureItWaitsThenConnectsAgain) {
     bool silent = true;
-    ScriptedDaemons daemon([&](const std::string&) { return silent ? Silent() : Answer("RPRT 0\n"); });
+    ScriptedDaemons daemon([&](const std::string&) { return silent ? std::nullopt : Reply("RPRT 0\n"); });
     DaemonClient client(daemon, kShort);
     client.Reset({"127.0.0.1", kRotctld});
     DaemonReply reply;
@@ -155,7 +149,7 @@ TEST_F(DriverFixture, UplinkGoesOutAsTheSplitFrequencyOnlyWhenAsked) {
 }
 
 TEST(HamlibDriver, AFailedOpenLeavesTheDaemonAlone) {
-    ScriptedDaemons silent([](const std::string&) { return Silent(); });
+    ScriptedDaemons silent([](const std::string&) { return std::nullopt; });
     HamlibDriver driver(silent, Endpoints, kShort);
     EXPECT_EQ(driver.RotorOpen(), kDriverNotOpened);
     EXPECT_EQ(driver.RadioOpen(0x201), kDriverNotOpened);
