@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Schedule_helpers.h"
 #include "TestElements.h"
 #include "orbit/ObserverGeometry.h"
@@ -37,11 +39,12 @@ TEST(ListCommands, PassPopupItems) {
 
 class TrackingEdits : public ::testing::Test {
 protected:
-    std::string StoredValue() {
+    // The stored value, the lines the pane gives the list and the entries it shows.
+    std::tuple<std::string, int, size_t> State() {
         std::string value;
         auto key = station.registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
         if (key) RegReadString(*key, "Tracking", value, 1000);
-        return value;
+        return {value, station.state.tracking.count, station.state.tracking.display.size()};
     }
     void Replace(const std::vector<std::string>& names) {
         ReplaceTrackingList(station.state.tracking, names, station.registry, db,
@@ -55,14 +58,11 @@ TEST_F(TrackingEdits, ReplacingKeepsTheKnownNamesAndStoresThem) {
     Replace({"ISS", "NOT-THERE", "SO-50"});
     TrackingList& list = station.state.tracking;
     EXPECT_EQ(TrackingListNames(list), (std::vector<std::string>{"SO-50", "ISS"}));
-    EXPECT_EQ(StoredValue(), "ISS~SO-50~");
-    EXPECT_EQ(list.count, 3);  // the names chosen
-    EXPECT_EQ(list.display.size(), 2u);
+    EXPECT_EQ(State(), std::tuple("ISS~SO-50~", 3, 2u));  // as many lines as names chosen
     for (const auto& entry : list.entries) EXPECT_EQ(entry->state.nextEventTime, 1);
 
     Replace({"ISS"});
-    EXPECT_EQ(list.count, 2);  // one entry still has two lines
-    EXPECT_EQ(StoredValue(), "ISS~");
+    EXPECT_EQ(State(), std::tuple("ISS~", 2, 1u));  // one entry still has two lines
 }
 
 TEST_F(TrackingEdits, RemovingRewritesTheValueAndKeepsTwoLines) {
@@ -71,16 +71,12 @@ TEST_F(TrackingEdits, RemovingRewritesTheValueAndKeepsTwoLines) {
     ASSERT_EQ(list.entries.size(), 3u);
     const auto iss = list.entries.back();
     ASSERT_TRUE(RemoveTrackingEntry(list, iss, station.registry));
-    EXPECT_EQ(StoredValue(), "AO-91~SO-50~");
-    EXPECT_EQ(list.count, 2);
-    EXPECT_EQ(list.display.size(), 2u);
+    EXPECT_EQ(State(), std::tuple("AO-91~SO-50~", 2, 2u));
     EXPECT_FALSE(RemoveTrackingEntry(list, iss, station.registry));  // already gone
 
     ASSERT_TRUE(RemoveTrackingEntry(list, list.entries.front(), station.registry));
     ASSERT_TRUE(RemoveTrackingEntry(list, list.entries.front(), station.registry));
-    EXPECT_EQ(StoredValue(), "");
-    EXPECT_EQ(list.count, 2);
-    EXPECT_TRUE(list.display.empty());
+    EXPECT_EQ(State(), std::tuple("", 2, 0u));
 }
 
 }  // namespace

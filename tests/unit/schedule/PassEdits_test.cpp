@@ -2,33 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Schedule_helpers.h"
 
 namespace tarvon::testing {
 namespace {
 
+// A refused edit keeps the pass as it was (priority 50, status 0).
 TEST(PassEdits, PriorityRangeDependsOnStatus) {
     const struct {
         int priority, status;
         bool refused;
-        int stored;
-    } cases[] = {{100, 0, false, 100}, {1, 0, false, 1},  {0, 0, true, 0},
-                 {101, 0, true, 0},    {101, 1, false, 0}, {0, 1, false, 0}};
+        int storedPriority;
+    } cases[] = {{100, 0, false, 100}, {1, 0, false, 1},  {0, 0, true, 50},
+                 {101, 0, true, 50},   {101, 1, false, 0}, {0, 1, false, 0}};
     for (const auto& c : cases) {
         TestStation station(kNoon - 5000);
         auto pass = station.AddPass("A", kNoon, kNoon + 600, 50);
         EditPassFields f = EditFieldsFor(*pass, 1, 0);
         f.priority = c.priority;
         f.status = c.status;
-        auto message = ApplyPassEdit(station.state, pass, f);
-        EXPECT_EQ(message.has_value(), c.refused) << c.priority << "/" << c.status;
-        if (c.refused) {
-            EXPECT_EQ(*message, kPriorityRangeMessage);
-            EXPECT_EQ(pass->priority, 50);
-        } else {
-            EXPECT_EQ(pass->priority, c.stored);
-            EXPECT_EQ(pass->state, c.status);
-        }
+        EXPECT_EQ(ApplyPassEdit(station.state, pass, f).value_or(""), c.refused ? kPriorityRangeMessage : "")
+            << c.priority << "/" << c.status;
+        EXPECT_EQ(std::tuple(pass->priority, pass->state), std::tuple(c.storedPriority, c.refused ? 0 : c.status));
     }
 }
 
@@ -57,9 +54,7 @@ TEST(PassEdits, EditedAosMovesThePassAndKeepsItsFlags) {
     f.runRegardlessOfElevation = true;
     ASSERT_FALSE(ApplyPassEdit(station.state, a, f));
     EXPECT_EQ(station.state.passes, (PassList{b, a}));
-    EXPECT_EQ(a->aos, kNoon + 2000);
-    EXPECT_EQ(a->runNow, 0);
-    EXPECT_EQ(a->runRegardlessOfElevation, 1);
+    EXPECT_EQ(std::tuple(a->aos, a->runNow, a->runRegardlessOfElevation), std::tuple(kNoon + 2000, 0, 1));
 }
 
 TEST(PassEdits, EditOfAPassGoneOrTwiceChangesNothing) {
@@ -84,9 +79,7 @@ TEST(PassEdits, RunNowIsOnOnePassOnly) {
     a->runNow = 1;
     b->lastRunEnd = kNoon + 50;
     RunPassNow(station.state, b);
-    EXPECT_EQ(a->runNow, 0);
-    EXPECT_EQ(b->runNow, 1);
-    EXPECT_EQ(station.state.engine.runningSatName, "B");
+    EXPECT_EQ(std::tuple(a->runNow, b->runNow, station.state.engine.runningSatName), std::tuple(0, 1, "B"));
 }
 
 TEST(PassEdits, ManualPassStartsAtOnceAndOnlyOnce) {
@@ -94,9 +87,8 @@ TEST(PassEdits, ManualPassStartsAtOnceAndOnlyOnce) {
     station.AddPass("A", kNoon + 5000, kNoon + 5600, 50);
     EXPECT_FALSE(HasUnfinishedManualPass(station.state));
     auto manual = StartManualPass(station.state, "MANUAL");
-    EXPECT_EQ(station.state.passes.front(), manual);
-    EXPECT_EQ(manual->los, kNoon + 900);
-    EXPECT_EQ(station.state.engine.runningSatName, "MANUAL");
+    EXPECT_EQ(std::tuple(station.state.passes.front(), manual->los, station.state.engine.runningSatName),
+              std::tuple(manual, kNoon + 900, "MANUAL"));
     EXPECT_TRUE(HasUnfinishedManualPass(station.state));
 
     // The runner ends the manual pass early: its LOS becomes the end time.
@@ -124,8 +116,7 @@ TEST(PassEdits, NotificationButtons) {
     ApplyNotificationButton(station.state, "B", kNoon + 31, NotificationButton::Ok);  // no such pass
     EXPECT_EQ(b->notifyWindow, 6u);
     ApplyNotificationButton(station.state, "B", kNoon + 30, NotificationButton::Run);
-    EXPECT_EQ(b->runNow, 1);
-    EXPECT_EQ(b->notifyWindow, 0u);
+    EXPECT_EQ(std::tuple(b->runNow, b->notifyWindow), std::tuple(1, 0u));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Schedule_helpers.h"
 
 namespace tarvon::testing {
@@ -37,8 +39,7 @@ TEST(PassInsertion, HourWindows) {
         pass.aos = kDay + c.aosSecondsOfDay;
         pass.listenOnly = c.listenOnlyBefore;
         ApplyHourWindows(pass, station);
-        EXPECT_EQ(pass.state, c.state) << c.aosSecondsOfDay;
-        EXPECT_EQ(pass.listenOnly, c.listenOnly) << c.aosSecondsOfDay;
+        EXPECT_EQ(std::tuple(pass.state, pass.listenOnly), std::tuple(c.state, c.listenOnly)) << c.aosSecondsOfDay;
     }
 }
 
@@ -82,9 +83,7 @@ TEST(PassInsertion, NotifiedWhenInsertedWithinTenSecondsOfAos) {
     late->lastRunEnd = 77;
     InsertPass(station.state, late);
     InsertPass(station.state, early);
-    EXPECT_EQ(late->notified, 1);
-    EXPECT_EQ(early->notified, 0);
-    EXPECT_EQ(late->lastRunEnd, 0);
+    EXPECT_EQ(std::tuple(late->notified, early->notified, late->lastRunEnd), std::tuple(1, 0, 0));
 }
 
 }  // namespace

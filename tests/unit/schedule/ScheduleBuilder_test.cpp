@@ -77,9 +77,8 @@ TEST_F(ScheduleBuilderTest, AbsurdRegistryValuesScheduleWithoutHarm) {
     RegWriteString(*key, "Min Pass Time", "not a number");  // a value of the wrong type reads as missing
     BuildSchedule(station.state);
     ASSERT_FALSE(station.state.passes.empty());
-    EXPECT_EQ(station.state.passes.front()->priority, 10);
-    EXPECT_EQ(station.state.passes.front()->minPassTime, 0);
-    EXPECT_EQ(station.state.passes.front()->elevationOk, 0);
+    const SchedulePass& first = *station.state.passes.front();
+    EXPECT_EQ(std::tuple(first.priority, first.minPassTime, first.elevationOk), std::tuple(10, 0, 0));
     station.world.RunUntil(kStart + kDay);
     EXPECT_TRUE(station.world.Entries("runner start").empty());  // never high enough
 }
@@ -135,8 +134,7 @@ TEST_F(ScheduleBuilderTest, SatelliteSaveWritesItsKeyAndReachesTheScheduler) {
     config->name = "A";
     config->state = 2;
     SaveSatellite(station.state, *key, config.get());
-    EXPECT_TRUE(station.state.passes.empty());
-    EXPECT_TRUE(station.state.satellites.empty());
+    EXPECT_TRUE(station.state.passes.empty() && station.state.satellites.empty());
 
     config->name = "NOPE";
     config->state = 0;

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -61,8 +63,7 @@ TEST(SchedulerEngine, PassEndedForABetterOneComesBackWithPenalty) {
     ASSERT_EQ(startsA.size(), 2u);
     EXPECT_EQ(startsA[0], 975);
     EXPECT_GT(startsA[1], TimesOf(station.world, "runner finished", "B").at(0));
-    EXPECT_EQ(a->endedByScheduler, 1);
-    EXPECT_EQ(a->effectivePriority, 50 + 75);
+    EXPECT_EQ(std::tuple(a->endedByScheduler, a->effectivePriority), std::tuple(1, 50 + 75));
 }
 
 TEST(SchedulerEngine, NotificationTiming) {
@@ -94,7 +95,8 @@ TEST(SchedulerEngine, IdleEndsBeforeAPassAndStartsAgainAfterIt) {
 
     // Idle ends at the first run less than 90 s before the start, and starts
     // again a minute after the end decision.
-    EXPECT_EQ(Logged(station.world, {"idle end", "idle start"}), (Log{{"idle end ", 1975 - 89}, {"idle start ", 2671}}));
+    EXPECT_EQ(Logged(station.world, {"idle end", "idle start"}),
+              (Log{{"idle end ", 1975 - 89}, {"idle start ", 2671}}));
 }
 
 TEST(SchedulerEngine, SchedulingOffStartsNothingAndBackOnStartsTheDuePass) {
@@ -118,15 +120,13 @@ TEST(SchedulerEngine, RunsWalkTimedEventsAndRedrawOnlyWithPasses) {
     int walks = 0;
     station.world.timedEvents = [&](int32_t, int32_t&, int32_t&, std::vector<std::string>&) { ++walks; };
     RunScheduler(station.state);
-    EXPECT_EQ(walks, 0);
-    EXPECT_EQ(station.state.engine.nextWakeTime, kNever);
-    EXPECT_TRUE(station.notices.Redraws().empty());
+    EXPECT_EQ(std::tuple(walks, station.state.engine.nextWakeTime.load(), station.notices.Redraws().size()),
+              std::tuple(0, kNever, 0u));
 
     station.AddPass("A", 1000, 1600, 50);
     RunScheduler(station.state);
-    EXPECT_EQ(walks, 1);
-    EXPECT_EQ(count(station, RedrawTarget::SchedulePane), 1);
-    EXPECT_EQ(count(station, RedrawTarget::MainWindow), 0);
+    EXPECT_EQ(std::tuple(walks, count(station, RedrawTarget::SchedulePane), count(station, RedrawTarget::MainWindow)),
+              std::tuple(1, 1, 0));
     // Once A runs, the next-pass box counts down to its LOS under its name.
     station.world.RunUntil(1010);
     EXPECT_EQ(count(station, RedrawTarget::MainWindow), 1);
@@ -140,11 +140,10 @@ TEST(SchedulerEngine, StalePassesAreRemovedAndEndedOnesStayListed) {
     auto coming = station.AddPass("C", 3000, 3600, 50);
     RunScheduler(station.state);
     ASSERT_EQ(station.state.passes.size(), 2u);
-    EXPECT_EQ(station.state.passes.front(), ended);
-    EXPECT_EQ(ended->effectivePriority, kNotEligible);
-    EXPECT_EQ(station.state.engine.listedItemCount, 1);
-    EXPECT_EQ(station.state.engine.nextPassName, "C");
-    EXPECT_EQ(station.state.engine.nextCountdownTime, coming->aos);
+    const EngineState& e = station.state.engine;
+    EXPECT_EQ(std::tuple(station.state.passes.front(), ended->effectivePriority, e.listedItemCount.load()),
+              std::tuple(ended, kNotEligible, 1));
+    EXPECT_EQ(std::tuple(e.nextPassName, e.nextCountdownTime.load()), std::tuple("C", coming->aos));
 }
 
 TEST(SchedulerEngine, BeforePassLeadStartsTheRunnerEarlier) {
