@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/TimeScales.h"
 #include "orbit/PassSearch.h"
 #include "orbit_helpers.h"
@@ -46,9 +48,7 @@ TEST_F(NextEventTest, FindsTheNextAosOrLos) {
     };
     for (const auto& c : cases) {
         const NextEvent e = FindNextEvent(At(c.start), station, running);
-        EXPECT_TRUE(e.found) << c.start - aos;
-        EXPECT_EQ(e.kind, c.kind) << c.start - aos;
-        EXPECT_EQ(e.unixTime, c.time) << c.start - aos;
+        EXPECT_EQ(std::tuple(e.found, e.kind, e.unixTime), std::tuple(true, c.kind, c.time)) << c.start - aos;
     }
 }
 

@@ -88,9 +88,7 @@ TEST(ClockThread, StartsAfterOneAndAHalfSecondsAndStopsAtShutdown) {
     ClockThread(station.state, display);
     auto durations = station.waits.Durations();
     ASSERT_GE(durations.size(), 2u);
-    EXPECT_EQ(durations[0], 1500u);
-    EXPECT_EQ(durations[1], 975u);
-    EXPECT_EQ(rounds, 3);
+    EXPECT_EQ(std::tuple(durations[0], durations[1], rounds), std::tuple(1500u, 975u, 3));
 }
 
 TEST(TrackingList, ModeSchedules) {

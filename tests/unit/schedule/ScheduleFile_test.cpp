@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <filesystem>
 
 #include "ScratchDir.h"
@@ -66,9 +68,8 @@ TEST(ScheduleFileImage, FormatWordAndTruncation) {
     };
     for (const Case& c : cases) EXPECT_EQ(DecodeScheduleFile(c.bytes).size(), c.records) << c.bytes.size();
     auto decoded = DecodeScheduleFile(truncated);
-    EXPECT_EQ(decoded[1].satName, "B");
-    EXPECT_EQ(decoded[1].aos, 0x02);  // the missing bytes count as zero
-    EXPECT_EQ(decoded[1].los, 0);
+    // The missing bytes count as zero.
+    EXPECT_EQ(std::tuple(decoded[1].satName, decoded[1].aos, decoded[1].los), std::tuple("B", 0x02, 0));
 }
 
 TEST_F(ScheduleFileTest, LoadKeepsPassesWhoseLosIsTwentySecondsAhead) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Schedule_helpers.h"
 #include "passrun/ScheduledEvents.h"
 
@@ -48,8 +50,7 @@ TEST(ScheduleListingTest, PassLineTextsAndColours) {
         PassList passes{c.pass};
         auto lines = BuildScheduleListing(passes, {}, c.now, c.format);
         ASSERT_EQ(lines.size(), 1u);
-        EXPECT_EQ(lines[0].text, c.text);
-        EXPECT_EQ(lines[0].rgb, c.rgb) << c.text;
+        EXPECT_EQ(std::tuple(lines[0].text, lines[0].rgb), std::tuple(c.text, c.rgb));
     }
 }
 
