@@ -45,12 +45,6 @@ TEST(DialogueMachines, TrakBoxEndings) {
     Walk(last, {{" * already tracking", {Do(Kind::Done)}, 0}});
     last.state = 6;
     Walk(last, {{"", {Send("E"), Do(Kind::Done)}, 0}});
-    Dialogue menu = TrakBoxTrack("AO-16");
-    menu.state = 2;
-    Walk(menu, {
-        {"AO-16 has no number before it", {}, 2},
-        {"SELECT SATELLITE", {Do(Kind::StopTracking), Do(Kind::Done), Do(Kind::NotFound)}, 0},
-    });
 }
 
 TEST(DialogueMachines, SatTrakDownlinkDialogue) {

@@ -60,7 +60,7 @@ TEST_F(RotatorLinkTest, PacingSendsOneByteAtATime) {
 
 TEST_F(RotatorLinkTest, TrakBoxWithoutTheSatelliteStopsTracking) {
     Use(kRotatorTrakBox);
-    Answer({{"Q\n", "Main menu [1-4,M]:"}, {"1", " 07. UO-22\rSelect satellite:"}});
+    Answer({{"Q\n", "Main menu [1-4,M]:"}, {"1", " 07. UO-22\rAO-16 has no number before it\rSelect satellite:"}});
     ASSERT_TRUE(link.StartOutput("AO-16", false));
     ASSERT_TRUE(Closed());
     ASSERT_TRUE(ports.WaitFor([&] { return !notices.Shown().empty(); }));
