@@ -47,8 +47,12 @@ start_display() {
     export DISPLAY=":$n"
 }
 
+# Functions that end what the helpers started, run as the scenario ends.
+AT_EXIT=()
 cleanup() {
-    local rc=$?
+    local rc=$? hook
+    set +e
+    for hook in "${AT_EXIT[@]}"; do "$hook"; done
     # Only this scenario's Wine server: WINEPREFIX is our own.
     wineserver -k >/dev/null 2>&1 || true
     if [ -n "${XVFB_PID:-}" ]; then
@@ -78,11 +82,11 @@ free_port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1
 # program started costs a second or more, many more on a busy machine.
 PENDING_REG="$WORK/pending.reg"
 
-# Adds a .reg file (its header line dropped) with @KOVA_DIR@ replaced by the
-# station's folder.
-seed_registry() {
+# The shared station: data/station.reg without its header line, its Kova
+# Directory this scenario's.
+seed_station() {
     local escaped=${KOVA_DIR_WIN//\\/\\\\\\\\}
-    sed -e '1{/^REGEDIT4/d;/^Windows Registry Editor/d}' -e "s|@KOVA_DIR@|$escaped|g" "$1" >>"$PENDING_REG"
+    sed -e '1d' -e "s|@KOVA_DIR@|$escaped|g" "$TARVON_SOURCE/tests/e2e/data/station.reg" >>"$PENDING_REG"
 }
 
 # Values of key HKLM\KEY: reg_sz KEY NAME TEXT, reg_dword KEY NAME NUMBER
@@ -184,10 +188,9 @@ screenshot_window() {
 
 expect_eq() { [ "$1" == "$2" ] || fail "$3: expected '$2', got '$1'"; }
 
-# |$1 - $2| <= $3
+# |$1 - $2| <= $3: numbers or Python expressions.
 expect_near() {
-    local d=$(($1 - $2))
-    [ "${d#-}" -le "$3" ] || fail "$4: $1 is not within $3 of $2"
+    python3 -c "import sys; sys.exit(abs(($1) - ($2)) > $3)" || fail "$4: $1 is not within $3 of $2"
 }
 
 # Sleeps until unix time $1; at once when it has passed (a busy machine can
@@ -197,7 +200,9 @@ sleep_until() {
     [ "$left" -le 0 ] || sleep "$left"
 }
 
-source "$TARVON_SOURCE/tests/e2e/station.sh"
+for helpers in station mainwin/mainwin map/map passrun/passrun serial/serial tracking/tracking; do
+    source "$TARVON_SOURCE/tests/e2e/$helpers.sh"
+done
 
 start_display
 prepare_prefix

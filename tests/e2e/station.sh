@@ -5,22 +5,12 @@
 WM_CLOSE=16
 WM_COMMAND=273
 
-# The shared station (data/station.reg).
-seed_station() { seed_registry "$TARVON_SOURCE/tests/e2e/data/station.reg"; }
-
 # satellite NAME [VALUE NUMBER]...: satellite NAME's key, its Name and DWORD values.
 satellite() {
     local key="Software\\Kova\\Satellites\\$1"
     reg_sz "$key" Name "$1"
     shift
     reg_dword "$key" "$@"
-}
-
-# Satellites whose passes fill a schedule: FO-29 only to be displayed.
-schedule_satellites() {
-    satellite ISS State 0 Priority 1 'Start Time' 25
-    satellite SO-50 State 0 Priority 2
-    satellite FO-29 State 1 Priority 3
 }
 
 # Starts Tarvon.exe and waits for its main window.

@@ -1,7 +1,6 @@
-# Helpers of the main-window scenarios; sourced after ../lib.sh and
-# ../passrun/passrun.sh. Rows are found from what the window shows: the
-# schedule pane is where its scroll bar is, and a line's height is the step
-# by which the window grows and shrinks.
+# Helpers of the main-window scenarios; sourced by ../lib.sh. Rows are found
+# from what the window shows: the schedule pane is where its scroll bar is,
+# and a line's height is the step by which the window grows and shrinks.
 
 WM_RBUTTONDOWN=516
 

@@ -1,4 +1,4 @@
-# Helpers of the map scenarios; sourced after ../lib.sh.
+# Helpers of the map scenarios; sourced by ../lib.sh.
 
 # Kova.KEP from the 2001 amateur file (for AO-40), then the bulletin, whose
 # newer sets fill the rest of the 50 slots.

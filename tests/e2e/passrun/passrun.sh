@@ -1,4 +1,4 @@
-# Helpers of the pass-execution scenarios; sourced after ../lib.sh.
+# Helpers of the pass-execution scenarios; sourced by ../lib.sh.
 # A station with satellites whose program is the stand-in (tools/standin),
 # a schedule file seeded with chosen passes, and readers of the results.
 

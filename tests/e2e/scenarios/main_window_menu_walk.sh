@@ -3,9 +3,6 @@
 # dialog, window, program or message (what it opened is closed again), none
 # says it is not there yet, and the station is still running afterwards.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
-source "$(dirname "$0")/../map/map.sh"
-source "$(dirname "$0")/../mainwin/mainwin.sh"
 
 seed_station
 import_elements

@@ -3,9 +3,6 @@
 # listen-only and ended, a pass's scheduling opened, a tracking entry removed
 # and another shown on the map.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
-source "$(dirname "$0")/../map/map.sh"
-source "$(dirname "$0")/../mainwin/mainwin.sh"
 
 seed_station
 import_elements

@@ -11,9 +11,7 @@ satellite UO-22 State 2
 for sat in AO-16 RS-44 UO-22; do reg_sz "Software\\Kova\\Satellites\\$sat" 'Satellite Directory' "$KOVA_DIR_WIN\\$sat"; done
 mkdir -p "$KOVA_DIR/AO-16" "$KOVA_DIR/UO-22"
 sample="$TARVON_SOURCE/tests/data/maint/NEWS01.PUL"
-cp "$sample" "$KOVA_DIR/AO-16/NEWS01.PUL"
-cp "$sample" "$KOVA_DIR/AO-16/ABC.UL"
-cp "$sample" "$KOVA_DIR/AO-16/NINECHARS.UL"
+for name in NEWS01.PUL ABC.UL NINECHARS.UL; do cp "$sample" "$KOVA_DIR/AO-16/$name"; done
 printf 'no header here' >"$KOVA_DIR/AO-16/PLAIN.OUT"
 printf 'not queued' >"$KOVA_DIR/AO-16/NOTES.TXT"
 cp "$TARVON_SOURCE/tests/data/maint/VANT.LOG" "$KOVA_DIR/AO-16/"

@@ -5,7 +5,6 @@
 # database edited and read back. Damaged input (a garbled KOVA.OBS, an unknown
 # "Map Sat", speed and origin out of range) loses nothing.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../map/map.sh"
 
 seed_station
 import_elements

@@ -3,8 +3,6 @@
 # pass's program starts; one that never shows its menu is reported and the
 # pass goes on at most 14 s late.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
-source "$(dirname "$0")/../serial/serial.sh"
 
 seed_station
 add_satellite SAT-1 "$(standin_program)"

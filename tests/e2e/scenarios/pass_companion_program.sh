@@ -3,8 +3,6 @@
 # told listen-only and the LOS, closed at LOS + Pass End Time, the end in the
 # schedule file; the map opened on the satellite as the pass starts.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
-source "$(dirname "$0")/../map/map.sh"
 
 seed_station
 import_elements

@@ -3,7 +3,6 @@
 # notification dialog shows its satellite, AOS, LOS and elevation; Cancel sets
 # the pass to Display, which the saved schedule shows.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
 
 seed_station
 apply_registry

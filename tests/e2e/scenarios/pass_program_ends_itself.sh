@@ -2,7 +2,6 @@
 # A program that ends by itself 10 s into its pass is not started again (a
 # restart would come 10 s after the end) and the schedule file says so.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
 
 seed_station
 # Started about 23.5 s before AOS.

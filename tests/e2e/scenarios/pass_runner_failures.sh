@@ -3,7 +3,6 @@
 # Program and one that shows no window (both reported); a report left
 # unanswered holds up no later pass.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
 
 seed_station
 add_satellite MISSING "$WORK_WIN\\NO-SUCH-PROGRAM.EXE %s"

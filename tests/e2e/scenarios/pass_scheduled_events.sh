@@ -3,7 +3,6 @@
 # Regularly event of one minute runs about every 60 s; a Tarvon Shutdown
 # event runs when the station closes, which waits for it to record its end.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
 
 seed_station
 add_satellite SAT-1 "$(standin_program)"

@@ -3,9 +3,6 @@
 # a SatTrak given its name beside a DSP-2232's mode; a silent TrakBox reported
 # after 12 s while the station goes on.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
-source "$(dirname "$0")/../tracking/tracking.sh"
-source "$(dirname "$0")/../serial/serial.sh"
 
 commands() { device_commands "$1" | tr '\n' '|'; }
 timeout_box() { logged_at 'Message "Rotator Problem": The rotator has timed out.'; }

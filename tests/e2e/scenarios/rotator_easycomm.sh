@@ -2,7 +2,6 @@
 # An EasyComm rotator: a missing port reported; its position read at
 # start-up; nonsense or a vanished device leaves the station running.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../serial/serial.sh"
 
 seed_station
 reg_dword 'Software\Kova\Rotator' 'Rotator Type' 5 Port 9

@@ -3,9 +3,6 @@
 # them: a GS232 moved only by more than 3 degrees; an EasyComm 2 given the
 # name, AOS marker, frequencies and end marker.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
-source "$(dirname "$0")/../tracking/tracking.sh"
-source "$(dirname "$0")/../serial/serial.sh"
 
 # "UNIXTIME az el" of each position line device N received.
 serial_positions() {

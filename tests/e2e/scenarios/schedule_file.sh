@@ -7,7 +7,10 @@ KOVA_FOLDER='Station Ünïcode'
 source "$(dirname "$0")/../lib.sh"
 
 seed_station
-schedule_satellites
+# FO-29 only to be displayed.
+satellite ISS State 0 Priority 1 'Start Time' 25
+satellite SO-50 State 0 Priority 2
+satellite FO-29 State 1 Priority 3
 keps="$KOVA_DIR/Kova.KEP"
 import_keps tle_bbs_bulletin_2026-05.txt
 slot=$(cli keps --keps "$KEPS_WIN" | awk '$2 == "ISS" { print $1 }')

@@ -4,7 +4,6 @@
 # written on OK. The schedule follows the new place, and elements imported
 # while the station runs (message 2037) reach a Redo Schedule.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../tracking/tracking.sh"
 
 rot=$(free_port)
 start_daemon rotctld "$rot"

@@ -3,7 +3,6 @@
 # warned about, a new Regularly event run without a restart; a one-satellite
 # housekeeping run deletes that satellite's old files only.
 source "$(dirname "$0")/../lib.sh"
-source "$(dirname "$0")/../passrun/passrun.sh"
 
 seed_station
 for sat in SAT-A SAT-B; do

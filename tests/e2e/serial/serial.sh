@@ -1,4 +1,4 @@
-# Helpers of the serial-device scenarios; sourced after ../lib.sh.
+# Helpers of the serial-device scenarios; sourced by ../lib.sh.
 # Each device sits on the far end of a socat pty pair whose near end is
 # mapped to a COM port of the prefix; the emulator (tools/emulator) answers
 # as the device would and records every command it receives in
@@ -14,7 +14,7 @@ serial_cleanup() {
     SERIAL_PIDS=()
 }
 SERIAL_PAIRS=0
-trap 'rc=$?; set +e; serial_cleanup; (exit $rc); cleanup' EXIT
+AT_EXIT+=(serial_cleanup)
 
 # serial_device N TYPE [emulator options...]: COM N with a TYPE device on it.
 # Call them all before start_tarvon: the mapping is read when Wine starts,

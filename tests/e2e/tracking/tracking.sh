@@ -1,11 +1,11 @@
-# Helpers of the tracking scenarios; sourced after ../lib.sh and
-# ../passrun/passrun.sh. The hamlib dummy daemons on ports of our own with
-# their command logs, the ISS in the element database, a station placed under
-# one of its passes, and the orbit model's view (tarvon-cli look) to compare.
+# Helpers of the tracking scenarios; sourced by ../lib.sh. The hamlib dummy
+# daemons on ports of our own with their command logs, the ISS in the element
+# database, a station placed under one of its passes, and the orbit model's
+# view (tarvon-cli look) to compare.
 
 DAEMON_PIDS=()
-# The daemons go with the scenario; its exit code stays what it was.
-trap 'rc=$?; for p in "${DAEMON_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done; (exit $rc); cleanup' EXIT
+stop_daemons() { kill "${DAEMON_PIDS[@]}" 2>/dev/null; }
+AT_EXIT+=(stop_daemons)
 
 # start_daemon rotctld|rigctld PORT: the dummy device, logging every call with
 # its time to $WORK/<daemon>-<port>.log; its pid is in DAEMON_PID.
@@ -93,11 +93,6 @@ for line in sys.stdin:
 positions() { daemon_calls "$WORK/rotctld-$1.log" ': rot_set_position called'; }
 downlinks() { daemon_calls "$WORK/rigctld-$1.log" ': rig_set_freq called'; }
 uplinks() { daemon_calls "$WORK/rigctld-$1.log" ': rig_set_split_freq called'; }
-
-# Fails unless |$1 - $2| <= $3 (decimal numbers).
-expect_close() {
-    python3 -c "import sys; sys.exit(0 if abs($1 - ($2)) <= $3 else 1)" || fail "$4: $1 is not within $3 of $2"
-}
 
 # A daemon that accepts connections on port $1, reads, and never answers; its
 # pid is in DAEMON_PID.
