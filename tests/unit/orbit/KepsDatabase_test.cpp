@@ -29,13 +29,9 @@ protected:
 };
 
 TEST(KepsRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
-    KepsRecord r = Named("AO-7", 0x1D6A);
-    r.elementSet = 0x01020304;
-    r.epochOrbit = -2;
-    r.epochDay = 1.5;
-    r.meanMotion = 12.5;
-    r.blon = -3;
-    std::strcpy(r.modeSchedule, "B 0-255");
+    KepsRecord r{.catalogNumber = 0x1D6A, .elementSet = 0x01020304, .epochOrbit = -2, .epochDay = 1.5,
+                 .meanMotion = 12.5, .epochYear = 26, .blon = -3, .modeSchedule = "B 0-255"};
+    CopyKepsName(r, "AO-7");
     uint8_t b[kKepsRecordBytes];
     EncodeKepsRecord(r, b);
     const struct { size_t at, size; uint64_t value; } fields[] = {
@@ -177,12 +173,7 @@ TEST(KepsDatabaseLookup, NewerEpochComparesYearsAcrossTheCentury) {
     const Case cases[] = {{99, 300.0, 0, 1.0, true},    {0, 1.0, 99, 300.0, false}, {26, 100.5, 26, 100.5, false},
                           {26, 100.5, 26, 100.6, true}, {26, 100.5, 26, 100.4, false}, {49, 1.0, 50, 1.0, false},
                           {2001, 5.0, 2, 1.0, true},   {1, 365.0, 2001, 364.0, false}};
-    auto at = [](int16_t year, double day) {
-        KepsRecord r = Named("A", 1);
-        r.epochYear = year;
-        r.epochDay = day;
-        return r;
-    };
+    auto at = [](int16_t year, double day) { return KepsRecord{.epochDay = day, .epochYear = year}; };
     for (const auto& c : cases) {
         EXPECT_EQ(IsNewerEpoch(at(c.storedYear, c.storedDay), at(c.year, c.day)), c.newer)
             << c.storedYear << "/" << c.storedDay << " vs " << c.year << "/" << c.day;

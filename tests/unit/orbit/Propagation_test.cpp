@@ -17,15 +17,9 @@ using namespace orbit;
 using testing::kAmateurFileTime;
 
 KepsRecord Elements(double meanMotion, double eccentricity, double inclination) {
-    KepsRecord k = testing::LowOrbit("TEST", 1, meanMotion);
-    k.epochYear = 1;
-    k.epochDay = 265.0;
-    k.eccentricity = eccentricity;
-    k.inclination = inclination;
-    k.raan = 40.0;
-    k.argPerigee = 70.0;
-    k.meanAnomaly = 10.0;
-    return k;
+    return {.catalogNumber = 1, .epochDay = 265.0, .inclination = inclination, .raan = 40.0,
+            .eccentricity = eccentricity, .argPerigee = 70.0, .meanAnomaly = 10.0, .meanMotion = meanMotion,
+            .beaconMhz = 145.0, .epochYear = 1};
 }
 
 TEST(SolveKepler, SatisfiesKeplersEquation) {
@@ -130,7 +124,9 @@ TEST(ObserverGeometry, ZenithAndHorizon) {
         s.position = Along(o, c.unit, 800.0);
         ComputeLookAngles(s, o);
         EXPECT_NEAR(s.elevation, c.elevation, 1e-6);
-        if (!std::isnan(c.azimuth)) EXPECT_NEAR(std::fmod(s.azimuth, kTwoPi), c.azimuth, 1e-9);
+        if (!std::isnan(c.azimuth)) {
+            EXPECT_NEAR(std::fmod(s.azimuth, kTwoPi), c.azimuth, 1e-9);
+        }
     }
     // The geodetic vertical points to the observer's own latitude.
     EXPECT_NEAR(std::asin(o.up.z), 48.0 * kDegToRad, 1e-4);

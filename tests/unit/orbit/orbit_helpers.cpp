@@ -20,23 +20,13 @@ SatState StateAt(const KepsDatabase& db, const char* name, int32_t unixTime) {
 }
 
 ObserverGeo Observer(double latitudeDeg, double westLongitudeDeg, double altitudeM) {
-    StationConfig station;
-    station.callsign = "TEST";
-    station.latitude = latitudeDeg;
-    station.longitude = westLongitudeDeg;
-    station.altitude = altitudeM;
-    return ObserverFromStation(station);
+    return ObserverFromStation(StationConfig{"TEST", westLongitudeDeg, latitudeDeg, altitudeM});
 }
 
 KepsRecord LowOrbit(const char* name, uint16_t catalog, double meanMotion) {
-    KepsRecord r;
+    KepsRecord r{.catalogNumber = catalog, .epochDay = 100.0, .inclination = 98.0, .meanMotion = meanMotion,
+                 .beaconMhz = 145.0, .epochYear = 26};
     CopyKepsName(r, name);
-    r.catalogNumber = catalog;
-    r.epochYear = 26;
-    r.epochDay = 100.0;
-    r.inclination = 98.0;
-    r.meanMotion = meanMotion;
-    r.beaconMhz = 145.0;
     return r;
 }
 

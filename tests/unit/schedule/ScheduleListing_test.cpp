@@ -12,11 +12,9 @@ namespace {
 
 PassRef Pass(const char* name, int32_t aos, int32_t los, int32_t priority, int32_t state, int32_t elevationOk,
              int32_t maxElevation = 45) {
-    PassRef p = testing::NewPass(name, aos, los, priority);
-    p->state = state;
-    p->elevationOk = elevationOk;
-    p->maxElevation = maxElevation;
-    return p;
+    return std::make_shared<SchedulePass>(SchedulePass{.satName = name, .aos = aos, .los = los,
+                                                       .maxElevation = maxElevation, .priority = priority,
+                                                       .state = state, .elevationOk = elevationOk});
 }
 
 const ListingFormat kUtc{"%d-%m-%y %H:%M:%S", true, 0};

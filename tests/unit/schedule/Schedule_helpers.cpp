@@ -60,21 +60,15 @@ TestStation::TestStation(int32_t now, ModelledProgram program)
 }
 
 PassRef NewPass(const std::string& name, int32_t aos, int32_t los, int32_t priority) {
-    auto pass = std::make_shared<SchedulePass>();
-    pass->satName = name;
-    pass->aos = aos;
-    pass->los = los;
-    pass->priority = priority;
-    return pass;
+    return std::make_shared<SchedulePass>(SchedulePass{.satName = name, .aos = aos, .los = los, .priority = priority});
 }
 
 PassRef TestStation::AddPass(const std::string& name, int32_t aos, int32_t los, int32_t priority,
                              int32_t minPassTime, int32_t startLead) {
-    PassRef pass = NewPass(name, aos, los, priority);
-    pass->minPassTime = minPassTime;
-    pass->startLead = startLead;
-    pass->elevationOk = 1;
-    pass->notified = (Now() + 10 >= aos) ? 1 : 0;
+    auto pass = std::make_shared<SchedulePass>(SchedulePass{.satName = name, .aos = aos, .los = los,
+                                                            .minPassTime = minPassTime, .startLead = startLead,
+                                                            .priority = priority, .elevationOk = 1,
+                                                            .notified = Now() + 10 >= aos});
     auto at = std::find_if(state.passes.begin(), state.passes.end(), [&](auto& p) { return p->aos > aos; });
     state.passes.insert(at, pass);
     return pass;
