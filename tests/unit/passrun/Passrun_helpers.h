@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/ProcessState.h"
+#include "core/SatelliteConfig.h"
 #include "core/Settings.h"
 #include "passrun/ScheduledEvents.h"
 #include "platform/memory/FakeClock.h"
@@ -33,10 +34,33 @@ struct PassrunStation {
     explicit PassrunStation(int32_t now) : clock(int64_t(now) * 1000) {}
 
     // A satellite key with its program; returns the key's path.
-    std::string AddSatellite(const std::string& key, const std::string& name, const std::string& program);
-    std::unique_ptr<RegKey> AddEvent(const EventKey& event);
+    std::string AddSatellite(const std::string& key, const std::string& name, const std::string& program) {
+        const std::string path = std::string(kSatellitesKeyPath) + "\\" + key;
+        auto k = registry.Create(RegRoot::LocalMachine, path);
+        RegWriteString(*k, "Name", name);
+        RegWriteString(*k, "Program", program);
+        return path;
+    }
+    std::unique_ptr<RegKey> AddEvent(const EventKey& e) {
+        auto k = registry.Create(RegRoot::LocalMachine,
+                                 std::string(kEventsKeyPath) + "\\" + (e.key.empty() ? e.name : e.key));
+        RegWriteString(*k, "Name", e.name);
+        RegWriteDword(*k, "Run", e.run);
+        RegWriteDword(*k, "Time", e.time);
+        RegWriteDword(*k, "Associate", e.associate);
+        if (!e.program.empty()) RegWriteString(*k, "Program", e.program);
+        RegWriteString(*k, "Satellite", e.satellite);
+        RegWriteDword(*k, "Active", e.active);
+        RegWriteDword(*k, "Display", e.display);
+        return k;
+    }
     // A DWORD of an event's key, nothing when it is not there.
-    std::optional<uint32_t> EventValue(const std::string& key, const char* value);
+    std::optional<uint32_t> EventValue(const std::string& key, const char* value) {
+        auto k = registry.Open(RegRoot::LocalMachine, std::string(kEventsKeyPath) + "\\" + key);
+        uint32_t v = 0;
+        if (!k || !RegReadDword(*k, value, v)) return std::nullopt;
+        return v;
+    }
 
     MemoryRegistry registry;
     FakeClock clock;
