@@ -30,13 +30,6 @@ RotatorControls RotatorControlsFor(uint32_t type) {
     return c;
 }
 
-uint32_t RotatorTypeFromName(std::string_view name) {
-    for (uint32_t i = 0; i < std::size(kRotatorTypeNames); ++i) {
-        if (name == kRotatorTypeNames[i]) return i;
-    }
-    return kRotatorNone;
-}
-
 RotatorFields RotatorFieldsFor(const GeneralSettings& g) {
     RotatorFields f;
     f.type = g.rotatorType < std::size(kRotatorTypeNames) ? g.rotatorType : kRotatorNone;

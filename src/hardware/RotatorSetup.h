@@ -17,9 +17,6 @@ struct RotatorControls {
 };
 RotatorControls RotatorControlsFor(uint32_t type);
 
-// The index of the type named so; "None" (0) for a name of no type.
-uint32_t RotatorTypeFromName(std::string_view name);
-
 // The ports offered, "COM1" to "COM4".
 constexpr uint32_t kRotatorPorts = 4;
 

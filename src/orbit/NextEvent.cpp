@@ -38,17 +38,4 @@ void ApplyNextEvent(SatState& state, const NextEvent& event) {
     state.nextEventTime = event.unixTime;
 }
 
-std::thread StartNextEventThread(const SatState& state, const ObserverGeo& observer, const std::atomic<int>& running,
-                                 std::function<void(const NextEvent&)> deliver) {
-    return std::thread([copy = state, obs = observer, &running, deliver = std::move(deliver)]() noexcept {
-        try {
-            const NextEvent event = FindNextEvent(copy, obs, running);
-            if (event.found) deliver(event);
-        } catch (...) {
-            // Nothing may leave a thread entry; the tracking list keeps its
-            // previous event time.
-        }
-    });
-}
-
 }  // namespace tarvon

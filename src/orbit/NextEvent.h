@@ -3,8 +3,6 @@
 // on private copies so that the caller's state is touched only at the end.
 #include <atomic>
 #include <cstdint>
-#include <functional>
-#include <thread>
 
 #include "orbit/SatState.h"
 
@@ -25,11 +23,5 @@ NextEvent FindNextEvent(const SatState& state, const ObserverGeo& observer, cons
 
 // Stores the event in the state the way the tracking list reads it.
 void ApplyNextEvent(SatState& state, const NextEvent& event);
-
-// Runs FindNextEvent on its own thread and hands a found event to `deliver`
-// (which takes whatever lock guards the caller's state). The copies are made
-// before the thread starts.
-std::thread StartNextEventThread(const SatState& state, const ObserverGeo& observer, const std::atomic<int>& running,
-                                 std::function<void(const NextEvent&)> deliver);
 
 }  // namespace tarvon

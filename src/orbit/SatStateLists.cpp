@@ -1,7 +1,6 @@
 #include "orbit/SatStateLists.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "orbit/Propagation.h"
 
@@ -33,14 +32,6 @@ KepsFileCheck RefreshSatStatesFromKeps(KepsDatabase& db, const std::filesystem::
         list->AfterRefresh();
     }
     return check;
-}
-
-SatState* FindSatStateByName(SatStateList& list, const char* name) {
-    SatState* found = nullptr;
-    list.ForEachSatState([&](SatState& s) {
-        if (!found && std::strcmp(s.name, name) == 0) found = &s;
-    });
-    return found;
 }
 
 }  // namespace tarvon

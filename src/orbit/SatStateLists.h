@@ -40,7 +40,4 @@ private:
 KepsFileCheck RefreshSatStatesFromKeps(KepsDatabase& db, const std::filesystem::path& kepsFile, SatStateLists& lists,
                                        double stationRangeRate);
 
-// The first state of the list whose name is exactly `name` (case matters).
-SatState* FindSatStateByName(SatStateList& list, const char* name);
-
 }  // namespace tarvon

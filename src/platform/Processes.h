@@ -61,8 +61,6 @@ public:
     virtual std::unique_ptr<Process> Start(const ProcessStart& start) = 0;
     // A top-level window with this class and title; an empty text matches any.
     virtual WindowHandle FindTopLevelWindow(std::string_view className, std::string_view title) = 0;
-    virtual std::string WindowClassName(WindowHandle window) = 0;
-    virtual std::string WindowTitle(WindowHandle window) = 0;
     // Queues a message to the window without waiting; false when it is gone.
     virtual bool PostToWindow(WindowHandle window, uint32_t message, uint64_t wParam,
                               int64_t lParam) = 0;

@@ -253,19 +253,6 @@ PassList::iterator RemovePassAt(ScheduleState& s, PassList::iterator at) {
     return next;
 }
 
-PassRef RemovePass(ScheduleState& s, const PassRef& pass) {
-    PassRef following;
-    {
-        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-        auto at = std::find(s.passes.begin(), s.passes.end(), pass);
-        if (at == s.passes.end()) return nullptr;
-        auto next = RemovePassAt(s, at);
-        if (next != s.passes.end()) following = *next;
-    }
-    StartWantedCalculation(s);
-    return following;
-}
-
 void FollowScheduleHorizon(ScheduleState& s) {
     {
         std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);

@@ -41,9 +41,6 @@ int SaveSatellite(ScheduleState& s, RegKey& key, SatelliteConfig* config);
 // satellite; the calculation it wants starts once the lock is released.
 PassList::iterator RemovePassAt(ScheduleState& s, PassList::iterator at);
 
-// Unlinks a pass and re-queues its satellite; returns the pass that followed.
-PassRef RemovePass(ScheduleState& s, const PassRef& pass);
-
 // After "Schedule Days" grew: every satellite whose search stops short of
 // the new horizon searches on. Passes already found beyond a shortened
 // horizon stay; they are real passes and simply come due later.

@@ -123,19 +123,6 @@ WindowHandle Win32Processes::FindTopLevelWindow(std::string_view className, std:
                                 wideTitle.empty() ? nullptr : wideTitle.c_str()));
 }
 
-std::string Win32Processes::WindowClassName(WindowHandle window) {
-    wchar_t name[256];
-    int length = GetClassNameW(ToHwnd(window), name, 256);
-    return length > 0 ? Narrow(std::wstring_view(name, static_cast<size_t>(length))) : std::string();
-}
-
-std::string Win32Processes::WindowTitle(WindowHandle window) {
-    int capacity = GetWindowTextLengthW(ToHwnd(window)) + 1;
-    std::vector<wchar_t> title(static_cast<size_t>(capacity));
-    int length = GetWindowTextW(ToHwnd(window), title.data(), capacity);
-    return length > 0 ? Narrow(std::wstring_view(title.data(), static_cast<size_t>(length))) : std::string();
-}
-
 bool Win32Processes::PostToWindow(WindowHandle window, uint32_t message, uint64_t wParam, int64_t lParam) {
     return PostMessageW(ToHwnd(window), message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam)) !=
            FALSE;

@@ -17,8 +17,6 @@ public:
 
     std::unique_ptr<Process> Start(const ProcessStart& start) override;
     WindowHandle FindTopLevelWindow(std::string_view className, std::string_view title) override;
-    std::string WindowClassName(WindowHandle window) override;
-    std::string WindowTitle(WindowHandle window) override;
     bool PostToWindow(WindowHandle window, uint32_t message, uint64_t wParam, int64_t lParam) override;
 
 private:

@@ -68,18 +68,6 @@ WindowHandle FakeProcesses::FindTopLevelWindow(std::string_view className, std::
     return kNoWindow;
 }
 
-std::string FakeProcesses::WindowClassName(WindowHandle window) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto it = windows_.find(window);
-    return it == windows_.end() ? std::string() : it->second.className;
-}
-
-std::string FakeProcesses::WindowTitle(WindowHandle window) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto it = windows_.find(window);
-    return it == windows_.end() ? std::string() : it->second.title;
-}
-
 bool FakeProcesses::PostToWindow(WindowHandle window, uint32_t message, uint64_t wParam,
                                  int64_t lParam) {
     std::lock_guard<std::mutex> lock(mutex_);
