@@ -8,15 +8,9 @@ namespace {
 RotatorStep Step(bool rose = false) { return {123.44, 5.06, 17.25, 145900123.6, 435799876.4, "FM-N", "USB", rose}; }
 
 TEST(RotatorCommands, LinesByteForByte) {
-    const struct {
-        std::string actual;
-        const char* expected;
-    } cases[] = {
-        {EasyComm1Line(Step()), "AZ123.4 EL5.1 UP145900124 FM-N DN435799876 USB\n"},
-        {EasyComm2Lines(Step()), "AZ123.4 EL5.1 PH17.2\nUP145900124 UMFM-N DN435799876 DMUSB\n"},
-        {EasyComm2Lines(Step(true)), "AO AZ123.4 EL5.1 PH17.2\nUP145900124 UMFM-N DN435799876 DMUSB\n"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected);
+    EXPECT_EQ(EasyComm1Line(Step()), "AZ123.4 EL5.1 UP145900124 FM-N DN435799876 USB\n");
+    EXPECT_EQ(EasyComm2Lines(Step()), "AZ123.4 EL5.1 PH17.2\nUP145900124 UMFM-N DN435799876 DMUSB\n");
+    EXPECT_EQ(EasyComm2Lines(Step(true)), "AO AZ123.4 EL5.1 PH17.2\nUP145900124 UMFM-N DN435799876 DMUSB\n");
 }
 
 TEST(RotatorCommands, Gs232SendsOnlyAfterAMoveOfMoreThanThreeDegrees) {

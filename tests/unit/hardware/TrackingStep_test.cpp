@@ -71,11 +71,8 @@ TEST(TrackingStep, TrackingTextAndRecord) {
 }
 
 TEST(TrackingStep, DriverFrequencies) {
-    const struct {
-        double hz;
-        uint32_t sent;
-    } cases[] = {{435007255.9, 435007255}, {-3.0, 0}, {10.5e9, 0}, {0.0, 0}};
-    for (const auto& c : cases) EXPECT_EQ(DriverHz(c.hz), c.sent) << c.hz;
+    const std::pair<double, uint32_t> cases[] = {{435007255.9, 435007255}, {-3.0, 0}, {10.5e9, 0}, {0.0, 0}};
+    for (const auto& [hz, sent] : cases) EXPECT_EQ(DriverHz(hz), sent) << hz;
 }
 
 TEST(DriverCodes, BandMaskClassifiesTheTunedFrequencies) {

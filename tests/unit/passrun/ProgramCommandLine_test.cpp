@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tarvon {
 namespace {
 
-struct ExpansionCase {
-    const char* program;
-    const char* satellite;
-    const char* expected;
-};
-
 TEST(ProgramCommandLine, ExpandsOnlyTheSatelliteNameAndPercentSigns) {
-    const ExpansionCase cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {  // program, satellite, line
         {"D:\\PROG\\VANT.EXE %S", "SAT-1", "d:\\prog\\vant.exe SAT-1"},
         {"x.exe %s %S", "Sat", "x.exe Sat Sat"},
         // Registry text is never a format: other sequences stay literal.
@@ -26,8 +22,8 @@ TEST(ProgramCommandLine, ExpandsOnlyTheSatelliteNameAndPercentSigns) {
         // A satellite name that itself holds "%s" is not expanded again.
         {"p %s", "%s%n", "p %s%n"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ExpandProgramCommandLine(c.program, c.satellite), c.expected) << c.program;
+    for (const auto& [program, satellite, line] : cases) {
+        EXPECT_EQ(ExpandProgramCommandLine(program, satellite), line) << program;
     }
 }
 
