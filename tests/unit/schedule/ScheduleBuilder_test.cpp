@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <thread>
 #include <tuple>
@@ -10,6 +11,7 @@
 #include "Schedule_helpers.h"
 #include "schedule/PassCalculation.h"
 #include "schedule/PassEdits.h"
+#include "schedule/SatelliteEdits.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/SchedulerEngine.h"
 
@@ -140,6 +142,29 @@ TEST_F(ScheduleBuilderTest, SatelliteSaveReachesTheScheduler) {
     SaveSatellite(station.state, *key, config.get());
     // Satellites are found by their exact name: "a" and "NOPE" are not in the database.
     EXPECT_EQ(station.notices.Shown().size(), 2u);
+}
+
+// A renamed satellite never takes another's name, ignoring case, yet may
+// change the case of its own. A new satellite given a taken name, a rename
+// to one, and how the schedule follows each change are the wizard scenario's
+// (e2e.satellite_wizard).
+TEST_F(ScheduleBuilderTest, RenamesStayUniqueIgnoringCase) {
+    auto satellite = [](const std::string& name) {
+        auto c = NewSatelliteConfig();
+        c->name = name;
+        c->satelliteType = 1;
+        return c;
+    };
+    const SatelliteStore store{station.registry, station.notices, nullptr};
+    ASSERT_EQ(CreateSatellite(store, *satellite("A")), SatelliteSave::Saved);
+    ASSERT_EQ(CreateSatellite(store, *satellite("B")), SatelliteSave::Saved);
+    std::string path;
+    ASSERT_TRUE(FindSatelliteKey(station.registry, "B", path));
+    EXPECT_EQ(SaveEditedSatellite(store, path, "B", *satellite("a")), SatelliteSave::DuplicateName);
+    EXPECT_EQ(SaveEditedSatellite(store, path, "B", *satellite("b")), SatelliteSave::Saved);
+    auto names = SatelliteNames(station.registry);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"A", "b"}));
 }
 
 TEST_F(ScheduleBuilderTest, PassEndedByTheUserRestsItsHourAcrossRedoAndSatelliteSaves) {
