@@ -68,10 +68,7 @@ trap cleanup EXIT
 prepare_prefix() {
     bash "$TARVON_SOURCE/tests/e2e/make_prefix.sh" || fail "no Wine prefix template"
     cp -al "$E2E_WORK/prefix-template" "$WINEPREFIX"
-    local file
-    for file in "$E2E_WORK/prefix-template"/*.reg; do
-        cp --remove-destination "$file" "$WINEPREFIX/"
-    done
+    cp --remove-destination "$E2E_WORK/prefix-template"/*.reg "$WINEPREFIX/"
 }
 
 # A TCP port nobody listens on now, for a daemon or emulator of this scenario.
@@ -120,14 +117,10 @@ expect_help_page() {
 
 apply_registry() {
     [ -s "$PENDING_REG" ] || return 0
-    # REGEDIT4 files are read in the ANSI code page: texts beyond ASCII go in
-    # the UTF-16 format.
-    if LC_ALL=C grep -q '[^[:print:][:space:]]' "$PENDING_REG"; then
-        { printf 'Windows Registry Editor Version 5.00\n'; cat "$PENDING_REG"; } | sed 's/$/\r/' |
-            iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$WORK/seed.reg"
-    else
-        { echo REGEDIT4; cat "$PENDING_REG"; } >"$WORK/seed.reg"
-    fi
+    # In UTF-16: a REGEDIT4 file is read in the ANSI code page, which would
+    # garble texts beyond ASCII.
+    { printf 'Windows Registry Editor Version 5.00\n'; cat "$PENDING_REG"; } | sed 's/$/\r/' |
+        iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$WORK/seed.reg"
     rm -f "$PENDING_REG"
     "$WINE" reg import "$WORK/seed.reg" >/dev/null 2>&1 || fail "reg import of $WORK/seed.reg"
 }
