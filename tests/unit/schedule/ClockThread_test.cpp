@@ -13,6 +13,7 @@
 #include "orbit/ObserverGeometry.h"
 #include "orbit/Propagation.h"
 #include "schedule/ClockTexts.h"
+#include "schedule/ListCommands.h"
 #include "schedule/ScheduleSatStates.h"
 
 namespace tarvon::testing {
@@ -103,9 +104,25 @@ TEST(TrackingList, ModeSchedules) {
     EXPECT_TRUE(ParseModeSchedule("01").empty());
 }
 
-TEST(TrackingList, LoadedEntriesGetTheirNextEventFromTheClockRound) {
-    const KepsDatabase db = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
-    TestStation station(kBulletinDay);
+// A station near the BBS bulletin's epochs, with its elements.
+class TrackingListTest : public ::testing::Test {
+protected:
+    // The stored value, the lines the pane gives the list and the entries it shows.
+    std::tuple<std::string, int, size_t> State() {
+        std::string value;
+        auto key = station.registry.Open(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon");
+        if (key) RegReadString(*key, "Tracking", value, 1000);
+        return {value, station.state.tracking.count, station.state.tracking.display.size()};
+    }
+    void Replace(const std::vector<std::string>& names) {
+        ReplaceTrackingList(station.state.tracking, names, station.registry, db,
+                            ObserverFromStation(station.settings.station), kBulletinDay);
+    }
+    KepsDatabase db = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
+    TestStation station{kBulletinDay};
+};
+
+TEST_F(TrackingListTest, LoadedEntriesGetTheirNextEventFromTheClockRound) {
     station.settings.station.latitude = 52.0;
     RegWriteString(*station.registry.Create(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Tarvon"), "Tracking",
                    "ISS~NOT-THERE~SO-50");
@@ -129,6 +146,31 @@ TEST(TrackingList, LoadedEntriesGetTheirNextEventFromTheClockRound) {
     EXPECT_LT(next, kBulletinDay + 86400);
 }
 
+TEST_F(TrackingListTest, ReplacingKeepsTheKnownNamesAndStoresThem) {
+    Replace({"ISS", "NOT-THERE", "SO-50"});
+    TrackingList& list = station.state.tracking;
+    EXPECT_EQ(TrackingListNames(list), (std::vector<std::string>{"SO-50", "ISS"}));
+    EXPECT_EQ(State(), std::tuple("ISS~SO-50~", 3, 2u));  // as many lines as names chosen
+    for (const auto& entry : list.entries) EXPECT_EQ(entry->state.nextEventTime, 1);
+
+    Replace({"ISS"});
+    EXPECT_EQ(State(), std::tuple("ISS~", 2, 1u));  // one entry still has two lines
+}
+
+TEST_F(TrackingListTest, RemovingRewritesTheValueAndKeepsTwoLines) {
+    Replace({"ISS", "SO-50", "AO-91"});
+    TrackingList& list = station.state.tracking;
+    ASSERT_EQ(list.entries.size(), 3u);
+    const auto iss = list.entries.back();
+    ASSERT_TRUE(RemoveTrackingEntry(list, iss, station.registry));
+    EXPECT_EQ(State(), std::tuple("AO-91~SO-50~", 2, 2u));
+    EXPECT_FALSE(RemoveTrackingEntry(list, iss, station.registry));  // already gone
+
+    ASSERT_TRUE(RemoveTrackingEntry(list, list.entries.front(), station.registry));
+    ASSERT_TRUE(RemoveTrackingEntry(list, list.entries.front(), station.registry));
+    EXPECT_EQ(State(), std::tuple("", 2, 0u));
+}
+
 TEST(TrackingList, DisplayOrderByNextEventKeepsListOrderForTies) {
     TrackingList list;
     for (int32_t t : {50, 0, 50, 10}) {
@@ -147,30 +189,28 @@ TEST(TrackingList, DisplayOrderByNextEventKeepsListOrderForTies) {
 // satellites, and each whose next event is known searches it again at once;
 // one whose search runs keeps it. (A Redo finding the moved passes of the
 // schedule is e2e.station_setup's.)
-TEST(TrackingSatStates, ImportDuringARunSearchesTheNextEventsAgain) {
+TEST_F(TrackingListTest, ImportDuringARunSearchesTheNextEventsAgain) {
     ScratchDir dir;
-    TestStation st(kBulletinDay);
-    KepsDatabase db = ImportedTwoLine("tle_bbs_bulletin_2026-05.txt");
     const std::shared_ptr<TrackingEntry> entries[] = {std::make_shared<TrackingEntry>(),
                                                       std::make_shared<TrackingEntry>()};
     for (int i : {0, 1}) {
         InitSatState(db.slots[i], entries[i]->state, 46000.0);
         entries[i]->state.nextEventTime = i == 0 ? 1778460000 : 0;
-        st.state.tracking.entries.push_back(entries[i]);
+        station.state.tracking.entries.push_back(entries[i]);
     }
     KepsDatabase imported = db;
     imported.slots[0].meanMotion += 0.01;
     imported.slots[1].meanMotion += 0.01;
     const auto kepsFile = dir / "Kova.KEP";
     ASSERT_TRUE(SaveKepsDatabase(imported, kepsFile));
-    TrackingSatStates tracking(st.state);
+    TrackingSatStates tracking(station.state);
     SatStateLists lists;
     lists.Add(tracking);
     RefreshSatStatesFromKeps(db, kepsFile, lists, 0.0);
 
     EXPECT_EQ(std::tuple(entries[0]->state.nextEventTime, entries[1]->state.nextEventTime), std::tuple(1, 0));
     for (int i : {0, 1}) EXPECT_EQ(entries[i]->state.meanMotion, imported.slots[i].meanMotion);
-    EXPECT_EQ(st.notices.Redraws().back(), RedrawTarget::TrackingPane);
+    EXPECT_EQ(station.notices.Redraws().back(), RedrawTarget::TrackingPane);
 }
 
 }  // namespace

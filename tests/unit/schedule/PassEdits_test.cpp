@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "Schedule_helpers.h"
+#include "schedule/ListCommands.h"
 
 namespace tarvon::testing {
 namespace {
@@ -117,6 +118,31 @@ TEST(PassEdits, NotificationButtons) {
     EXPECT_EQ(b->notifyWindow, 6u);
     ApplyNotificationButton(station.state, "B", kNoon + 30, NotificationButton::Run);
     EXPECT_EQ(std::tuple(b->runNow, b->notifyWindow), std::tuple(1, 0u));
+}
+
+TEST(ListCommands, PassPopupItems) {
+    struct Case {
+        int32_t startLead, now, runner;
+        const char* running;
+        int32_t listenOnly;
+        PassPopupItems items;
+    };
+    const Case cases[] = {
+        {25, kNoon - 26, 0, "", 0, {false, false, false}},  // start time still ahead
+        {25, kNoon - 25, 0, "", 0, {true, false, false}},   // start time reached
+        {0, kNoon + 300, 0, "", 1, {true, false, true}},    // under way, listen only set
+        {25, kNoon, 2, "ISS", 0, {true, true, false}},      // its satellite is being run
+        {25, kNoon, 2, "SO-50", 0, {true, false, false}},   // another satellite runs
+        {25, kNoon, 0, "ISS", 0, {true, false, false}},     // a name left from an ended run
+    };
+    for (const Case& c : cases) {
+        const SchedulePass pass{.satName = "ISS", .aos = kNoon, .los = kNoon + 600, .startLead = c.startLead,
+                                .listenOnly = c.listenOnly};
+        EngineState engine;
+        engine.runnerState = c.runner;
+        engine.runningSatName = c.running;
+        EXPECT_EQ(PassPopupFor(pass, engine, c.now), c.items) << c.now - kNoon << " s, running " << c.running;
+    }
 }
 
 }  // namespace
