@@ -127,8 +127,7 @@ TEST(EventEdits, SavingNeverOverwritesAnotherEventsKey) {
     backup.name = "Backup";
     backup.program = "BACKUP.EXE";
     ASSERT_TRUE(SaveEventRecord(registry, backup));
-    EventRecord nightly = *LoadEventRecord(registry, "Nightly", nullptr);
-    EXPECT_EQ(nightly.program, "");
+    EXPECT_EQ(LoadEventRecord(registry, "Nightly", nullptr)->program, "");
     EXPECT_EQ(LoadEventRecord(registry, "Backup", nullptr)->program, "BACKUP.EXE");
     EXPECT_TRUE(registry.Open(RegRoot::LocalMachine, std::string(kEventsKeyPath) + "\\Backup [0]"));
     // Saving again uses the key that carries the name.
