@@ -24,7 +24,6 @@ protected:
         key->DeleteValue("DSP Mode");
         if (mode) key->WriteValue("DSP Mode", RegType::Sz, reinterpret_cast<const uint8_t*>(mode), 4);
     }
-    bool Ready() { return ports.WaitFor([&] { return ready.IsSet(); }); }
 
     MemoryRegistry registry;
     ScriptedSerialPorts ports;
@@ -60,7 +59,7 @@ TEST_F(ModemControlTest, Dsp12MenuDialogue) {
         return "";
     });
     modem.SetModemMode("AO-16", ready);
-    ASSERT_TRUE(Ready());
+    ASSERT_TRUE(ports.WaitFor([&] { return ready.IsSet(); }));
     modem.OnTimeout();  // late: the dialogue had finished
     EXPECT_EQ(ports.Writes(), (Strings{std::string(3, '\x03'), "\r", "Q\r", "PAC\r"}));
     EXPECT_EQ(timers.Requests(),
