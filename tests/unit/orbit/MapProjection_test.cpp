@@ -5,11 +5,10 @@
 #include <cmath>
 
 #include "orbit/MapScene.h"
+#include "orbit/OrbitConstants.h"
 
 namespace tarvon {
 namespace {
-
-constexpr double kDeg = 0.017453292519943295;
 
 TEST(MapProjection, PositionsLandOnTheirPixels) {
     struct Case {
@@ -30,7 +29,6 @@ TEST(MapProjection, PositionsLandOnTheirPixels) {
     }
 }
 
-// The readout under a marker names the marker's position, for every origin.
 TEST(MapReadout, AgreesWithTheProjectionForEveryOrigin) {
     for (uint32_t origin = 0; origin < kMapOriginCount; ++origin) {
         for (double west = -170; west < 180; west += 37) {
@@ -59,7 +57,7 @@ TEST(AcquisitionCircle, WorkedPoints) {
         {60, 0, h60, 25, {243, 130}},  // due south to the equator
     };
     for (const Case& c : cases) {
-        const auto points = AcquisitionCircle(c.lat * kDeg, c.west * kDeg, c.height, -17);
+        const auto points = AcquisitionCircle(c.lat * orbit::kDegToRad, c.west * orbit::kDegToRad, c.height, -17);
         EXPECT_EQ(points[c.k], c.expected) << c.lat << " k=" << c.k;
     }
 }

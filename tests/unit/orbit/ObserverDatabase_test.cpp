@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "orbit/ObserverFields.h"
+#include "orbit/OrbitConstants.h"
 #include "ScratchDir.h"
 
 namespace tarvon {
@@ -86,8 +87,8 @@ TEST_F(ObserverFileTest, GeometryIsRadiansWestPositiveKilometres) {
     ObserverGeo geo;
     ASSERT_TRUE(LoadObserverGeo(file, "Boulder", geo));
     EXPECT_STREQ(geo.name, "Boulder");
-    EXPECT_DOUBLE_EQ(geo.latitude, 40.0 * 0.017453292519943295);
-    EXPECT_DOUBLE_EQ(geo.longitude, 105.0 * 0.017453292519943295);
+    EXPECT_DOUBLE_EQ(geo.latitude, 40.0 * orbit::kDegToRad);
+    EXPECT_DOUBLE_EQ(geo.longitude, 105.0 * orbit::kDegToRad);
     EXPECT_DOUBLE_EQ(geo.height, 1.65);
 }
 
