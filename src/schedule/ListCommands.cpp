@@ -42,7 +42,6 @@ bool RemoveTrackingEntry(TrackingList& list, std::shared_ptr<TrackingEntry> entr
     auto at = std::find(list.entries.begin(), list.entries.end(), entry);
     if (at == list.entries.end()) return false;
     list.entries.erase(at);
-    std::erase(list.display, entry);
     list.count = std::max(kLeastTrackingLines, list.count - 1);
     StoreTrackingValue(registry, TrackingValue(TrackingListNames(list)));
     SortTrackingDisplay(list);

@@ -186,17 +186,6 @@ void AddFoundPass(ScheduleState& s, const ScheduledSatellite& satellite, const F
     RunScheduler(s);
 }
 
-void UpdateSatelliteScheduling(ScheduleState& s, const std::string& name, int32_t priority, int32_t state,
-                               int32_t minPassTimeMinutes, int32_t minElevation, int32_t startLead) {
-    SchedulingChange change;
-    {
-        std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
-        change = ChangeScheduling(s, name, priority, state, minPassTimeMinutes, minElevation, startLead);
-    }
-    FollowSchedulingChange(s, change, name);
-    if (change == SchedulingChange::Updated) RunScheduler(s);
-}
-
 void UnscheduleSatellite(ScheduleState& s, const std::string& name) {
     std::lock_guard<std::recursive_mutex> lock(s.services.sync.scheduleLock);
     std::erase_if(s.queue, [&](const SatelliteRef& q) {

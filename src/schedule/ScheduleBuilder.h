@@ -25,8 +25,6 @@ void BuildSchedule(ScheduleState& s, const std::filesystem::path& scheduleFile);
 // Turns a found pass into a schedule entry and runs the engine.
 void AddFoundPass(ScheduleState& s, const ScheduledSatellite& satellite, const FoundPass& found);
 
-void UpdateSatelliteScheduling(ScheduleState& s, const std::string& name, int32_t priority, int32_t state,
-                               int32_t minPassTimeMinutes, int32_t minElevation, int32_t startLead);
 void UnscheduleSatellite(ScheduleState& s, const std::string& name);
 
 // What a saved satellite record changes in the scheduler (under one holding

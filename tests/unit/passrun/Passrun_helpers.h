@@ -23,11 +23,11 @@ struct EventKey {
     uint32_t run = kRunRegularly;
     uint32_t time = 0;
     uint32_t associate = kAssociateNoSatellite;
-    std::string program;  // none when empty
-    std::string satellite;
+    std::string program{};  // none when empty
+    std::string satellite{};
     uint32_t active = 1;
     uint32_t display = 0;
-    std::string key;  // the name when empty
+    std::string key{};  // the name when empty
 };
 
 struct PassrunStation {

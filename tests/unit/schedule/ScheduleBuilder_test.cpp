@@ -197,11 +197,18 @@ TEST_F(ScheduleBuilderTest, PassEndedByTheUserRestsItsHourAcrossRedoAndSatellite
 TEST_F(ScheduleBuilderTest, PassFoundWhileAnEndedPassLeavesTheSchedule) {
     station.source.passes["A"] = Regular(kStart + 1000, 6000, 3);
     station.source.passes["B"] = Regular(kStart + 500, 6000, 3);
-    UpdateSatelliteScheduling(station.state, "A", 20, 0, 0, 0, 25);
+    auto save = [&](const std::string& name) {
+        SatelliteConfig config;
+        config.name = name;
+        config.priority = 20;
+        config.startTime = 25;
+        ApplySatelliteSave(station.state, config);
+    };
+    save("A");
     station.clock.SetNowUnix(kStart + kDay);
     // B's pass is found in a walk over the queue; the engine run it causes
     // removes A's ended passes, which queues A in the middle of that walk.
-    UpdateSatelliteScheduling(station.state, "B", 20, 0, 0, 0, 25);
+    save("B");
     EXPECT_TRUE(station.state.queue.empty());
     EXPECT_GT(station.state.passes.back()->aos, kStart + 2 * kDay);
     EXPECT_GT(CountOf("A"), 1u);
