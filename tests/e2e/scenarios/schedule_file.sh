@@ -22,7 +22,7 @@ cp "$keps" "$WORK/damaged.KEP"
 
 start_tarvon
 # Building the schedule finds no usable ISS, and says so first.
-probe msgbox --title Tarvon --timeout 30 --press OK | grep -q "cannot find satellite ISS" || fail "no word of ISS"
+probe msgbox --title Tarvon --timeout 60 --press OK | grep -q "cannot find satellite ISS" || fail "no word of ISS"
 box=$(probe msgbox --title "Tarvon Error" --timeout 30) || fail "no message about the database"
 sleep 3  # the station runs on behind the box: its clock is drawn meanwhile
 screenshot message

@@ -111,8 +111,13 @@ while True:
     started_daemon "$1"
 }
 
-# Stops the daemon with pid $1 and waits until it is gone.
-stop_daemon() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null || true; }
+# Stops the daemon with pid $1 and waits until it is gone. Its number may be
+# another process's by the end: it is not killed again then.
+stop_daemon() {
+    kill "$1" 2>/dev/null
+    wait "$1" 2>/dev/null || true
+    DAEMON_PIDS=($(printf '%s\n' "${DAEMON_PIDS[@]}" | grep -vx "$1" || true))
+}
 
 # The DDE service's text line, without its NUL.
 tracking_text() {
