@@ -37,6 +37,7 @@ protected:
 TEST_F(PassExecutionTest, TimedEventsFeedTheEngineAndStartupEventsWaitToBeAsked) {
     Event("Minute", kRunRegularly, 60, 1);
     Event("Hour", kRunRegularly, 3600, 0);
+    Event("Daily", kRunDaily, 7200, 1);
     Event("Boot", kRunTarvonStartup, 0);
     execution.LoadScheduledEvents();
     EXPECT_EQ(execution.MaxBeforePassLead("SAT-1"), 0);
@@ -44,14 +45,20 @@ TEST_F(PassExecutionTest, TimedEventsFeedTheEngineAndStartupEventsWaitToBeAsked)
     int32_t wake = kNever, listed = 3;
     execution.RunDueTimedEvents(kNow + 10, wake, listed);
     EXPECT_EQ(wake, kNow + 62);
-    EXPECT_EQ(listed, 4);
+    EXPECT_EQ(listed, 5);
 
-    execution.RunDueTimedEvents(kNow + 62, wake, listed);
+    // Both regular events are due: each starts once, is re-armed from now
+    // and counted once.
+    wake = kNever;
+    listed = 0;
+    execution.RunDueTimedEvents(kNow + 3602, wake, listed);
+    EXPECT_EQ(wake, kNow + 3602 + 62);
+    EXPECT_EQ(listed, 2);
     execution.RunStartupEvents();
     execution.JoinThreads();
     std::multiset<std::string> started;
     for (const auto& p : processes.Started()) started.insert(p->Start().commandLine);
-    EXPECT_EQ(started, (std::multiset<std::string>{"Boot.exe", "Minute.exe"}));
+    EXPECT_EQ(started, (std::multiset<std::string>{"Boot.exe", "Hour.exe", "Minute.exe"}));
     EXPECT_EQ(EventValue("Minute", "Last Success Time"), uint32_t(kNow));
 }
 

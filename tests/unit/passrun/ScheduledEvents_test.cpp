@@ -121,25 +121,5 @@ TEST_F(EventRegistry, PassEventsBelongToTheirSatelliteAndStartInOrder) {
     EXPECT_EQ(MaxBeforePassLead(lists_, "SAT-1"), 0u);
 }
 
-TEST_F(EventRegistry, TimerWalkStartsDueEventsAndRearmsThem) {
-    Event("a", "Every minute", kRunRegularly, 60, kAssociateNoSatellite, "", 1, 1);
-    Event("b", "Every hour", kRunRegularly, 3600, kAssociateNoSatellite, "", 1, 0);
-    Event("c", "Daily", kRunDaily, 7200, kAssociateNoSatellite, "", 1, 1);
-    LoadScheduledEvents(registry, kWednesday, lists_);
-    std::vector<std::string> started;
-    auto start = [&](const std::string& name) { started.push_back(name); };
-
-    TimerWalkResult walk = RunDueTimedEvents(lists_, kWednesday + 10, start);
-    EXPECT_TRUE(started.empty());
-    EXPECT_EQ(walk.displayedCount, 2u);
-    EXPECT_EQ(walk.earliestNextRun, kWednesday + 62);
-
-    walk = RunDueTimedEvents(lists_, kWednesday + 3602, start);
-    EXPECT_EQ(started, (std::vector<std::string>{"Every minute", "Every hour"}));
-    EXPECT_EQ(walk.displayedCount, 2u);
-    EXPECT_EQ(walk.earliestNextRun, kWednesday + 3602 + 62);
-    EXPECT_EQ(TimerNames(), (std::vector<std::string>{"Every minute", "Daily", "Every hour"}));
-}
-
 }  // namespace
 }  // namespace tarvon::testing
