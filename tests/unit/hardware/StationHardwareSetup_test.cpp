@@ -3,6 +3,7 @@
 #include "hardware/RotatorProtocol.h"
 #include "hardware/RotatorSetup.h"
 #include "hardware/TransverterSetup.h"
+#include "hardware/Transverters.h"
 #include "platform/memory/MemoryRegistry.h"
 
 namespace tarvon {
@@ -50,24 +51,38 @@ TEST(RotatorSetup, FieldsClampRefuseAndKeepWhatTheTypeDoesNotUse) {
     }
 }
 
-TEST(TransverterSetup, SavedTransverterReadsBackUnderItsOwnKey) {
+// Saved as the Transverters page saves them, read as a tracking step reads
+// them: the first transverter whose range holds the frequency gives the
+// offset, when it is switched on for that direction.
+TEST(TransverterSetup, SavedTransvertersReadBackAndGiveTheFirstCoveringOffset) {
     MemoryRegistry registry;
+    EXPECT_EQ(TransverterOffset(registry, 2401.0, false), 0.0);  // no Transverters key
     const TransverterFields f{"2m", "", "144", "146", "0", "116", false, true};
     TransverterRecord record;
     ASSERT_FALSE(TransverterFromFields(f, record));
     ASSERT_TRUE(SaveTransverter(registry, record));
     record.program = "changed";
     ASSERT_TRUE(SaveTransverter(registry, record));  // rewrites, makes no second key
-    EXPECT_EQ(TransverterNames(registry), std::vector<std::string>{"2m"});
+    ASSERT_TRUE(SaveTransverter(registry, {"S-band", "", 2400, 2450, 2256, 2256, false, true}));
+    ASSERT_TRUE(SaveTransverter(registry, {"L-band", "", 1260, 1270, 1124, 0, true, false}));
+    EXPECT_EQ(TransverterNames(registry), (std::vector<std::string>{"2m", "L-band", "S-band"}));
+    const struct {
+        double mhz;
+        bool transmit;
+        double offset;
+    } cases[] = {{2401.0, false, 2256}, {2401.0, true, 0}, {1269.0, true, 1124}, {1269.0, false, 0},
+                 {2450.0, false, 2256}, {2450.1, false, 0}, {435.0, false, 0},   {145.0, false, 116}};
+    for (const auto& c : cases) EXPECT_EQ(TransverterOffset(registry, c.mhz, c.transmit), c.offset) << c.mhz;
 
     // The values' types and bytes are e2e.station_setup's.
     EXPECT_EQ(registry.ListValues(RegRoot::LocalMachine, "SOFTWARE\\Kova\\Transverters\\2m").size(), 8u);
     const TransverterFields back{"2m", "changed", "144.000000", "146.000000", "0.000000", "116.000000", false, true};
     EXPECT_EQ(LoadTransverterFields(registry, "2m"), back);
+    EXPECT_EQ(LoadTransverterFields(registry, "2M"), NewTransverterFields());  // names match exactly
 
     EXPECT_TRUE(DeleteTransverter(registry, "2m"));
     EXPECT_FALSE(DeleteTransverter(registry, "2m"));
-    EXPECT_TRUE(TransverterNames(registry).empty());
+    EXPECT_EQ(TransverterNames(registry), (std::vector<std::string>{"L-band", "S-band"}));
 }
 
 TEST(TransverterSetup, BadFieldsAreRefused) {

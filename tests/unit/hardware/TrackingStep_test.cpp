@@ -5,8 +5,6 @@
 #include <cstring>
 
 #include "hardware/DriverCodes.h"
-#include "hardware/Transverters.h"
-#include "platform/memory/MemoryRegistry.h"
 
 namespace tarvon {
 namespace {
@@ -87,35 +85,6 @@ TEST(DriverCodes, BandMaskClassifiesTheTunedFrequencies) {
     for (const Case& c : cases) {
         EXPECT_EQ(RadioBandMask(c.downlinkHz, c.uplinkHz), c.mask) << c.downlinkHz << " / " << c.uplinkHz;
     }
-}
-
-TEST(Transverters, FirstCoveringTransverterGivesTheOffset) {
-    MemoryRegistry registry;
-    auto add = [&](const char* key, double start, double finish, double tx, double rx, uint32_t txOn, uint32_t rxOn) {
-        auto k = registry.Create(RegRoot::LocalMachine, std::string(kTransvertersKeyPath) + "\\" + key);
-        RegWriteString(*k, "Name", key);
-        RegWriteDouble(*k, "Start Freq", start);
-        RegWriteDouble(*k, "Finish Freq", finish);
-        RegWriteDouble(*k, "TX IF", tx);
-        RegWriteDouble(*k, "RX IF", rx);
-        k->WriteValue("TX", RegType::Binary, reinterpret_cast<const uint8_t*>(&txOn), 4);
-        k->WriteValue("RX", RegType::Binary, reinterpret_cast<const uint8_t*>(&rxOn), 4);
-    };
-    EXPECT_EQ(TransverterOffset(registry, 2401.0, false), 0.0);  // no Transverters key
-    add("S-band", 2400, 2450, 2256, 2256, 0, 1);
-    add("L-band", 1260, 1270, 1124, 0, 1, 0);
-    const struct {
-        double mhz;
-        bool transmit;
-        double offset;
-    } cases[] = {{2401.0, false, 2256}, {2401.0, true, 0}, {1269.0, true, 1124}, {1269.0, false, 0},
-                 {2450.0, false, 2256}, {2450.1, false, 0}, {435.0, false, 0}};
-    for (const auto& c : cases) EXPECT_EQ(TransverterOffset(registry, c.mhz, c.transmit), c.offset) << c.mhz;
-
-    std::string path;
-    EXPECT_EQ(FindTransverterKey(registry, "L-band", path), 1);
-    EXPECT_EQ(path, "SOFTWARE\\Kova\\Transverters\\L-band");
-    EXPECT_EQ(FindTransverterKey(registry, "l-band", path), 0);
 }
 
 }  // namespace
