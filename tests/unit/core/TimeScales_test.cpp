@@ -43,22 +43,6 @@ TEST(TimeScales, UnixAndSystemTimeRoundTrip) {
     }
 }
 
-TEST(TimeScales, FileTimeArithmetic) {
-    FileTime zero = 0, before = 0;
-    UnixTimeToFileTime(0, zero);
-    UnixTimeToFileTime(-1, before);
-    EXPECT_EQ(std::tuple(zero, before), std::tuple(116444736000000000ull, 116444736000000000ull - 10000000ull));
-    int32_t after = 0, earlier = 0;
-    // Truncation toward zero on both sides of the epoch.
-    FileTimeToUnixTime(116444736000000000ull + 15000000ull, after);
-    FileTimeToUnixTime(116444736000000000ull - 15000000ull, earlier);
-    EXPECT_EQ(std::tuple(after, earlier), std::tuple(1, -1));
-    SystemTime st;
-    EXPECT_TRUE(FileTimeToSystemTime(0, st));
-    EXPECT_EQ(std::tuple(st.wYear, st.wDayOfWeek), std::tuple(1601, 1));
-    EXPECT_FALSE(FileTimeToSystemTime(0x8000000000000000ull, st));
-}
-
 TEST(TimeScales, InvalidDatesAreRejected) {
     const SystemTime bad[] = {
         {1997, 2, 0, 29, 0, 0, 0, 0}, {2000, 13, 0, 1, 0, 0, 0, 0}, {2000, 0, 0, 1, 0, 0, 0, 0},
@@ -93,11 +77,6 @@ TEST(TimeScales, DayNumberFromYearDay) {
     }
 }
 
-TEST(TimeScales, DayNumberFromUnixTime) {
-    EXPECT_EQ(DayNumberFromUnixTime(852076800 + 43200), 35430.5);
-    EXPECT_EQ(DayNumberFromUnixTime(-1), 0.0);
-}
-
 TEST(TimeScales, WholeSecondsSurviveTheRoundTrip) {
     // Seconds spread over 1970 to 2038, and the day before each new year (whose
     // last day once came out as 1 January): each comes back exact, and 0.4 s
@@ -124,7 +103,8 @@ TEST(TimeScales, WholeSecondsSurviveTheRoundTrip) {
     }
 }
 
-TEST(TimeScales, UnixTimeFromDayNumberSaturatesOutsideTheRange) {
+TEST(TimeScales, DayNumbersSaturateOutsideTheRange) {
+    EXPECT_EQ(DayNumberFromUnixTime(-1), 0.0);
     EXPECT_EQ(UnixTimeFromDayNumber(DayNumberFromYearDay(2099, 365)), kUnixNever);
     EXPECT_EQ(UnixTimeFromDayNumber(366.0), -2147483647 - 1);
     EXPECT_EQ(UnixTimeFromDayNumber(NAN), -2147483647 - 1);
