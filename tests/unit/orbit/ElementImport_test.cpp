@@ -119,22 +119,6 @@ TEST(VerboseImport, LayoutsOfARealFile) {
     EXPECT_EQ(FindKepsByName(db, "The_Sun"), -1);
 }
 
-TEST(VerboseImport, BlocksWithoutBlankLinesAndWithoutCatalogueNumbers) {
-    const std::string text =
-        "Satellite: ONE\nCatalog number: 11\nEpoch time: 97123.5\nMean motion: 14.2\n"
-        "Satellite: TWO\nCatalog number: 22\nInclination:98.5\nEpoch time: 97123.5\nMean motion: 14.2\n"
-        "Satellite: NOCAT\nMean motion: 15.0\n\n"
-        "Satellite: ONE\nCatalog number: 11\nEpoch time: 97123.5\nMean motion: 14.2\n";
-    KepsDatabase db;
-    ImportReport report;
-    ASSERT_TRUE(ImportVerboseFile(Bytes(text), db, report));
-    EXPECT_EQ(report, (ImportReport{"ONE: Added to database", "TWO: Added to database",
-                                    "NOCAT: No Catalog Number - Not Imported", "ONE: Old Keps - Not Updated"}));
-    EXPECT_EQ(std::tuple(db.slots[0].epochYear, db.slots[0].epochDay, db.slots[1].inclination),
-              std::tuple(97, 123.5, 98.5));
-    EXPECT_TRUE(IsFreeSlot(db.slots[2]));
-}
-
 // Names, revolution numbers and line ends as element files give them; broken
 // sets are skipped up to the next set that holds together; sets that cannot
 // be an orbit and nameless blocks are not imported.
@@ -173,6 +157,9 @@ TEST(ElementImport, SetsAreReadOrSkippedAndReported) {
         {true, Set("NOEPOCH", cols(kIss1, 21, "         nan"), kIss2), {"NOEPOCH: Invalid Elements - Not Imported"}},
         {false, "Satellite: NANEPOCH\n" + block + "Epoch time: nan\n", {"NANEPOCH: Invalid Elements - Not Imported"}},
         {false, "Satellite: OPEN\n" + block + "Eccentricity: 1.5\n", {"OPEN: Invalid Elements - Not Imported"}},
+        // Values straight after their labels' colons; a block straight after the last.
+        {false, "Satellite: ONE\nCatalog number:5\nEpoch time:26100.5\nMean motion:14.2\nSatellite: ONE\n" + block,
+         {"ONE: Added to database", "ONE: Old Keps - Not Updated"}, 0},
         {false, "Satellite: \n" + block + "Satellite:   \n" + block, none},
         {false, "Catalog number: 5\nnothing here\n", none},
     };
