@@ -11,10 +11,6 @@ namespace {
 
 constexpr int32_t kDay = 1700006400;  // a midnight, UTC
 
-PassRef MakePass(const std::string& name, int32_t aos, int32_t priority = 50) {
-    return NewPass(name, aos, aos + 600, priority);
-}
-
 TEST(PassInsertion, HourWindows) {
     struct Case {
         uint32_t limit, start, stop, listen, listenStart, listenStop;
@@ -59,27 +55,27 @@ TEST(PassInsertion, DuplicateRule) {
     };
     for (const Case& c : cases) {
         PassList list;
-        ASSERT_TRUE(InsertSorted(list, MakePass("A", c.firstAos)));
-        if (c.otherBetween) InsertSorted(list, MakePass("C", 1015));
-        InsertSorted(list, MakePass(c.secondName, c.secondAos, c.secondPriority));
+        ASSERT_TRUE(InsertSorted(list, NewPass("A", c.firstAos, c.firstAos + 600)));
+        if (c.otherBetween) InsertSorted(list, NewPass("C", 1015, 1615));
+        InsertSorted(list, NewPass(c.secondName, c.secondAos, c.secondAos + 600, c.secondPriority));
         EXPECT_EQ(list.size(), c.listed + c.otherBetween) << c.firstAos << " " << c.secondAos << " " << c.secondName;
     }
 }
 
 TEST(PassInsertion, EqualAosKeepArrivalOrderAndManualPassesGoInAsTheyAre) {
     PassList list;
-    auto first = MakePass("A", 1000);
-    auto second = MakePass("B", 1000);
-    auto manual = MakePass("A", 1000, 0);
-    auto early = MakePass("C", 10);
+    auto first = NewPass("A", 1000, 1600);
+    auto second = NewPass("B", 1000, 1600);
+    auto manual = NewPass("A", 1000, 1600, 0);
+    auto early = NewPass("C", 10, 610);
     for (auto& p : {first, second, manual, early}) InsertSorted(list, p);
     EXPECT_EQ(std::vector<PassRef>(list.begin(), list.end()), (std::vector<PassRef>{early, first, second, manual}));
 }
 
 TEST(PassInsertion, NotifiedWhenInsertedWithinTenSecondsOfAos) {
     TestStation station(1000);
-    auto late = MakePass("A", 1010);
-    auto early = MakePass("B", 1011);
+    auto late = NewPass("A", 1010, 1610);
+    auto early = NewPass("B", 1011, 1611);
     late->lastRunEnd = 77;
     InsertPass(station.state, late);
     InsertPass(station.state, early);

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <filesystem>
+#include <tuple>
 
 #include "ScratchDir.h"
 #include "Schedule_helpers.h"
@@ -29,11 +28,9 @@ std::vector<uint8_t> FileOf(const std::vector<SchedulePass>& passes, uint16_t wo
     return bytes;
 }
 
-SchedulePass Pass(const std::string& name, int32_t aos, int32_t los) { return *NewPass(name, aos, los); }
-
 // Every field reads back from where it was written.
 TEST(SchedulePassRecord, FieldsSitAtTheirOffsetsLittleEndian) {
-    SchedulePass p = Pass("AO-51", 0x01020304, 0x0A0B0C0D);
+    SchedulePass p = *NewPass("AO-51", 0x01020304, 0x0A0B0C0D);
     p.maxElevation = -2;
     p.lastRunEnd = 0x11223344;
     p.notifyWindow = 0xDEADBEEF;  // a window handle means nothing after a restart
@@ -56,7 +53,7 @@ TEST(SchedulePassRecord, FieldsSitAtTheirOffsetsLittleEndian) {
 }
 
 TEST(ScheduleFileImage, FormatWordAndTruncation) {
-    const std::vector<SchedulePass> two = {Pass("A", 10, 20), Pass("B", 0x0102, 0x0304)};
+    const std::vector<SchedulePass> two = {*NewPass("A", 10, 20), *NewPass("B", 0x0102, 0x0304)};
     struct Case {
         std::vector<uint8_t> bytes;
         size_t records;
@@ -74,7 +71,7 @@ TEST(ScheduleFileImage, FormatWordAndTruncation) {
 
 TEST_F(ScheduleFileTest, LoadKeepsPassesWhoseLosIsTwentySecondsAhead) {
     TestStation station(100000);
-    Write(FileOf({Pass("A", 99000, 100019), Pass("B", 99500, 100020), Pass("C", 101000, 101600)}));
+    Write(FileOf({*NewPass("A", 99000, 100019), *NewPass("B", 99500, 100020), *NewPass("C", 101000, 101600)}));
     LoadScheduleFile(station.state, path_);
     ASSERT_EQ(station.state.passes.size(), 2u);
     EXPECT_EQ(station.state.passes.front()->satName, "B");
@@ -87,7 +84,7 @@ TEST_F(ScheduleFileTest, LoadMovesTheSatelliteSearchBeyondItsStoredPass) {
     satellite->name = "A";
     satellite->search = station.source.NewSearch("A");
     station.state.satellites.push_front(satellite);
-    Write(FileOf({Pass("A", 101000, 101600), Pass("a", 102000, 102600)}));
+    Write(FileOf({*NewPass("A", 101000, 101600), *NewPass("a", 102000, 102600)}));
     LoadScheduleFile(station.state, path_);
     EXPECT_EQ(satellite->search->SearchTime(), 101600 + 300);
 }
@@ -125,7 +122,7 @@ TEST_F(ScheduleFileTest, SaveLeavesOutManualPassesAndEmptiesTheSchedule) {
 
 TEST_F(ScheduleFileTest, FailedSaveKeepsTheOldFileAndTheSchedule) {
     TestStation station(1000);
-    const std::vector<uint8_t> old = FileOf({Pass("OLD", 5000, 5600)});
+    const std::vector<uint8_t> old = FileOf({*NewPass("OLD", 5000, 5600)});
     Write(old);
     // The temporary file cannot be made: a directory stands in its place.
     fs::create_directory(fs::path(path_.string() + ".new"));

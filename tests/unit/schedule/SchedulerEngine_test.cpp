@@ -3,10 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
 
 #include "Schedule_helpers.h"
 
