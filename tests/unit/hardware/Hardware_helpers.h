@@ -13,6 +13,8 @@
 
 namespace tarvon {
 
+using Strings = std::vector<std::string>;
+
 class RecordingTimers final : public StationTimers {
 public:
     void Arm(StationTimer timer, uint32_t ms) override { Note("arm " + Id(timer) + " " + std::to_string(ms)); }

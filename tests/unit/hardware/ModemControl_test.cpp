@@ -10,8 +10,6 @@
 namespace tarvon {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class ModemControlTest : public ::testing::Test {
 protected:
     // The satellite's modem values; a null mode leaves "DSP Mode" out.

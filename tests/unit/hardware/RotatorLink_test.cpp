@@ -9,8 +9,6 @@
 namespace tarvon {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class RotatorLinkTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "Hardware_helpers.h"
 #include "TestElements.h"
 #include "hardware/RotorRadioDriver.h"
 #include "hardware/TrackingData.h"
@@ -36,9 +37,9 @@ public:
     void RadioSetMode(uint32_t down, uint32_t up) override { Note("M", down, up); }
     void ShowRotorPosition(double az, double el) override { Note("show", std::lround(az), std::lround(el)); }
 
-    std::vector<std::string> Calls(const char* prefix = "") {
+    Strings Calls(const char* prefix = "") {
         std::lock_guard<std::mutex> lock(mutex_);
-        std::vector<std::string> calls;
+        Strings calls;
         for (const std::string& c : calls_) {
             if (c.rfind(prefix, 0) == 0) calls.push_back(c);
         }
@@ -54,7 +55,7 @@ private:
         calls_.push_back(call);
     }
     std::mutex mutex_;
-    std::vector<std::string> calls_;
+    Strings calls_;
 };
 
 class TrackingControllerTest : public ::testing::Test {
@@ -116,14 +117,13 @@ TEST_F(TrackingControllerTest, Level1PointsTheAntennaAndTunesForDoppler) {
     WaitForSteps(3);
     const uint32_t stop = Controller().StartTracking(true, true, "");
     const uint32_t again = Controller().StartTracking(true, true, "");
-    EXPECT_EQ(log.Lines(), (std::vector<std::string>{"Tracking ISS", "Tracking stopped"}));
+    EXPECT_EQ(log.Lines(), (Strings{"Tracking ISS", "Tracking stopped"}));
     // Every start and stop is announced; a later one always has a higher number.
     EXPECT_EQ(announced, (std::vector<uint32_t>{start, stop, again}));
     EXPECT_TRUE(start < stop && stop < again);
     // Downlink 437.8 MHz (band bit 2), uplink 145.99 MHz (bit 1 in the second byte); USB, FM-N.
-    const std::vector<std::string> calls = recorder.Calls();
-    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 3),
-              (std::vector<std::string>{"RotorOpen", "RadioOpen 258", "M 2 4097"}));
+    const Strings calls = recorder.Calls();
+    EXPECT_EQ(Strings(calls.begin(), calls.begin() + 3), (Strings{"RotorOpen", "RadioOpen 258", "M 2 4097"}));
     EXPECT_EQ(calls.back(), "RadioClose");
     // Where each step points and tunes, step by step, and the DDE text once
     // stopped, are checked on the real daemons (e2e.tracking_level1).
@@ -154,9 +154,7 @@ TEST_F(TrackingControllerTest, AnUnknownSatelliteIsToldExceptOnTheDriverRotator)
     settings.general.rotatorType = kRotatorDde;
     controller.reset();
     Controller().StartTracking(false, false, "NO-SUCH");
-    ASSERT_EQ(notices.Shown().size(), 1u);
-    EXPECT_EQ(notices.Shown()[0].text, kRotatorNotMovedText);
-    EXPECT_EQ(notices.Shown()[0].caption, kRotorErrorCaption);
+    EXPECT_EQ(ShownTexts(notices), Strings{std::string(kRotorErrorCaption) + ": " + kRotatorNotMovedText});
     EXPECT_EQ(errorSounds, 1);
     EXPECT_EQ(tracked, 0);
 }
@@ -182,8 +180,7 @@ TEST_F(TrackingControllerTest, ReadBackShowsTheRotatorsOwnPosition) {
     Controller().InitRotator();
     while (!sync.shutdown.IsSet()) std::this_thread::yield();  // after two read-backs
     Controller().Shutdown();
-    EXPECT_EQ(recorder.Calls(), (std::vector<std::string>{"RotorOpen", "p", "show 271 12", "p", "show 271 12",
-                                                          "RotorClose"}));
+    EXPECT_EQ(recorder.Calls(), (Strings{"RotorOpen", "p", "show 271 12", "p", "show 271 12", "RotorClose"}));
 }
 
 }  // namespace
