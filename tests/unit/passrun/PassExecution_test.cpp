@@ -40,7 +40,6 @@ TEST_F(PassExecutionTest, TimedEventsFeedTheEngineAndStartupEventsWaitToBeAsked)
     Event("Daily", kRunDaily, 7200, 1);
     Event("Boot", kRunTarvonStartup, 0);
     execution.LoadScheduledEvents();
-    EXPECT_EQ(execution.MaxBeforePassLead("SAT-1"), 0);
 
     int32_t wake = kNever, listed = 3;
     execution.RunDueTimedEvents(kNow + 10, wake, listed);
