@@ -61,13 +61,9 @@ std::unique_ptr<ScheduleEvent> ReadActiveEvent(RegKey& key) {
 
 }  // namespace
 
-void ReleaseScheduledEvents(EventLists& lists) {
+void LoadScheduledEvents(Registry& registry, int32_t now, EventLists& lists) {
     lists.timers.clear();
     lists.events.clear();
-}
-
-void LoadScheduledEvents(Registry& registry, int32_t now, EventLists& lists) {
-    ReleaseScheduledEvents(lists);
     ForEachSubkey(registry, RegRoot::LocalMachine, kEventsKeyPath, kMaxEventKeys,
                   [&](const std::string&, RegKey& key) {
                       std::unique_ptr<ScheduleEvent> event = ReadActiveEvent(key);

@@ -66,8 +66,6 @@ struct EventLists {
     std::vector<ScheduleEvent*> timers;  // armed events, ascending nextRun
 };
 
-void ReleaseScheduledEvents(EventLists& lists);
-
 // Rebuilds both lists from the active event keys. The caller holds
 // ScheduleLock and runs the scheduler afterwards.
 void LoadScheduledEvents(Registry& registry, int32_t now, EventLists& lists);
