@@ -56,16 +56,6 @@ TEST(TimeScales, InvalidDatesAreRejected) {
     }
 }
 
-TEST(TimeScales, DayOfYearCountsLeapDayOnlyInLeapYears) {
-    struct Case { uint16_t year, month, day; int32_t expected; };
-    const Case cases[] = {{1997, 3, 1, 60}, {1996, 3, 1, 61}, {1996, 2, 29, 60}, {1996, 12, 31, 366},
-                          {1997, 12, 31, 365}, {2000, 1, 1, 1}};
-    for (const auto& c : cases) {
-        SystemTime st{c.year, c.month, 0, c.day, 0, 0, 0, 0};
-        EXPECT_EQ(DayOfYear(st), c.expected) << c.year << "-" << c.month << "-" << c.day;
-    }
-}
-
 TEST(TimeScales, DayNumberFromYearDay) {
     struct Case { int32_t year, day, expected; };
     // Four-digit years of 1970-2037 are checked against Unix time in the round trip.
