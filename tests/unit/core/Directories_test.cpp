@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "../ScratchDir.h"
-#include "platform/memory/RecordingNotices.h"
 
 namespace tarvon {
 namespace {
@@ -28,17 +27,6 @@ TEST(Directories, NamesThatCanNeverBeADirectoryAreRefused) {
         {"C:\\" + std::string(300, 'd'), true},
     };
     for (const auto& c : cases) EXPECT_EQ(CheckDirectory("Dir", c.path).has_value(), c.refused) << c.path;
-}
-
-TEST(Directories, AFileInThePlaceOfADirectoryIsReported) {
-    const testing::ScratchDir base;
-    std::ofstream(base / "file") << "in the way";
-    RecordingNotices notices;
-    std::string path = (base / "file").string() + "\\";
-    EnsureDirectory(path, notices);
-    ASSERT_EQ(notices.Shown().size(), 1u);
-    EXPECT_EQ(notices.Shown()[0].text, "Unable to create directory \"" + (base / "file").string() + "\"");
-    EXPECT_EQ(path, (base / "file").string());
 }
 
 }  // namespace

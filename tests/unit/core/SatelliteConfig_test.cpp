@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "platform/memory/MemoryRegistry.h"
@@ -89,13 +90,17 @@ TEST(SatelliteConfig, PacSatSaveMakesItsDirectoriesAndReportsFailures) {
     auto c = NewSatelliteConfig();
     c->satelliteDirectory = (base / "SAT").string() + "\\";
     c->messageDirectory = (base / "SAT" / "Msgs").string();
+    // Neither a file in the way nor a directory two levels down is made.
+    std::ofstream(base / "file") << "in the way";
+    c->imageDirectory = (base / "file").string() + "\\";
     c->logDirectory = (base / "missing" / "deeper").string();
     auto key = Key(registry, "P");
     SaveSatelliteConfig(*key, c.get(), notices);
     EXPECT_TRUE(fs::is_directory(base / "SAT"));
     EXPECT_TRUE(fs::is_directory(base / "SAT" / "Msgs"));
-    ASSERT_EQ(notices.Shown().size(), 1u);
-    EXPECT_EQ(notices.Shown()[0].text, "Unable to create directory \"" + c->logDirectory + "\"");
+    ASSERT_EQ(notices.Shown().size(), 2u);
+    EXPECT_EQ(notices.Shown()[0].text, "Unable to create directory \"" + (base / "file").string() + "\"");
+    EXPECT_EQ(notices.Shown()[1].text, "Unable to create directory \"" + c->logDirectory + "\"");
     std::string stored;
     RegReadString(*key, "Satellite Directory", stored, 260);
     EXPECT_EQ(stored, (base / "SAT").string());
